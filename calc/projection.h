@@ -1,0 +1,26 @@
+// The optics of eyepiece projection. All lengths share one unit, whichever
+// the user chooses; the magnification is a pure number.
+#pragma once
+
+namespace celforo {
+
+struct ProjectionInputs {
+  double objectiveFocalLength;
+  double eyepieceFocalLength;
+  double eyepieceExtraction;
+};
+
+struct ProjectionResults {
+  double magnification;          // eyepiece / extraction
+  double equivalentFocalLength;  // magnification * objective
+  double focalPlaneDistance;     // eyepiece * (1 + magnification)
+};
+
+// Computes the three results in that order, each step from the unrounded one
+// before: 2500, 5, 3 give 1.6666666666666667, 4166.666666666667 and
+// 13.333333333333336. Throws RunTimeError: with DivisionByZero for an
+// extraction of zero, with Overflow for 0 / 0, for an input that is not finite
+// and for a step whose result is not finite.
+ProjectionResults ComputeProjection(const ProjectionInputs& inputs);
+
+}  // namespace celforo

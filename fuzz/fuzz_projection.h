@@ -1,0 +1,12 @@
+// One fuzz case: the bytes become the three box texts, which are read,
+// computed and shown as the window would. Aborts when an invariant breaks.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace celforo::fuzz {
+
+void CheckProjection(const std::uint8_t* data, std::size_t size);
+
+}  // namespace celforo::fuzz

@@ -1,0 +1,105 @@
+// The optics, through the texts the window shows.
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "calc/numeric_text.h"
+#include "calc/projection.h"
+#include "calc/run_time_error.h"
+
+namespace celforo {
+namespace {
+
+constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+TEST(ComputeProjection, WorkedExamplesFromTheBoxTexts) {
+  struct Row {
+    const char* objective;
+    const char* eyepiece;
+    const char* extraction;
+    const char* label1;
+    const char* label2;
+    const char* label8;
+  };
+  const Row rows[] = {
+      {" 2500", " 5", " 3", " 1.666667", " 4166.666667", " 13.333333"},
+      {"2000", "10", "5", " 2", " 4000", " 30"},
+      {"2500", "2", "4", " .5", " 1250", " 3"},
+      {"2500", "5", "-3", "-1.666667", "-4166.666667", "-3.333333"},
+      {"1e300", "1e6", "1e6", " 1", " 1E+300", " 2000000"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label1);
+    const ProjectionResults results = ComputeProjection(
+        {ReadNumber(row.objective), ReadNumber(row.eyepiece), ReadNumber(row.extraction)});
+    EXPECT_EQ(ResultText(results.magnification), row.label1);
+    EXPECT_EQ(ResultText(results.equivalentFocalLength), row.label2);
+    EXPECT_EQ(ResultText(results.focalPlaneDistance), row.label8);
+  }
+}
+
+TEST(ComputeProjection, FormsOnePlusMagnificationBeforeTheProduct) {
+  const ProjectionResults results = ComputeProjection({2500, 5, 3});
+  EXPECT_EQ(results.magnification, 5.0 / 3.0);
+  EXPECT_EQ(results.equivalentFocalLength, 4166.666666666667);
+  EXPECT_EQ(results.focalPlaneDistance, 13.333333333333336);
+}
+
+TEST(ComputeProjection, ZeroResultsAreComputedNotRefused) {
+  struct Row {
+    ProjectionInputs inputs;
+    ProjectionResults results;
+  };
+  const Row rows[] = {
+      {{2500, 0, 3}, {0, 0, 0}},
+      {{0, 5, 5}, {1, 0, 10}},
+      {{2500, 3, -3}, {-1, -2500, 0}},
+  };
+  for (const Row& row : rows) {
+    const ProjectionResults results = ComputeProjection(row.inputs);
+    EXPECT_EQ(results.magnification, row.results.magnification);
+    EXPECT_EQ(results.equivalentFocalLength, row.results.equivalentFocalLength);
+    EXPECT_EQ(results.focalPlaneDistance, row.results.focalPlaneDistance);
+  }
+}
+
+TEST(ComputeProjection, FailsWithTheKindOfTheFirstBadStep) {
+  struct Row {
+    ProjectionInputs inputs;
+    RunTimeErrorKind kind;
+  };
+  const Row rows[] = {
+      {{2500, 5, 0}, RunTimeErrorKind::DivisionByZero},
+      {{2500, 5, -0.0}, RunTimeErrorKind::DivisionByZero},
+      {{0, -5, 0}, RunTimeErrorKind::DivisionByZero},
+      {{2500, 0, 0}, RunTimeErrorKind::Overflow},
+      {{2500, -0.0, 0}, RunTimeErrorKind::Overflow},
+      {{kInf, 5, 3}, RunTimeErrorKind::Overflow},
+      {{2500, -kInf, 3}, RunTimeErrorKind::Overflow},
+      {{2500, 5, kInf}, RunTimeErrorKind::Overflow},
+      {{kNaN, 5, 3}, RunTimeErrorKind::Overflow},
+      {{2500, 5, kNaN}, RunTimeErrorKind::Overflow},
+      {{kInf, 5, 0}, RunTimeErrorKind::Overflow},        // inputs are checked first
+      {{1, 1e308, 1e-308}, RunTimeErrorKind::Overflow},  // the quotient
+      {{1e308, 10, 1}, RunTimeErrorKind::Overflow},      // the product
+      {{1, kMax, 1}, RunTimeErrorKind::Overflow},        // the distance
+      {{1, -kMax, -1}, RunTimeErrorKind::Overflow},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(SignedNumberText(row.inputs.objectiveFocalLength) +
+                 SignedNumberText(row.inputs.eyepieceFocalLength) +
+                 SignedNumberText(row.inputs.eyepieceExtraction));
+    try {
+      ComputeProjection(row.inputs);
+      ADD_FAILURE() << "no failure";
+    } catch (const RunTimeError& error) {
+      EXPECT_EQ(error.kind(), row.kind);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace celforo
