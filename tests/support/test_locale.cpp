@@ -12,6 +12,12 @@ namespace celforo::testing {
 bool ApplyTestLocale() {
   const char* name = std::getenv("CELFORO_TEST_LOCALE");
   if (name == nullptr || *name == '\0') return true;
+    // The environment too, so that a toolkit reading it sees the same settings.
+#ifdef _WIN32
+  _putenv_s("LC_ALL", name);
+#else
+  setenv("LC_ALL", name, 1);
+#endif
   if (std::setlocale(LC_ALL, name) == nullptr) {
     std::fprintf(stderr, "cannot set the locale %s (LOCPATH=%s)\n", name,
                  std::getenv("LOCPATH") ? std::getenv("LOCPATH") : "");

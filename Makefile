@@ -1,0 +1,40 @@
+# Convenience targets around the CMake presets; CMake remains the build.
+.PHONY: all build run test asan fuzz format format-check clean
+
+FUZZ_SECONDS ?= 60
+
+all: build
+
+build:
+	tools/install-deps test
+	cmake --preset default
+	cmake --build --preset default
+
+run: build
+	build/default/app/celforo
+
+test: build
+	ctest --preset default
+
+asan:
+	tools/install-deps ci
+	cmake --preset asan
+	cmake --build --preset asan
+	ctest --preset asan
+
+fuzz:
+	tools/install-deps ci
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/fuzz/fuzz_projection_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build/fuzz/corpus fuzz/corpus
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+format-check:
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
