@@ -1,5 +1,5 @@
 # Convenience targets around the CMake presets; CMake remains the build.
-.PHONY: all build run test asan fuzz format format-check clean
+.PHONY: all build run test screenshot asan fuzz format format-check clean
 
 FUZZ_SECONDS ?= 60
 
@@ -38,3 +38,7 @@ format-check:
 
 clean:
 	rm -rf build
+
+# Refreshes the README's picture of the window from the window tests' grab.
+screenshot: test
+	cp build/default/screenshots/form1-scale1.png docs/form1.png

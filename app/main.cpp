@@ -29,18 +29,19 @@ bool HasDisplay(int argc, char** argv) {
 #endif
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
   if (!HasDisplay(argc, argv)) {
-    std::fputs("celforo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
-               stderr);
+    std::fputs(
+        "celforo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
+        stderr);
     return 1;
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("celforo"));
-  QApplication::setApplicationVersion(
-      QString::fromUtf8(celforo::kVersion.data(), static_cast<qsizetype>(celforo::kVersion.size())));
+  QApplication::setApplicationVersion(QString::fromUtf8(
+      celforo::kVersion.data(), static_cast<qsizetype>(celforo::kVersion.size())));
 
   celforo::Form1 form1;
   form1.show();

@@ -55,7 +55,7 @@ MessageSeen DismissMessageOf(const std::function<void()>& action) {
   return seen;
 }
 
-} // namespace
+}  // namespace
 
 class Form1Test : public QObject {
   Q_OBJECT
@@ -134,8 +134,9 @@ private slots:
       QCOMPARE(widget->font().weight(), QFont::Bold);
       QVERIFY(!widget->font().italic() && !widget->font().underline());
       // Whichever family stands in, it is one of the chosen ones.
-      const QStringList families{"MS Sans Serif", "Microsoft Sans Serif", "Tahoma",
-                                 "Liberation Sans", "Arial", "DejaVu Sans"};
+      const QStringList families{"MS Sans Serif", "Microsoft Sans Serif",
+                                 "Tahoma",        "Liberation Sans",
+                                 "Arial",         "DejaVu Sans"};
       QVERIFY2(families.contains(QFontInfo(widget->font()).family()),
                qPrintable(QFontInfo(widget->font()).family()));
     }
@@ -204,7 +205,8 @@ private slots:
                         .arg(room.width())
                         .arg(room.height());
     };
-    for (const QLabel* label : form.findChildren<QLabel*>()) check(label, label->text(), label->contentsRect());
+    for (const QLabel* label : form.findChildren<QLabel*>())
+      check(label, label->text(), label->contentsRect());
     for (const QLineEdit* box : form.findChildren<QLineEdit*>()) {
       QStyleOptionFrame option;
       option.initFrom(box);
@@ -243,11 +245,14 @@ private slots:
     Form1 form;
     const QStringList captions{"FOC. OBBIETTIVO", "FOC. OCULARE", "EXTR. OCULARE"};
     for (int i = 0; i < 3; ++i)
-      QCOMPARE(QAccessible::queryAccessibleInterface(form.element(kBoxes[i]))->text(QAccessible::Name),
-               captions[i]);
-    const QStringList meanings{"INGRANDIMENTI", "FOC. EQUIVALENTE", "DIST. PIANO FOCALE - OCUL.ARE"};
+      QCOMPARE(
+          QAccessible::queryAccessibleInterface(form.element(kBoxes[i]))->text(QAccessible::Name),
+          captions[i]);
+    const QStringList meanings{"INGRANDIMENTI", "FOC. EQUIVALENTE",
+                               "DIST. PIANO FOCALE - OCUL.ARE"};
     for (int i = 0; i < 3; ++i) {
-      QAccessibleInterface* label = QAccessible::queryAccessibleInterface(form.element(kResults[i]));
+      QAccessibleInterface* label =
+          QAccessible::queryAccessibleInterface(form.element(kResults[i]));
       QCOMPARE(label->text(QAccessible::Name), kDefaultResults[i]);
       QCOMPARE(label->text(QAccessible::Description), meanings[i]);
     }
@@ -291,13 +296,16 @@ private slots:
     const QString divide = QStringLiteral("Errore di run-time '11':\n\nDivisione per zero");
     const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow");
     const QString mismatch = QStringLiteral("Errore di run-time '13':\n\nTipo non corrispondente");
-    QTest::newRow("extraction 0") << QStringList{"2500", "5", "0"} << divide << QStringList{"", "", ""};
-    QTest::newRow("extraction empty") << QStringList{"2500", "5", ""} << divide << QStringList{"", "", ""};
+    QTest::newRow("extraction 0") << QStringList{"2500", "5", "0"} << divide
+                                  << QStringList{"", "", ""};
+    QTest::newRow("extraction empty")
+        << QStringList{"2500", "5", ""} << divide << QStringList{"", "", ""};
     QTest::newRow("eyepiece and extraction 0")
         << QStringList{"2500", "abc", "0"} << overflow << QStringList{"", "", ""};
-    QTest::newRow("eyepiece 0") << QStringList{"2500", "0", "3"} << mismatch << QStringList{"", "", ""};
-    QTest::newRow("objective 0")
-        << QStringList{"0", "5", "3"} << mismatch << QStringList{" 1.666667", "", ""};
+    QTest::newRow("eyepiece 0") << QStringList{"2500", "0", "3"} << mismatch
+                                << QStringList{"", "", ""};
+    QTest::newRow("objective 0") << QStringList{"0", "5", "3"} << mismatch
+                                 << QStringList{" 1.666667", "", ""};
     QTest::newRow("eyepiece minus extraction")
         << QStringList{"2500", "3", "-3"} << mismatch << QStringList{"-1", "-2500", ""};
     QTest::newRow("beyond the range")
@@ -350,14 +358,13 @@ private slots:
     Show(form);
     const QString folder = QStringLiteral(CELFORO_SCREENSHOT_DIR);
     QDir().mkpath(folder);
-    const QString path = QStringLiteral("%1/form1-scale%2.png")
-                             .arg(folder)
-                             .arg(form.devicePixelRatioF());
+    const QString path =
+        QStringLiteral("%1/form1-scale%2.png").arg(folder).arg(form.devicePixelRatioF());
     QVERIFY(form.grab().save(path));
   }
 };
 
-} // namespace celforo
+}  // namespace celforo
 
 int main(int argc, char** argv) {
   if (!celforo::testing::ApplyTestLocale()) return 1;

@@ -13,7 +13,7 @@ const QColor kGround(187, 255, 255);
 constexpr int kLineHeight = 15;
 constexpr int kLinesTop = 40;
 
-} // namespace
+}  // namespace
 
 CreditPicture::CreditPicture(QWidget* parent) : QWidget(parent) {
   setFixedSize(kWidth, kHeight);
@@ -23,16 +23,23 @@ CreditPicture::CreditPicture(QWidget* parent) : QWidget(parent) {
 }
 
 QStringList CreditPicture::lines() {
-  return {QStringLiteral("CELFORO ") + QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())), QStringLiteral("fotografia al telescopio"),
-          QStringLiteral("in proiezione d'oculare"), QStringLiteral("ingrandimento, focale"),
-          QStringLiteral("e piano focale")};
+  return {QStringLiteral("CELFORO ") +
+              QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())),
+          QStringLiteral("fotografia al telescopio"), QStringLiteral("in proiezione d'oculare"),
+          QStringLiteral("ingrandimento, focale"), QStringLiteral("e piano focale")};
 }
 
-QString CreditPicture::monogram() { return QStringLiteral("CF"); }
+QString CreditPicture::monogram() {
+  return QStringLiteral("CF");
+}
 
-QRect CreditPicture::monogramBox() { return {kWidth / 2 - 22, 6, 44, 28}; }
+QRect CreditPicture::monogramBox() {
+  return {kWidth / 2 - 22, 6, 44, 28};
+}
 
-QRect CreditPicture::lineBox(int line) { return {2, kLinesTop + line * kLineHeight, kWidth - 4, kLineHeight}; }
+QRect CreditPicture::lineBox(int line) {
+  return {2, kLinesTop + line * kLineHeight, kWidth - 4, kLineHeight};
+}
 
 QFont CreditPicture::lineFont() {
   QFont font(QStringLiteral("MS Sans Serif"));
@@ -77,4 +84,4 @@ void RectangleShape::paintEvent(QPaintEvent*) {
   painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }
 
-} // namespace celforo
+}  // namespace celforo

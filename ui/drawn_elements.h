@@ -41,4 +41,4 @@ private:
   int lineWidth_;
 };
 
-} // namespace celforo
+}  // namespace celforo

@@ -23,7 +23,9 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor ToQColor(Rgb rgb) { return {rgb.red, rgb.green, rgb.blue}; }
+QColor ToQColor(Rgb rgb) {
+  return {rgb.red, rgb.green, rgb.blue};
+}
 
 QRect Geometry(const ElementRecord& record) {
   return {TwipsToPixels(record.left), TwipsToPixels(record.top), TwipsToPixels(record.width),
@@ -77,28 +79,29 @@ QLabel* MakeLabel(const ElementRecord& record, QWidget* parent) {
 
 QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
   switch (record.kind) {
-  case ElementKind::TextBox: {
-    auto* box = new QLineEdit(ToQString(record.caption), parent);
-    box->setAlignment(Qt::AlignCenter);
-    box->setMaxLength(std::numeric_limits<int>::max());
-    box->setAccessibleName(ToQString(record.meaning));
-    return box;
-  }
-  case ElementKind::PushButton: {
-    auto* button = new QPushButton(ToQString(record.caption), parent);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-  }
-  case ElementKind::CaptionLabel:
-  case ElementKind::ResultLabel: return MakeLabel(record, parent);
-  case ElementKind::PictureBox: return new CreditPicture(parent);
-  case ElementKind::Rectangle: return new RectangleShape(ToQColor(kFrameColour), kFrameWidth, parent);
+    case ElementKind::TextBox: {
+      auto* box = new QLineEdit(ToQString(record.caption), parent);
+      box->setAlignment(Qt::AlignCenter);
+      box->setMaxLength(std::numeric_limits<int>::max());
+      box->setAccessibleName(ToQString(record.meaning));
+      return box;
+    }
+    case ElementKind::PushButton: {
+      auto* button = new QPushButton(ToQString(record.caption), parent);
+      button->setAutoDefault(false);
+      button->setDefault(false);
+      return button;
+    }
+    case ElementKind::CaptionLabel:
+    case ElementKind::ResultLabel: return MakeLabel(record, parent);
+    case ElementKind::PictureBox: return new CreditPicture(parent);
+    case ElementKind::Rectangle:
+      return new RectangleShape(ToQColor(kFrameColour), kFrameWidth, parent);
   }
   return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(ToQString(kForm1.name));
@@ -158,9 +161,15 @@ void Form1::onForm1Load() {
   }
 }
 
-void Form1::onText1Changed() { ClearResults(); }
-void Form1::onText2Changed() { ClearResults(); }
-void Form1::onText3Changed() { ClearResults(); }
+void Form1::onText1Changed() {
+  ClearResults();
+}
+void Form1::onText2Changed() {
+  ClearResults();
+}
+void Form1::onText3Changed() {
+  ClearResults();
+}
 
 void Form1::onCommand1Clicked() {
   try {
@@ -208,4 +217,4 @@ void Form1::CentreOnScreen() {
   setGeometry(client);
 }
 
-} // namespace celforo
+}  // namespace celforo

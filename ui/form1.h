@@ -45,4 +45,4 @@ private:
   QPushButton* command2_ = nullptr;
 };
 
-} // namespace celforo
+}  // namespace celforo

@@ -11,7 +11,9 @@ namespace celforo {
 inline constexpr int kTwipsPerPixel = 15;
 
 // 480 twips is 32 logical pixels.
-constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+constexpr int TwipsToPixels(int twips) {
+  return twips / kTwipsPerPixel;
+}
 
 struct Rgb {
   int red, green, blue;
@@ -31,11 +33,11 @@ enum class ElementKind { TextBox, PushButton, CaptionLabel, ResultLabel, Picture
 struct ElementRecord {
   std::string_view name;
   ElementKind kind;
-  std::string_view caption;                 // the text shown at creation
-  std::uint16_t left, top, width, height;   // twips, from the client area's corner
-  int tabIndex;                             // -1: none
-  double fontSize;                          // points; 0: shows no text
-  std::string_view meaning;                 // boxes and results: the caption naming the value
+  std::string_view caption;                // the text shown at creation
+  std::uint16_t left, top, width, height;  // twips, from the client area's corner
+  int tabIndex;                            // -1: none
+  double fontSize;                         // points; 0: shows no text
+  std::string_view meaning;                // boxes and results: the caption naming the value
 };
 
 inline constexpr Rgb kResultBackground{255, 255, 255};
@@ -70,4 +72,4 @@ inline constexpr std::string_view kFontFamily = "MS Sans Serif";
 inline constexpr std::array<std::string_view, 5> kFontSubstitutes{
     "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial", "DejaVu Sans"};
 
-} // namespace celforo
+}  // namespace celforo
