@@ -1,5 +1,6 @@
 #include "calc/numeric_text.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -65,6 +66,53 @@ std::string NonFiniteText(double value, char decimalSeparator) {
   text += std::isinf(value) ? "#INF" : "#QNAN";
   return text;
 }
+
+#if defined(__SIZEOF_INT128__)
+__extension__ using Uint128 = unsigned __int128;
+
+// The value times 10^6, rounded half to even on its exact binary value: the
+// digits SixDecimalText writes. For magnitudes below 1E+9 only.
+std::uint64_t Micros(double magnitude) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> 52);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+  const int shift = 1075 - (biased == 0 ? 1 : biased);  // magnitude = mantissa / 2^shift
+  const Uint128 product = static_cast<Uint128>(mantissa) * 1'000'000U;  // below 2^73
+  if (shift > 80) return 0;  // below a tenth of a millionth
+  if (shift <= 0) return static_cast<std::uint64_t>(product << -shift);
+  const auto whole = static_cast<std::uint64_t>(product >> shift);
+  const Uint128 rest = product & ((Uint128{1} << shift) - 1);
+  const Uint128 half = Uint128{1} << (shift - 1);
+  return whole + ((rest > half || (rest == half && (whole & 1))) ? 1 : 0);
+}
+
+// ResultText for magnitudes below 1E+9, from the six-decimal digits q alone.
+// The three steps give the same text: q has at most 15 digits, so the double
+// read back from the six-decimal text, written at 15 significant digits,
+// gives back exactly q / 10^6 (15 digits survive a trip through a double).
+std::string ShortResultText(double value) {
+  const std::uint64_t micros = Micros(std::fabs(value));
+  if (micros == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+  std::string text(1, std::signbit(value) ? '-' : ' ');
+  char digits[24];
+  const std::uint64_t whole = micros / 1'000'000;
+  if (whole != 0) text.append(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
+  std::uint64_t fraction = micros % 1'000'000;
+  if (fraction != 0) {
+    int places = 6;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --places;
+    }
+    char* end = std::to_chars(digits, digits + sizeof digits, fraction).ptr;
+    text += '.';
+    text.append(static_cast<std::size_t>(places - (end - digits)), '0');
+    text.append(digits, end);
+  }
+  return text;
+}
+#endif
 
 }  // namespace
 
@@ -189,6 +237,9 @@ std::string SixDecimalText(double value, char decimalSeparator) {
 
 std::string ResultText(double value) {
   if (!std::isfinite(value)) throw RunTimeError(RunTimeErrorKind::Overflow);
+#if defined(__SIZEOF_INT128__)
+  if (std::fabs(value) < 1e9) return ShortResultText(value);
+#endif
   const std::string shown = SixDecimalText(value, '.');
   const NumberScan readBack = ScanNumber(shown);
   if (readBack.consumed == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);

@@ -12,21 +12,36 @@ double Checked(double value) {
   return value;
 }
 
+// numerator / denominator, failing as the run-time's division does.
+double CheckedQuotient(double numerator, double denominator) {
+  if (denominator == 0.0) {
+    throw RunTimeError(numerator == 0.0 ? RunTimeErrorKind::Overflow
+                                        : RunTimeErrorKind::DivisionByZero);
+  }
+  return Checked(numerator / denominator);
+}
+
 }  // namespace
 
 ProjectionResults ComputeProjection(const ProjectionInputs& inputs) {
   const double objective = Checked(inputs.objectiveFocalLength);
   const double eyepiece = Checked(inputs.eyepieceFocalLength);
   const double extraction = Checked(inputs.eyepieceExtraction);
-  if (extraction == 0.0) {
-    throw RunTimeError(eyepiece == 0.0 ? RunTimeErrorKind::Overflow
-                                       : RunTimeErrorKind::DivisionByZero);
-  }
   ProjectionResults results{};
-  results.magnification = Checked(eyepiece / extraction);
+  results.magnification = CheckedQuotient(eyepiece, extraction);
   results.equivalentFocalLength = Checked(results.magnification * objective);
   results.focalPlaneDistance = Checked(eyepiece * Checked(1.0 + results.magnification));
   return results;
+}
+
+double ExtractionForFocalLength(double objectiveFocalLength, double eyepieceFocalLength,
+                                double equivalentFocalLength) {
+  const double product = Checked(Checked(eyepieceFocalLength) * Checked(objectiveFocalLength));
+  return CheckedQuotient(product, Checked(equivalentFocalLength));
+}
+
+double ExtractionForMagnification(double eyepieceFocalLength, double magnification) {
+  return CheckedQuotient(Checked(eyepieceFocalLength), Checked(magnification));
 }
 
 }  // namespace celforo

@@ -23,4 +23,15 @@ struct ProjectionResults {
 // and for a step whose result is not finite.
 ProjectionResults ComputeProjection(const ProjectionInputs& inputs);
 
+// The extraction that gives an equivalent focal length: eyepiece * objective
+// / focalLength, so 2500, 5 and 4166.666667 give 2.99999999976. Throws
+// RunTimeError as ComputeProjection does (DivisionByZero for a focal length
+// of zero, Overflow for 0 / 0 and for anything not finite).
+double ExtractionForFocalLength(double objectiveFocalLength, double eyepieceFocalLength,
+                                double equivalentFocalLength);
+
+// The extraction that gives a magnification: eyepiece / magnification, so 5
+// and 2 give 2.5. Throws RunTimeError as ExtractionForFocalLength does.
+double ExtractionForMagnification(double eyepieceFocalLength, double magnification);
+
 }  // namespace celforo

@@ -1,8 +1,11 @@
 // The optics, through the texts the window shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
@@ -99,6 +102,53 @@ TEST(ComputeProjection, FailsWithTheKindOfTheFirstBadStep) {
       EXPECT_EQ(error.kind(), row.kind);
     }
   }
+}
+
+}  // namespace
+}  // namespace celforo
+
+namespace celforo {
+namespace {
+
+TEST(Solve, ExtractionsForAFocalLengthOrAMagnification) {
+  struct Row {
+    const char* what;
+    double extraction;  // NaN: fails
+    RunTimeErrorKind failure;
+  };
+  const double kFails = std::numeric_limits<double>::quiet_NaN();
+  auto focal = [](double o, double e, double f) {
+    return [=] { return ExtractionForFocalLength(o, e, f); };
+  };
+  auto power = [](double e, double m) { return [=] { return ExtractionForMagnification(e, m); }; };
+  const std::pair<std::function<double()>, Row> rows[] = {
+      {focal(2500, 5, 4166.666667), {"defaults' shown focal length", 12500 / 4166.666667, {}}},
+      {focal(2500, 5, 5000), {"5000 mm", 2.5, {}}},
+      {focal(2500, 5, -5000), {"negative", -2.5, {}}},
+      {focal(2500, 5, 0), {"zero focal length", kFails, RunTimeErrorKind::DivisionByZero}},
+      {focal(0, 5, 0), {"0 / 0", kFails, RunTimeErrorKind::Overflow}},
+      {focal(1e200, 1e200, 1), {"product too large", kFails, RunTimeErrorKind::Overflow}},
+      {focal(2500, 5, 1e-320), {"quotient too large", kFails, RunTimeErrorKind::Overflow}},
+      {power(5, 2), {"magnification 2", 2.5, {}}},
+      {power(5, 0), {"magnification 0", kFails, RunTimeErrorKind::DivisionByZero}},
+      {power(0, 0), {"0 / 0 again", kFails, RunTimeErrorKind::Overflow}},
+      {power(kInf, 2), {"infinite eyepiece", kFails, RunTimeErrorKind::Overflow}},
+  };
+  for (const auto& [solve, row] : rows) {
+    SCOPED_TRACE(row.what);
+    if (!std::isnan(row.extraction)) {
+      EXPECT_EQ(solve(), row.extraction);
+      continue;
+    }
+    try {
+      solve();
+      ADD_FAILURE() << "no failure";
+    } catch (const RunTimeError& error) {
+      EXPECT_EQ(error.kind(), row.failure);
+    }
+  }
+  // Solving for what the window shows for the defaults gives back their extraction.
+  EXPECT_EQ(ResultText(ExtractionForFocalLength(2500, 5, ReadNumber(" 4166.666667"))), " 3");
 }
 
 }  // namespace

@@ -1,0 +1,441 @@
+#include "cli/celforo_calc.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/numeric_text.h"
+#include "calc/projection.h"
+#include "calc/run_time_error.h"
+#include "calc/version.h"
+
+namespace celforo::cli {
+namespace {
+
+constexpr std::string_view kUsageText =
+    "usage: celforo-calc [--tsv [--header]] [--extraction FROM:TO:STEP | --focal-length F |\n"
+    "                    --magnification M] [OBJECTIVE EYEPIECE [EXTRACTION]]\n";
+
+constexpr std::string_view kHelp =
+    "Eyepiece projection: magnification, equivalent focal length and the distance\n"
+    "from the eyepiece to the focal plane, as the CELFORO window computes them.\n"
+    "\n"
+    "With OBJECTIVE EYEPIECE EXTRACTION, computes that set-up. With no operand,\n"
+    "reads set-ups from"
+    " standard input, three fields a line separated by blanks or tabs;\n"
+    "blank lines and lines starting with # are passed over. The options below\n"
+    "take OBJECTIVE and EYEPIECE.\n"
+    "\n"
+    "  --extraction FROM:TO:STEP  one row per extraction, FROM and TO included\n"
+    "  --focal-length F           the extraction giving equivalent focal length F\n"
+    "  --magnification M          the extraction giving magnification M\n"
+    "  --tsv                      tab-separated values, no captions\n"
+    "  --header                   with --tsv (or rows), a first line of captions\n"
+    "  --help, --version\n"
+    "\n"
+    "Exit status: 0 computed, 1 a calculation failed, 2 misuse.\n";
+
+constexpr std::string_view kExtractionCaption = "EXTR. OCULARE";
+constexpr std::array<std::string_view, 3> kResultCaptions{
+    "INGRANDIMENTI", "FOC. EQUIVALENTE", "DIST. PIANO FOCALE - OCUL.ARE"};
+constexpr std::size_t kCaptionWidth = 30;  // the longest caption and a space
+constexpr std::size_t kMaxSweepRows = 1'000'000;
+
+enum class Mode { Single, Batch, Sweep, SolveFocalLength, SolveMagnification };
+
+struct Options {
+  Mode mode = Mode::Single;
+  bool tsv = false;
+  bool header = false;
+  std::string_view sweep;
+  std::string_view target;
+  std::vector<std::string_view> operands;
+};
+
+// Output gathered in a buffer and written in large pieces.
+class Writer {
+public:
+  explicit Writer(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 256); }
+  ~Writer() { Flush(); }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  void Put(std::string_view text) {
+    buffer_ += text;
+    if (buffer_.size() >= kFlushAt) Flush();
+  }
+  void Put(char c) { buffer_ += c; }
+  void Flush() {
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+    buffer_.clear();
+  }
+
+private:
+  static constexpr std::size_t kFlushAt = 1 << 16;
+  std::FILE* file_;
+  std::string buffer_;
+};
+
+// Where a failure happened: "line 3", "row 2", or nowhere in particular.
+struct Place {
+  std::string_view word;
+  std::size_t number = 0;
+};
+
+std::string Describe(Place place) {
+  return place.word.empty() ? std::string()
+                            : std::string(place.word) + ' ' + std::to_string(place.number);
+}
+
+// One row of shown texts: an optional extraction, then the three results.
+struct Row {
+  std::optional<std::string> extraction;
+  std::array<std::string, 3> results;
+};
+
+Row Calculate(const ProjectionInputs& inputs, bool showExtraction) {
+  Row row;
+  if (showExtraction) row.extraction = ResultText(inputs.eyepieceExtraction);
+  const ProjectionResults results = ComputeProjection(inputs);
+  row.results = {ResultText(results.magnification), ResultText(results.equivalentFocalLength),
+                 ResultText(results.focalPlaneDistance)};
+  return row;
+}
+
+// Writes a field without its sign column: " 1.5" as "1.5", "-1.5" as is.
+std::string_view Unsigned(std::string_view text) {
+  return !text.empty() && text[0] == ' ' ? text.substr(1) : text;
+}
+
+void PutPadded(Writer& out, std::string_view text, std::size_t width) {
+  out.Put(text);
+  for (std::size_t i = text.size(); i < width; ++i) out.Put(' ');
+}
+
+class Printer {
+public:
+  Printer(const Options& options, Writer& out, Writer& err)
+      : options_(options), out_(out), err_(err) {}
+
+  bool failed() const { return failed_; }
+
+  // A batch line that holds no set-up: reported, and a row of empty fields.
+  void Unreadable(std::string_view why) {
+    failed_ = true;
+    err_.Put("celforo-calc: ");
+    err_.Put(why);
+    err_.Put('\n');
+    err_.Flush();
+    PutRow(std::nullopt, false);
+  }
+
+  // The caption line of --header.
+  void Header(bool withExtraction) {
+    std::vector<std::string_view> captions;
+    if (withExtraction) captions.push_back(kExtractionCaption);
+    captions.insert(captions.end(), kResultCaptions.begin(), kResultCaptions.end());
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+      if (options_.tsv) {
+        if (i > 0) out_.Put('\t');
+        out_.Put(captions[i]);
+      } else {
+        PutPadded(out_, captions[i], i + 1 < captions.size() ? kCaptionWidth : 0);
+      }
+    }
+    out_.Put('\n');
+  }
+
+  // One calculation as a row, or a row of empty fields after reporting why.
+  // `compute` gives the row's texts or throws RunTimeError.
+  template <typename Compute>
+  void CalculateRow(Compute compute, bool withExtraction, Place where) {
+    PutRow(Attempt(compute, where), withExtraction);
+  }
+
+  // A row of texts, or of empty fields when there is none.
+  void PutRow(const std::optional<Row>& row, bool withExtraction) {
+    const std::size_t count = withExtraction ? 4 : 3;
+    for (std::size_t i = 0; i < count; ++i) {
+      if (options_.tsv && i > 0) out_.Put('\t');
+      if (!row) continue;
+      const std::string_view field =
+          withExtraction ? (i == 0 ? *row->extraction : row->results[i - 1]) : row->results[i];
+      if (options_.tsv) {
+        out_.Put(Unsigned(field));
+      } else {
+        PutPadded(out_, Unsigned(field), i + 1 < count ? kCaptionWidth : 0);
+      }
+    }
+    out_.Put('\n');
+  }
+
+  // One calculation as caption lines ("INGRANDIMENTI   1.666667"), or with
+  // --tsv as a row.
+  template <typename Compute>
+  void CalculateCaptioned(Compute compute, bool withExtraction) {
+    if (options_.tsv) {
+      if (options_.header) Header(withExtraction);
+      CalculateRow(compute, withExtraction, {});
+      return;
+    }
+    const std::optional<Row> row = Attempt(compute, {});
+    if (withExtraction) CaptionLine(kExtractionCaption, row ? *row->extraction : std::string());
+    for (std::size_t i = 0; i < 3; ++i) CaptionLine(kResultCaptions[i], row ? row->results[i] : "");
+  }
+
+private:
+  void CaptionLine(std::string_view caption, std::string_view value) {
+    PutPadded(out_, caption, value.empty() ? 0 : kCaptionWidth - 1);
+    out_.Put(value);
+    out_.Put('\n');
+  }
+
+  template <typename Compute>
+  std::optional<Row> Attempt(Compute compute, Place where) {
+    try {
+      return compute();
+    } catch (const RunTimeError& error) {
+      Report(error, where);
+      return std::nullopt;
+    }
+  }
+
+  void Report(const RunTimeError& error, Place where) {
+    failed_ = true;
+    err_.Put("celforo-calc: ");
+    if (!where.word.empty()) {
+      err_.Put(Describe(where));
+      err_.Put(": ");
+    }
+    const std::string report = error.report();  // "Errore di run-time '11':\n\nDivisione..."
+    const std::size_t lines = report.find("\n\n");
+    err_.Put(std::string_view(report).substr(0, lines));
+    err_.Put(' ');
+    err_.Put(std::string_view(report).substr(lines + 2));
+    err_.Put('\n');
+    err_.Flush();
+  }
+
+  const Options& options_;
+  Writer& out_;
+  Writer& err_;
+  bool failed_ = false;
+};
+
+// The first four fields of a line, split at blanks and tabs, and how many
+// there are (four meaning four or more).
+struct Fields {
+  std::array<std::string_view, 4> field;
+  std::size_t count = 0;
+};
+
+Fields SplitFields(std::string_view line) {
+  Fields fields;
+  std::size_t at = 0;
+  while (at < line.size() && fields.count < fields.field.size()) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) ++at;
+    const std::size_t begin = at;
+    while (at < line.size() && line[at] != ' ' && line[at] != '\t') ++at;
+    if (at > begin) fields.field[fields.count++] = line.substr(begin, at - begin);
+  }
+  return fields;
+}
+
+void RunBatch(std::FILE* in, Printer& printer) {
+  std::string pending;
+  std::vector<char> chunk(1 << 16);
+  std::size_t lineNumber = 0;
+  auto handle = [&](std::string_view line) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const Fields fields = SplitFields(line);
+    if (fields.count == 0 || fields.field[0][0] == '#') return;
+    const Place place{"line", lineNumber};
+    if (fields.count > 3) {
+      printer.Unreadable(Describe(place) + ": more than three fields");
+      return;
+    }
+    std::array<double, 3> values{};
+    for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
+    const ProjectionInputs inputs{values[0], values[1], values[2]};
+    printer.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
+  };
+  std::size_t read = 0;
+  while ((read = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
+    std::string_view data(chunk.data(), read);
+    std::size_t newline = 0;
+    while ((newline = data.find('\n')) != std::string_view::npos) {
+      if (pending.empty()) {
+        handle(data.substr(0, newline));
+      } else {
+        pending.append(data.substr(0, newline));
+        handle(pending);
+        pending.clear();
+      }
+      data.remove_prefix(newline + 1);
+    }
+    pending.append(data);
+  }
+  if (!pending.empty()) handle(pending);
+}
+
+// FROM:TO:STEP as extractions, FROM and TO included; none when the step does
+// not move from FROM towards TO or the rows would be too many.
+std::optional<std::vector<double>> SweepExtractions(std::string_view text) {
+  const std::size_t first = text.find(':');
+  const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos)
+    return std::nullopt;
+  const double from = ReadNumber(text.substr(0, first));
+  const double to = ReadNumber(text.substr(first + 1, second - first - 1));
+  const double step = ReadNumber(text.substr(second + 1));
+  if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || step == 0 ||
+      (to - from) / step < 0)
+    return std::nullopt;
+  const double span = (to - from) / step;
+  if (!(span < static_cast<double>(kMaxSweepRows))) return std::nullopt;
+  // Each row from its index, so no rounding accumulates; the last one within
+  // a millionth of a step of TO is TO itself.
+  const auto steps = static_cast<std::size_t>(std::floor(span + 1e-6));
+  std::vector<double> extractions;
+  for (std::size_t i = 0; i <= steps; ++i) extractions.push_back(from + static_cast<double>(i) * step);
+  if (std::fabs(extractions.back() - to) <= 1e-6 * std::fabs(step)) {
+    extractions.back() = to;
+  } else {
+    extractions.push_back(to);
+  }
+  return extractions;
+}
+
+std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer& out, bool& done) {
+  Options options;
+  bool operandsOnly = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (operandsOnly || argument.size() < 2 || argument[0] != '-' ||
+        (argument[1] != '-' && argument != "-h")) {
+      options.operands.push_back(argument);  // "-3" is a number
+      continue;
+    }
+    if (argument == "--") {
+      operandsOnly = true;
+      continue;
+    }
+    if (argument == "--help" || argument == "-h") {
+      out.Put(kUsageText);
+      out.Put('\n');
+      out.Put(kHelp);
+      done = true;
+      return options;
+    }
+    if (argument == "--version") {
+      out.Put("celforo-calc ");
+      out.Put(kVersion);
+      out.Put('\n');
+      done = true;
+      return options;
+    }
+    if (argument == "--tsv") {
+      options.tsv = true;
+      continue;
+    }
+    if (argument == "--header") {
+      options.header = true;
+      continue;
+    }
+    // Options with a value, as "--name VALUE" or "--name=VALUE".
+    const std::size_t equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    std::string_view value;
+    if (equals != std::string_view::npos) {
+      value = argument.substr(equals + 1);
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else {
+      return std::nullopt;
+    }
+    Mode mode{};
+    if (name == "--extraction") {
+      mode = Mode::Sweep;
+      options.sweep = value;
+    } else if (name == "--focal-length") {
+      mode = Mode::SolveFocalLength;
+      options.target = value;
+    } else if (name == "--magnification") {
+      mode = Mode::SolveMagnification;
+      options.target = value;
+    } else {
+      return std::nullopt;
+    }
+    if (options.mode != Mode::Single) return std::nullopt;  // one mode at a time
+    options.mode = mode;
+  }
+  const std::size_t count = options.operands.size();
+  if (options.mode == Mode::Single) {
+    if (count == 0) options.mode = Mode::Batch;
+    else if (count != 3) return std::nullopt;
+  } else if (count != 2) {
+    return std::nullopt;
+  }
+  return options;
+}
+
+} // namespace
+
+int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
+                   std::FILE* err) {
+  Writer output(out);
+  Writer errors(err);
+  bool done = false;
+  const std::optional<Options> options = Parse(arguments, output, done);
+  if (done) return kSuccess;
+  std::optional<std::vector<double>> extractions;
+  if (options && options->mode == Mode::Sweep) extractions = SweepExtractions(options->sweep);
+  if (!options || (options->mode == Mode::Sweep && !extractions)) {
+    errors.Put(kUsageText);
+    errors.Put("Try 'celforo-calc --help' for more information.\n");
+    return kUsage;
+  }
+
+  Printer printer(*options, output, errors);
+  const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
+  switch (options->mode) {
+  case Mode::Single:
+    printer.CalculateCaptioned(
+        [&] { return Calculate({operand(0), operand(1), operand(2)}, false); }, false);
+    break;
+  case Mode::Batch:
+    if (options->header) printer.Header(false);
+    RunBatch(in, printer);
+    break;
+  case Mode::Sweep: {
+    if (options->header) printer.Header(true);
+    std::size_t rowNumber = 0;
+    for (const double extraction : *extractions) {
+      printer.CalculateRow([&] { return Calculate({operand(0), operand(1), extraction}, true); },
+                           true, Place{"row", ++rowNumber});
+    }
+    break;
+  }
+  case Mode::SolveFocalLength:
+  case Mode::SolveMagnification: {
+    const double target = ReadNumber(options->target);
+    const bool forFocalLength = options->mode == Mode::SolveFocalLength;
+    printer.CalculateCaptioned(
+        [&] {
+          const double extraction = forFocalLength
+                                        ? ExtractionForFocalLength(operand(0), operand(1), target)
+                                        : ExtractionForMagnification(operand(1), target);
+          return Calculate({operand(0), operand(1), extraction}, true);
+        },
+        true);
+    break;
+  }
+  }
+  output.Flush();
+  return printer.failed() ? kCalculationFailed : kSuccess;
+}
+
+} // namespace celforo::cli
