@@ -1,5 +1,5 @@
 # Convenience targets around the CMake presets; CMake remains the build.
-.PHONY: all build run test screenshot asan fuzz format format-check clean
+.PHONY: all build run test screenshot package asan fuzz format format-check clean
 
 FUZZ_SECONDS ?= 60
 
@@ -29,6 +29,10 @@ fuzz:
 	mkdir -p build/fuzz/corpus
 	build/fuzz/fuzz/fuzz_projection_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build/fuzz/corpus fuzz/corpus
+
+package: build
+	tools/install-deps ci
+	cd build/default && cpack
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

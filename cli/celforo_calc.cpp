@@ -38,8 +38,8 @@ constexpr std::string_view kHelp =
     "Exit status: 0 computed, 1 a calculation failed, 2 misuse.\n";
 
 constexpr std::string_view kExtractionCaption = "EXTR. OCULARE";
-constexpr std::array<std::string_view, 3> kResultCaptions{
-    "INGRANDIMENTI", "FOC. EQUIVALENTE", "DIST. PIANO FOCALE - OCUL.ARE"};
+constexpr std::array<std::string_view, 3> kResultCaptions{"INGRANDIMENTI", "FOC. EQUIVALENTE",
+                                                          "DIST. PIANO FOCALE - OCUL.ARE"};
 constexpr std::size_t kCaptionWidth = 30;  // the longest caption and a space
 constexpr std::size_t kMaxSweepRows = 1'000'000;
 
@@ -300,7 +300,8 @@ std::optional<std::vector<double>> SweepExtractions(std::string_view text) {
   // a millionth of a step of TO is TO itself.
   const auto steps = static_cast<std::size_t>(std::floor(span + 1e-6));
   std::vector<double> extractions;
-  for (std::size_t i = 0; i <= steps; ++i) extractions.push_back(from + static_cast<double>(i) * step);
+  for (std::size_t i = 0; i <= steps; ++i)
+    extractions.push_back(from + static_cast<double>(i) * step);
   if (std::fabs(extractions.back() - to) <= 1e-6 * std::fabs(step)) {
     extractions.back() = to;
   } else {
@@ -374,15 +375,17 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
   }
   const std::size_t count = options.operands.size();
   if (options.mode == Mode::Single) {
-    if (count == 0) options.mode = Mode::Batch;
-    else if (count != 3) return std::nullopt;
+    if (count == 0)
+      options.mode = Mode::Batch;
+    else if (count != 3)
+      return std::nullopt;
   } else if (count != 2) {
     return std::nullopt;
   }
   return options;
 }
 
-} // namespace
+}  // namespace
 
 int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
                    std::FILE* err) {
@@ -402,40 +405,46 @@ int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, s
   Printer printer(*options, output, errors);
   const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
   switch (options->mode) {
-  case Mode::Single:
-    printer.CalculateCaptioned(
-        [&] { return Calculate({operand(0), operand(1), operand(2)}, false); }, false);
-    break;
-  case Mode::Batch:
-    if (options->header) printer.Header(false);
-    RunBatch(in, printer);
-    break;
-  case Mode::Sweep: {
-    if (options->header) printer.Header(true);
-    std::size_t rowNumber = 0;
-    for (const double extraction : *extractions) {
-      printer.CalculateRow([&] { return Calculate({operand(0), operand(1), extraction}, true); },
-                           true, Place{"row", ++rowNumber});
+    case Mode::Single:
+      printer.CalculateCaptioned(
+          [&] {
+            return Calculate({operand(0), operand(1), operand(2)}, false);
+          },
+          false);
+      break;
+    case Mode::Batch:
+      if (options->header) printer.Header(false);
+      RunBatch(in, printer);
+      break;
+    case Mode::Sweep: {
+      if (options->header) printer.Header(true);
+      std::size_t rowNumber = 0;
+      for (const double extraction : *extractions) {
+        printer.CalculateRow(
+            [&] {
+              return Calculate({operand(0), operand(1), extraction}, true);
+            },
+            true, Place{"row", ++rowNumber});
+      }
+      break;
     }
-    break;
-  }
-  case Mode::SolveFocalLength:
-  case Mode::SolveMagnification: {
-    const double target = ReadNumber(options->target);
-    const bool forFocalLength = options->mode == Mode::SolveFocalLength;
-    printer.CalculateCaptioned(
-        [&] {
-          const double extraction = forFocalLength
-                                        ? ExtractionForFocalLength(operand(0), operand(1), target)
-                                        : ExtractionForMagnification(operand(1), target);
-          return Calculate({operand(0), operand(1), extraction}, true);
-        },
-        true);
-    break;
-  }
+    case Mode::SolveFocalLength:
+    case Mode::SolveMagnification: {
+      const double target = ReadNumber(options->target);
+      const bool forFocalLength = options->mode == Mode::SolveFocalLength;
+      printer.CalculateCaptioned(
+          [&] {
+            const double extraction = forFocalLength
+                                          ? ExtractionForFocalLength(operand(0), operand(1), target)
+                                          : ExtractionForMagnification(operand(1), target);
+            return Calculate({operand(0), operand(1), extraction}, true);
+          },
+          true);
+      break;
+    }
   }
   output.Flush();
   return printer.failed() ? kCalculationFailed : kSuccess;
 }
 
-} // namespace celforo::cli
+}  // namespace celforo::cli

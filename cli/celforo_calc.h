@@ -15,4 +15,4 @@ enum ExitStatus : int { kSuccess = 0, kCalculationFailed = 1, kUsage = 2 };
 int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
                    std::FILE* err);
 
-} // namespace celforo::cli
+}  // namespace celforo::cli

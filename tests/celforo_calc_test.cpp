@@ -1,14 +1,14 @@
 // celforo-calc run as a program: its output, error lines and exit status.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -27,8 +27,8 @@ std::string Slurp(const std::filesystem::path& path) {
 
 // Runs the program with `arguments` (shell words) and `input` on stdin.
 Outcome RunProgram(const std::string& arguments, const std::string& input = {}) {
-  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                       ("celforo-calc-test-" + std::to_string(::getpid()));
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("celforo-calc-test-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "in", std::ios::binary) << input;
   const std::string command = std::string("'") + CELFORO_CALC + "' " + arguments + " <'" +
@@ -161,9 +161,10 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
 
 TEST(CelforoCalc, MisuseIsAUsageError) {
   for (const char* arguments :
-       {"1 2", "1 2 3 4", "--bogus 1 2 3", "--extraction 1:3:0 2500 5", "--extraction 1:3:-1 2500 5",
-        "--extraction 1:3 2500 5", "--extraction 1:3:1 2500 5 3", "--extraction 0:1e300:1e-300 1 1",
-        "--focal-length 5000 2500", "--focal-length 1 --magnification 2 2500 5", "--extraction"}) {
+       {"1 2", "1 2 3 4", "--bogus 1 2 3", "--extraction 1:3:0 2500 5",
+        "--extraction 1:3:-1 2500 5", "--extraction 1:3 2500 5", "--extraction 1:3:1 2500 5 3",
+        "--extraction 0:1e300:1e-300 1 1", "--focal-length 5000 2500",
+        "--focal-length 1 --magnification 2 2500 5", "--extraction"}) {
     SCOPED_TRACE(arguments);
     const Outcome outcome = RunProgram(arguments);
     EXPECT_EQ(outcome.status, 2);
@@ -176,4 +177,4 @@ TEST(CelforoCalc, MisuseIsAUsageError) {
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
 }
 
-} // namespace
+}  // namespace
