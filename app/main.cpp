@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "calc/version.h"
+#include "ui/first_paint_probe.h"
 #include "ui/form1.h"
 
 namespace {
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
       celforo::kVersion.data(), static_cast<qsizetype>(celforo::kVersion.size())));
 
   celforo::Form1 form1;
+  celforo::WatchFirstPaintIfAsked(&form1);
   form1.show();
   return QApplication::exec();
 }

@@ -160,7 +160,9 @@ double ReadNumber(std::string_view text) noexcept {
 
 std::string SignedNumberText(double value) {
   if (!std::isfinite(value)) {
-    return (std::signbit(value) && std::isinf(value) ? "" : " ") + NonFiniteText(value, '.');
+    std::string text = NonFiniteText(value, '.');
+    if (text[0] != '-') text.insert(text.begin(), ' ');
+    return text;
   }
   std::string text(1, std::signbit(value) && value != 0.0 ? '-' : ' ');
   if (value == 0.0) return text + '0';

@@ -1,0 +1,82 @@
+// ReadNumber and ResultText per call, beside naive strtod/snprintf versions.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calc/numeric_text.h"
+#include "calc/projection.h"
+
+namespace {
+
+// What the window meets: the three results of plausible set-ups (objectives
+// of 400 to 4000, eyepieces of 4 to 40, extractions of 1 to 200), and the
+// texts a user types.
+std::vector<double> RealisticResults() {
+  std::mt19937_64 engine(7);
+  std::uniform_real_distribution<double> objective(400, 4000), eyepiece(4, 40), extraction(1, 200);
+  std::vector<double> values;
+  for (int i = 0; i < 4096; ++i) {
+    const celforo::ProjectionResults r =
+        celforo::ComputeProjection({objective(engine), eyepiece(engine), extraction(engine)});
+    values.insert(values.end(), {r.magnification, r.equivalentFocalLength, r.focalPlaneDistance});
+  }
+  return values;
+}
+
+std::vector<std::string> RealisticTexts() {
+  std::vector<std::string> texts{" 2500", " 5", " 3", "1250", "25", "12.5", "0.75", "2e3"};
+  for (const double value : RealisticResults()) texts.push_back(celforo::ResultText(value));
+  return texts;
+}
+
+// The naive way: the C library's locale-dependent conversions.
+double NaiveReadNumber(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+
+std::string NaiveResultText(double value) {
+  char six[400];
+  std::snprintf(six, sizeof six, "%.6f", value);
+  const double readBack = std::strtod(six, nullptr);
+  char shown[64];
+  std::snprintf(shown, sizeof shown, "% .15G", readBack);
+  return shown;
+}
+
+template <typename Read>
+void ReadAll(benchmark::State& state, Read read) {
+  const std::vector<std::string> texts = RealisticTexts();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(read(texts[i]));
+    if (++i == texts.size()) i = 0;
+  }
+}
+
+template <typename Show>
+void ShowAll(benchmark::State& state, Show show) {
+  const std::vector<double> values = RealisticResults();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(show(values[i]));
+    if (++i == values.size()) i = 0;
+  }
+}
+
+void BM_ReadNumber(benchmark::State& state) {
+  ReadAll(state, [](const std::string& text) { return celforo::ReadNumber(text); });
+}
+void BM_NaiveReadNumber(benchmark::State& state) { ReadAll(state, NaiveReadNumber); }
+void BM_ResultText(benchmark::State& state) { ShowAll(state, celforo::ResultText); }
+void BM_NaiveResultText(benchmark::State& state) { ShowAll(state, NaiveResultText); }
+
+BENCHMARK(BM_ReadNumber);
+BENCHMARK(BM_NaiveReadNumber);
+BENCHMARK(BM_ResultText);
+BENCHMARK(BM_NaiveResultText);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,141 @@
+#!/usr/bin/env python3
+"""Runs CELFORO's benchmarks and compares each with a baseline run alongside it.
+
+Every figure is a ratio against a baseline measured in the same invocation, as
+absolute times on a shared machine are noise. Run through bench/run.
+"""
+import csv
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+BUILD = ROOT / "build" / "bench"
+RUNS = int(os.environ.get("CELFORO_BENCH_RUNS", "21"))
+BATCH_RUNS = int(os.environ.get("CELFORO_BENCH_BATCH_RUNS", "5"))
+rows = []
+
+
+def record(name, ours, baseline, unit, target, better):
+    """One table row. For `better` == "lower" the ratio is celforo / baseline and
+    must stay at or below `target`; for "higher" it is the speed-up, baseline /
+    celforo, and must reach `target`."""
+    if target is None:
+        ratio, goal, met = baseline / ours, "speed-up, for information", None
+    elif better == "lower":
+        ratio, goal, met = ours / baseline, f"celforo/baseline <= {target}", ours / baseline <= target
+    else:
+        ratio, goal, met = baseline / ours, f"baseline/celforo >= {target}", baseline / ours >= target
+    rows.append({"measure": name, "celforo": ours, "baseline": baseline, "unit": unit,
+                 "ratio": ratio, "target": goal, "met": "" if met is None else "yes" if met else "NO"})
+
+
+def first_paint(program):
+    """Seconds from spawning `program` to its first paint, and its peak RSS in KiB."""
+    env = dict(os.environ, CELFORO_BENCH_FIRST_PAINT="1")
+    start = time.time_ns()
+    process = subprocess.Popen([str(program)], env=env, stderr=subprocess.PIPE, text=True)
+    _, status, usage = os.wait4(process.pid, 0)
+    painted = [line for line in process.stderr.read().splitlines() if line.startswith("first-paint")]
+    if status != 0 or not painted:
+        sys.exit(f"{program} did not report its first paint")
+    return (int(painted[0].split()[1]) - start) / 1e9, usage.ru_maxrss
+
+
+def startup():
+    ours, base = [], []
+    window, baseline = BUILD / "app" / "celforo", BUILD / "bench" / "baseline_window"
+    first_paint(window), first_paint(baseline)  # warm the caches
+    for _ in range(RUNS):  # alternated, so drifts of the machine hit both
+        ours.append(first_paint(window))
+        base.append(first_paint(baseline))
+    for label, index, unit, scale in (("start-up to first paint", 0, "ms", 1e3),
+                                      ("peak resident memory", 1, "MiB", 1 / 1024)):
+        a = [run[index] * scale for run in ours]
+        b = [run[index] * scale for run in base]
+        record(label, statistics.median(a), statistics.median(b), unit, 1.10, "lower")
+        spread = lambda v: f"{min(v):.1f}-{max(v):.1f}"
+        rows[-1]["spread"] = f"{spread(a)} vs {spread(b)} over {RUNS} runs"
+
+
+def core():
+    out = subprocess.run([str(BUILD / "bench" / "core_bench"), "--benchmark_format=json",
+                          "--benchmark_min_time=0.3"], check=True, capture_output=True, text=True)
+    times = {b["name"]: b["real_time"] for b in json.loads(out.stdout)["benchmarks"]}
+    record("ReadNumber per call", times["BM_ReadNumber"], times["BM_NaiveReadNumber"], "ns",
+           None, "higher")
+    record("ResultText per call", times["BM_ResultText"], times["BM_NaiveResultText"], "ns",
+           3.0, "higher")
+
+
+def batch():
+    lines = 1_000_000
+    with tempfile.TemporaryDirectory() as folder:
+        data = Path(folder) / "setups.txt"
+        with data.open("w") as f:
+            for i in range(lines):
+                f.write(f"{400 + i % 3600} {4 + i % 37} {1 + (i * 7) % 199}.5\n")
+        calc = [str(BUILD / "app" / "celforo-calc"), "--tsv"]
+        awk = ["awk", '{m = $2 / $3; printf "%.6f\\t%.6f\\t%.6f\\n", m, m * $1, $2 * (1 + m)}']
+
+        def timed(command):
+            with data.open() as stdin:
+                start = time.perf_counter()
+                subprocess.run(command, stdin=stdin, stdout=subprocess.DEVNULL, check=True)
+                return time.perf_counter() - start
+
+        ours, base = [], []
+        for _ in range(BATCH_RUNS):
+            ours.append(timed(calc))
+            base.append(timed(awk))
+    record("batch, a million lines", statistics.median(ours), statistics.median(base), "s",
+           2.0, "higher")
+
+
+def keystroke():
+    out = subprocess.run([str(BUILD / "bench" / "form1_bench"), "-minimumvalue", "2000"],
+                         check=True, capture_output=True, text=True,
+                         env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+    for line in out.stdout.splitlines():
+        if "msecs per iteration" in line:
+            per_round = float(line.split()[0])
+            rows.append({"measure": "keystroke clearing the results", "celforo": per_round / 2 * 1000,
+                         "baseline": "", "unit": "us", "ratio": "", "target": "watch for regressions",
+                         "met": ""})
+            return
+    sys.exit("no keystroke figure:\n" + out.stdout)
+
+
+def main():
+    startup()
+    core()
+    batch()
+    keystroke()
+    machine = f"{platform.node()}, {os.cpu_count()} cores, {platform.machine()}, {platform.platform()}"
+    print(f"CELFORO benchmarks, {time.strftime('%Y-%m-%d %H:%M %Z')}, {machine}\n")
+    print(f"| measure | celforo | baseline | unit | ratio | target | met |")
+    print(f"|---|---|---|---|---|---|---|")
+    fmt = lambda v: f"{v:.3g}" if isinstance(v, float) else str(v)
+    for row in rows:
+        print("| " + " | ".join(fmt(row[k]) for k in
+                                ("measure", "celforo", "baseline", "unit", "ratio", "target", "met"))
+              + " |")
+    for row in rows:
+        if "spread" in row:
+            print(f"\n{row['measure']}: min-max {row['spread']}")
+    with (BUILD / "results.csv").open("w", newline="") as f:
+        writer = csv.DictWriter(f, fieldnames=["measure", "celforo", "baseline", "unit", "ratio",
+                                               "target", "met", "spread"])
+        writer.writeheader()
+        writer.writerows(rows)
+    print(f"\nwritten: {BUILD / 'results.csv'}")
+
+
+if __name__ == "__main__":
+    main()
