@@ -34,7 +34,9 @@ std::vector<std::string> RealisticTexts() {
 }
 
 // The naive way: the C library's locale-dependent conversions.
-double NaiveReadNumber(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double NaiveReadNumber(const std::string& text) {
+  return std::strtod(text.c_str(), nullptr);
+}
 
 std::string NaiveResultText(double value) {
   char six[400];
@@ -68,15 +70,21 @@ void ShowAll(benchmark::State& state, Show show) {
 void BM_ReadNumber(benchmark::State& state) {
   ReadAll(state, [](const std::string& text) { return celforo::ReadNumber(text); });
 }
-void BM_NaiveReadNumber(benchmark::State& state) { ReadAll(state, NaiveReadNumber); }
-void BM_ResultText(benchmark::State& state) { ShowAll(state, celforo::ResultText); }
-void BM_NaiveResultText(benchmark::State& state) { ShowAll(state, NaiveResultText); }
+void BM_NaiveReadNumber(benchmark::State& state) {
+  ReadAll(state, NaiveReadNumber);
+}
+void BM_ResultText(benchmark::State& state) {
+  ShowAll(state, celforo::ResultText);
+}
+void BM_NaiveResultText(benchmark::State& state) {
+  ShowAll(state, NaiveResultText);
+}
 
 BENCHMARK(BM_ReadNumber);
 BENCHMARK(BM_NaiveReadNumber);
 BENCHMARK(BM_ResultText);
 BENCHMARK(BM_NaiveResultText);
 
-} // namespace
+}  // namespace
 
 BENCHMARK_MAIN();

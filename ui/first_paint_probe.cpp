@@ -33,11 +33,11 @@ private:
   bool seen_ = false;
 };
 
-} // namespace
+}  // namespace
 
 void WatchFirstPaintIfAsked(QWidget* window) {
   if (qEnvironmentVariableIsEmpty("CELFORO_BENCH_FIRST_PAINT")) return;
   window->installEventFilter(new FirstPaintProbe(window));
 }
 
-} // namespace celforo
+}  // namespace celforo

@@ -10,4 +10,4 @@ namespace celforo {
 
 void WatchFirstPaintIfAsked(QWidget* window);
 
-} // namespace celforo
+}  // namespace celforo

@@ -154,11 +154,7 @@ void Form1::onForm1Load() {
   text1_->setText(ToQString(SignedNumberText(2500)));
   text2_->setText(ToQString(SignedNumberText(5)));
   text3_->setText(ToQString(SignedNumberText(3)));
-  try {
-    CalculateAndShow();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(error);
-  }
+  CalculateAndShowOrReport();
 }
 
 void Form1::onText1Changed() {
@@ -172,11 +168,7 @@ void Form1::onText3Changed() {
 }
 
 void Form1::onCommand1Clicked() {
-  try {
-    CalculateAndShow();
-  } catch (const RunTimeError& error) {
-    ReportRunTimeError(error);
-  }
+  CalculateAndShowOrReport();
 }
 
 void Form1::onCommand2Clicked() {
@@ -198,6 +190,14 @@ void Form1::ClearResults() {
   label1_->clear();
   label2_->clear();
   label8_->clear();
+}
+
+void Form1::CalculateAndShowOrReport() {
+  try {
+    CalculateAndShow();
+  } catch (const RunTimeError& error) {
+    ReportRunTimeError(error);
+  }
 }
 
 void Form1::ReportRunTimeError(const RunTimeError& error) {

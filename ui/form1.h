@@ -32,6 +32,9 @@ private:
   void CalculateAndShow();
   void ClearResults();
 
+  // CalculateAndShow for the handlers: a RunTimeError is reported in a
+  // message box, after which the window goes on with the user's texts.
+  void CalculateAndShowOrReport();
   void ReportRunTimeError(const RunTimeError& error);
   void CentreOnScreen();
 
