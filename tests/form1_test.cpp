@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,8 +36,8 @@ struct MessageSeen {
 };
 
 // Runs `action`, waits for the modal message box it opens, notes what it
-// says and dismisses it with OK.
-MessageSeen DismissMessageOf(const std::function<void()>& action) {
+// says (and saves a picture of it to `grabTo`, if given) and dismisses it with OK.
+MessageSeen DismissMessageOf(const std::function<void()>& action, const QString& grabTo = {}) {
   MessageSeen seen;
   QTimer poll;
   int polls = 0;
@@ -44,6 +45,7 @@ MessageSeen DismissMessageOf(const std::function<void()>& action) {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
       seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
       poll.stop();
+      if (!grabTo.isEmpty()) box->grab().save(grabTo);
       box->button(QMessageBox::Ok)->click();
     } else if (++polls > 500) {
       poll.stop();  // no box came: the action returned long ago
@@ -361,6 +363,15 @@ private slots:
     const QString path =
         QStringLiteral("%1/form1-scale%2.png").arg(folder).arg(form.devicePixelRatioF());
     QVERIFY(form.grab().save(path));
+
+    Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("0"));
+    const QString messagePath =
+        QString(path).replace(QStringLiteral("form1-"), QStringLiteral("message-"));
+    const MessageSeen seen = DismissMessageOf(
+        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); },
+        messagePath);
+    QVERIFY(seen.shown);
+    QVERIFY(QFile::exists(messagePath));
   }
 };
 
