@@ -264,6 +264,20 @@ private slots:
              CreditPicture::lines());
   }
 
+  void resultsCanBeSelectedWithTheMouse() {
+    Form1 form;
+    Show(form);
+    for (const QString& name : kResults) {
+      auto* label = Find<QLabel>(form, name);
+      const QRect text = label->contentsRect();
+      QTest::mousePress(label, Qt::LeftButton, {}, QPoint(text.left() + 1, text.center().y()));
+      QTest::mouseMove(label, QPoint(text.right() - 1, text.center().y()));
+      QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(text.right() - 1, text.center().y()));
+      QCOMPARE(label->selectedText(), label->text());
+      QVERIFY(QApplication::focusWidget() != label);
+    }
+  }
+
   void editingClearsAndCalcolaRefills_data() {
     QTest::addColumn<QString>("box");
     for (const QString& box : kBoxes) QTest::newRow(qPrintable(box)) << box;
