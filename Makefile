@@ -5,15 +5,20 @@ FUZZ_SECONDS ?= 60
 
 all: build
 
+# Configures and builds the default preset; the targets below first install
+# what they need.
 build:
-	tools/install-deps test
 	cmake --preset default
 	cmake --build --preset default
 
-run: build
+run:
+	tools/install-deps run
+	$(MAKE) --no-print-directory build
 	build/default/app/celforo
 
-test: build
+test:
+	tools/install-deps test
+	$(MAKE) --no-print-directory build
 	ctest --preset default
 
 asan:
@@ -30,8 +35,9 @@ fuzz:
 	build/fuzz/fuzz/fuzz_projection_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build/fuzz/corpus fuzz/corpus
 
-package: build
+package:
 	tools/install-deps ci
+	$(MAKE) --no-print-directory build
 	cd build/default && cpack
 
 format:
@@ -44,5 +50,6 @@ clean:
 	rm -rf build
 
 # Refreshes the README's picture of the window from the window tests' grab.
-screenshot: test
+screenshot:
+	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
