@@ -7,6 +7,7 @@
 #include "calc/version.h"
 #include "ui/first_paint_probe.h"
 #include "ui/form1.h"
+#include "ui/qt_text.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("celforo"));
-  QApplication::setApplicationVersion(QString::fromUtf8(
-      celforo::kVersion.data(), static_cast<qsizetype>(celforo::kVersion.size())));
+  QApplication::setApplicationVersion(celforo::ToQString(celforo::kVersion));
 
   celforo::Form1 form1;
   celforo::WatchFirstPaintIfAsked(&form1);

@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include "calc/version.h"
+#include "ui/qt_text.h"
 
 namespace celforo {
 namespace {
@@ -23,8 +24,7 @@ CreditPicture::CreditPicture(QWidget* parent) : QWidget(parent) {
 }
 
 QStringList CreditPicture::lines() {
-  return {QStringLiteral("CELFORO ") +
-              QString::fromUtf8(kVersion.data(), static_cast<qsizetype>(kVersion.size())),
+  return {QStringLiteral("CELFORO ") + ToQString(kVersion),
           QStringLiteral("fotografia al telescopio"), QStringLiteral("in proiezione d'oculare"),
           QStringLiteral("ingrandimento, focale"), QStringLiteral("e piano focale")};
 }

@@ -15,13 +15,10 @@
 #include "calc/run_time_error.h"
 #include "ui/drawn_elements.h"
 #include "ui/form1_layout.h"
+#include "ui/qt_text.h"
 
 namespace celforo {
 namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QColor ToQColor(Rgb rgb) {
   return {rgb.red, rgb.green, rgb.blue};
