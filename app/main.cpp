@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "calc/version.h"
-#include "ui/first_paint_probe.h"
-#include "ui/form1.h"
-#include "ui/qt_text.h"
+#include "qt/first_paint_probe.h"
+#include "qt/form1_window.h"
+#include "qt/qt_text.h"
 
 namespace {
 
@@ -42,10 +42,10 @@ int main(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("celforo"));
-  QApplication::setApplicationVersion(celforo::ToQString(celforo::kVersion));
+  QApplication::setApplicationVersion(celforo::qt::ToQString(celforo::kVersion));
 
-  celforo::Form1 form1;
-  celforo::WatchFirstPaintIfAsked(&form1);
+  celforo::qt::Form1Window form1;
+  celforo::qt::WatchFirstPaintIfAsked(&form1);
   form1.show();
   return QApplication::exec();
 }

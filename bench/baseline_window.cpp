@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "ui/first_paint_probe.h"
+#include "qt/first_paint_probe.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     child->setGeometry(8, top, 320, 22);
     top += 23;
   }
-  celforo::WatchFirstPaintIfAsked(&window);
+  celforo::qt::WatchFirstPaintIfAsked(&window);
   window.show();
   return QApplication::exec();
 }

@@ -4,14 +4,14 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ui/form1.h"
+#include "qt/form1_window.h"
 
 class Form1Bench : public QObject {
   Q_OBJECT
 
 private slots:
   void keystrokeClearsResults() {
-    celforo::Form1 form;
+    celforo::qt::Form1Window form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* box = qobject_cast<QLineEdit*>(form.element(u"Text3"));

@@ -1,402 +1,222 @@
-// The window on the offscreen platform: layout, behaviour and failures.
-#include <QAccessible>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QTest>
-#include <QTimer>
-#include <functional>
+// Form1's behaviour, on a window system faked by a recorder: the order of
+// start-up, clearing on every change, CALCOLA, the failures and ESCI. Every
+// window system runs these same handlers.
+#include <gtest/gtest.h>
 
-#include "tests/support/test_locale.h"
-#include "ui/drawn_elements.h"
+#include <array>
+#include <string>
+#include <vector>
+
 #include "ui/form1.h"
 
 namespace celforo {
 namespace {
 
-const QStringList kBoxes{"Text1", "Text2", "Text3"};
-const QStringList kResults{"Label1", "Label2", "Label8"};
-const QStringList kDefaults{" 2500", " 5", " 3"};
-const QStringList kDefaultResults{" 1.666667", " 4166.666667", " 13.333333"};
+// Carries out Form1's operations on plain strings and writes down each one,
+// indented by how deeply it is nested in another (a Change delivered inside
+// the setting of a box's text is one deeper than the setting).
+class RecordingWindow : public Form1Operations {
+public:
+  RecordingWindow() { form_.onForm1Load(); }
 
-struct MessageSeen {
-  bool shown = false;
-  QString title;
-  QString text;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QMessageBox::StandardButtons buttons;
+  std::vector<std::string> log;
+  std::array<std::string, kForm1Elements.size()> texts;
+  bool ended = false;
+
+  // The user at work: typing into a box, clicking a button.
+  void Type(ElementId box, std::string_view text) {
+    log.clear();
+    texts[box] = text;
+    Deliver(box, Form1Event::Change);
+  }
+  void Click(ElementId button) {
+    log.clear();
+    Deliver(button, Form1Event::Click);
+  }
+
+  std::array<std::string, 3> Results() const {
+    return {texts[kLabel1], texts[kLabel2], texts[kLabel8]};
+  }
+  std::array<std::string, 3> Boxes() const { return {texts[kText1], texts[kText2], texts[kText3]}; }
+
+private:
+  void Deliver(ElementId element, Form1Event event) {
+    for (const Form1Handler& handler : kForm1Handlers) {
+      if (handler.element != element || handler.event != event) continue;
+      Note(std::string(event == Form1Event::Change ? "change " : "click ") +
+           std::string(kForm1Elements[element].name));
+      ++depth_;
+      (form_.*handler.handle)();
+      --depth_;
+      return;
+    }
+    ADD_FAILURE() << "no handler for " << kForm1Elements[element].name;
+  }
+
+  void Note(std::string entry) { log.push_back(std::string(2 * depth_, ' ') + entry); }
+  static std::string Quoted(std::string_view text) { return '"' + std::string(text) + '"'; }
+
+  std::string Text(ElementId box) const override {
+    const_cast<RecordingWindow*>(this)->Note("read " + std::string(kForm1Elements[box].name));
+    return texts[box];
+  }
+  void SetText(ElementId box, std::string_view text) override {
+    Note("set " + std::string(kForm1Elements[box].name) + ' ' + Quoted(text));
+    texts[box] = text;
+    ++depth_;
+    Deliver(box, Form1Event::Change);
+    --depth_;
+  }
+  void SetCaption(ElementId label, std::string_view caption) override {
+    Note("caption " + std::string(kForm1Elements[label].name) + ' ' + Quoted(caption));
+    texts[label] = caption;
+  }
+  void ShowErrorMessage(std::string_view title, std::string_view text) override {
+    Note("message " + Quoted(title) + ' ' + Quoted(text));
+  }
+  void EndProgram() override {
+    Note("end");
+    ended = true;
+  }
+
+  int depth_ = 0;
+  Form1 form_{*this};
 };
 
-// Runs `action`, waits for the modal message box it opens, notes what it
-// says (and saves a picture of it to `grabTo`, if given) and dismisses it with OK.
-MessageSeen DismissMessageOf(const std::function<void()>& action, const QString& grabTo = {}) {
-  MessageSeen seen;
-  QTimer poll;
-  int polls = 0;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
-      poll.stop();
-      if (!grabTo.isEmpty()) box->grab().save(grabTo);
-      box->button(QMessageBox::Ok)->click();
-    } else if (++polls > 500) {
-      poll.stop();  // no box came: the action returned long ago
-    }
-  });
-  poll.start(5);
-  action();
-  poll.stop();
-  return seen;
+const std::array<ElementId, 3> kBoxes{kText1, kText2, kText3};
+const std::array<std::string, 3> kNoResults{"", "", ""};
+const std::array<std::string, 3> kDefaultResults{" 1.666667", " 4166.666667", " 13.333333"};
+
+TEST(Form1, LoadWritesTheDefaultsEachChangeClearingThenCalculates) {
+  const RecordingWindow window;
+  const std::vector<std::string> expected{
+      "set Text1 \" 2500\"",
+      "  change Text1",
+      "    caption Label1 \"\"",
+      "    caption Label2 \"\"",
+      "    caption Label8 \"\"",
+      "set Text2 \" 5\"",
+      "  change Text2",
+      "    caption Label1 \"\"",
+      "    caption Label2 \"\"",
+      "    caption Label8 \"\"",
+      "set Text3 \" 3\"",
+      "  change Text3",
+      "    caption Label1 \"\"",
+      "    caption Label2 \"\"",
+      "    caption Label8 \"\"",
+      "read Text1",
+      "read Text2",
+      "read Text3",
+      "caption Label1 \" 1.666667\"",
+      "caption Label2 \" 4166.666667\"",
+      "caption Label8 \" 13.333333\"",
+  };
+  EXPECT_EQ(window.log, expected);
+  EXPECT_EQ(window.Boxes(), (std::array<std::string, 3>{" 2500", " 5", " 3"}));
+  EXPECT_EQ(window.Results(), kDefaultResults);
+  EXPECT_FALSE(window.ended);
+}
+
+TEST(Form1, EveryChangeClearsTheResultsUntilCalcola) {
+  for (const ElementId box : kBoxes) {
+    SCOPED_TRACE(kForm1Elements[box].name);
+    RecordingWindow window;
+    const std::string before = window.texts[box];
+    window.Type(box, before + "7");
+    EXPECT_EQ(window.log, (std::vector<std::string>{
+                              "change " + std::string(kForm1Elements[box].name),
+                              "  caption Label1 \"\"",
+                              "  caption Label2 \"\"",
+                              "  caption Label8 \"\"",
+                          }));
+    // Restoring the former text does not bring the results back.
+    window.Type(box, before);
+    EXPECT_EQ(window.Results(), kNoResults);
+    window.Click(kCommand1);
+    EXPECT_EQ(window.log.front(), "click Command1");
+    EXPECT_EQ(window.Results(), kDefaultResults);
+    window.Click(kCommand1);
+    EXPECT_EQ(window.Results(), kDefaultResults);
+  }
+}
+
+TEST(Form1, CalcolaShowsWhatTheBoxesHoldNow) {
+  struct Case {
+    std::array<std::string, 3> boxes;
+    std::array<std::string, 3> results;
+  };
+  const Case cases[] = {
+      {{"2000", "10", "5"}, {" 2", " 4000", " 30"}},
+      {{"2500", "2", "4"}, {" .5", " 1250", " 3"}},
+      {{"2500", "5", "-3"}, {"-1.666667", "-4166.666667", "-3.333333"}},
+      {{" 2500mm", "5,5", "3e0"}, kDefaultResults},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.boxes[0] + " " + c.boxes[1] + " " + c.boxes[2]);
+    RecordingWindow window;
+    for (std::size_t i = 0; i < 3; ++i) window.Type(kBoxes[i], c.boxes[i]);
+    window.Click(kCommand1);
+    EXPECT_EQ(window.log, (std::vector<std::string>{
+                              "click Command1",
+                              "  read Text1",
+                              "  read Text2",
+                              "  read Text3",
+                              "  caption Label1 \"" + c.results[0] + "\"",
+                              "  caption Label2 \"" + c.results[1] + "\"",
+                              "  caption Label8 \"" + c.results[2] + "\"",
+                          }));
+  }
+}
+
+// A failure is told in a message box; the boxes keep their texts, the results
+// set before it stay, and the window goes on.
+TEST(Form1, FailuresAreReportedAndTheWindowGoesOn) {
+  const std::string divide = "Errore di run-time '11':\n\nDivisione per zero";
+  const std::string overflow = "Errore di run-time '6':\n\nOverflow";
+  const std::string mismatch = "Errore di run-time '13':\n\nTipo non corrispondente";
+  struct Case {
+    const char* what;
+    std::array<std::string, 3> boxes;
+    std::string message;
+    std::array<std::string, 3> results;
+  };
+  const Case cases[] = {
+      {"extraction 0", {"2500", "5", "0"}, divide, kNoResults},
+      {"extraction empty", {"2500", "5", ""}, divide, kNoResults},
+      {"extraction not a number", {"2500", "5", "abc"}, divide, kNoResults},
+      {"eyepiece and extraction 0", {"2500", "abc", "0"}, overflow, kNoResults},
+      {"eyepiece 0", {"2500", "0", "3"}, mismatch, kNoResults},
+      {"objective 0", {"0", "5", "3"}, mismatch, {" 1.666667", "", ""}},
+      {"eyepiece minus the extraction", {"2500", "3", "-3"}, mismatch, {"-1", "-2500", ""}},
+      {"beyond the range", {"1e308", "10", "1"}, overflow, kNoResults},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordingWindow window;
+    for (std::size_t i = 0; i < 3; ++i) window.Type(kBoxes[i], c.boxes[i]);
+    window.Click(kCommand1);
+    ASSERT_FALSE(window.log.empty());
+    EXPECT_EQ(window.log.back(), "  message \"CELFORO\" \"" + c.message + "\"");
+    EXPECT_EQ(window.Boxes(), c.boxes);
+    EXPECT_EQ(window.Results(), c.results);
+    EXPECT_FALSE(window.ended);
+    // It goes on: an edit and CALCOLA work as ever.
+    window.Type(kText1, "2500");
+    window.Type(kText2, "5");
+    window.Type(kText3, "3");
+    window.Click(kCommand1);
+    EXPECT_EQ(window.Results(), kDefaultResults);
+  }
+}
+
+TEST(Form1, EsciEndsTheProgramEvenWithTheResultsEmpty) {
+  RecordingWindow window;
+  window.Type(kText3, "9");
+  window.Click(kCommand2);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"click Command2", "  end"}));
+  EXPECT_TRUE(window.ended);
 }
 
 }  // namespace
-
-class Form1Test : public QObject {
-  Q_OBJECT
-
-private:
-  template <typename T>
-  static T* Find(const Form1& form, const QString& name) {
-    auto* widget = qobject_cast<T*>(form.element(name));
-    if (widget == nullptr) qFatal("no element %s", qPrintable(name));
-    return widget;
-  }
-  static QStringList ResultTexts(const Form1& form) {
-    QStringList texts;
-    for (const QString& name : kResults) texts << Find<QLabel>(form, name)->text();
-    return texts;
-  }
-  static QStringList BoxTexts(const Form1& form) {
-    QStringList texts;
-    for (const QString& name : kBoxes) texts << Find<QLineEdit>(form, name)->text();
-    return texts;
-  }
-  static void Show(Form1& form) {
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-  }
-
-private slots:
-  void startsWithTheDefaultsCalculated() {
-    Form1 form;
-    QCOMPARE(BoxTexts(form), kDefaults);
-    QCOMPARE(ResultTexts(form), kDefaultResults);
-    QCOMPARE(form.windowTitle(), QStringLiteral("             CELFORO"));
-    QCOMPARE(form.size(), QSize(337, 375));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!form.windowIcon().isNull());
-    Show(form);
-    QCOMPARE(QApplication::focusWidget(), form.element(u"Text1"));
-    const QPoint screenCentre = form.screen()->availableGeometry().center();
-    QVERIFY2((form.geometry().center() - screenCentre).manhattanLength() <= 1, "not centred");
-  }
-
-  void elementsLieWhereTheTableSays_data() {
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<qreal>("points");
-    // Left, top, width and height in twips divided by 15.
-    QTest::newRow("Text1") << QRect(32, 32, 113, 25) << 12.0;
-    QTest::newRow("Text2") << QRect(192, 32, 113, 25) << 12.0;
-    QTest::newRow("Text3") << QRect(112, 80, 113, 25) << 12.0;
-    QTest::newRow("Command1") << QRect(24, 272, 121, 33) << 13.5;
-    QTest::newRow("Label3") << QRect(24, 16, 129, 17) << 9.75;
-    QTest::newRow("Label4") << QRect(192, 16, 113, 17) << 9.75;
-    QTest::newRow("Label5") << QRect(104, 64, 129, 17) << 9.75;
-    QTest::newRow("Label6") << QRect(24, 128, 137, 17) << 9.75;
-    QTest::newRow("Label7") << QRect(168, 128, 153, 17) << 9.75;
-    QTest::newRow("Label1") << QRect(24, 152, 137, 25) << 12.0;
-    QTest::newRow("Label2") << QRect(176, 152, 137, 25) << 12.0;
-    QTest::newRow("Picture1") << QRect(152, 256, 178, 117) << 0.0;
-    QTest::newRow("Label8") << QRect(96, 208, 137, 25) << 12.0;
-    QTest::newRow("Label9") << QRect(24, 184, 289, 25) << 9.75;
-    QTest::newRow("Command2") << QRect(48, 320, 73, 33) << 13.5;
-    QTest::newRow("Shape1") << QRect(16, 120, 305, 121) << 0.0;
-  }
-  void elementsLieWhereTheTableSays() {
-    QFETCH(QRect, pixels);
-    QFETCH(qreal, points);
-    Form1 form;
-    const QWidget* widget = form.element(QString::fromLatin1(QTest::currentDataTag()));
-    QVERIFY(widget != nullptr);
-    QCOMPARE(widget->geometry(), pixels);
-    if (points > 0) {
-      QCOMPARE(widget->font().pointSizeF(), points);
-      QCOMPARE(widget->font().weight(), QFont::Bold);
-      QVERIFY(!widget->font().italic() && !widget->font().underline());
-      // Whichever family stands in, it is one of the chosen ones.
-      const QStringList families{"MS Sans Serif", "Microsoft Sans Serif",
-                                 "Tahoma",        "Liberation Sans",
-                                 "Arial",         "DejaVu Sans"};
-      QVERIFY2(families.contains(QFontInfo(widget->font()).family()),
-               qPrintable(QFontInfo(widget->font()).family()));
-    }
-  }
-
-  void labelsAndBoxesLookAsDescribed() {
-    Form1 form;
-    const QColor window(192, 255, 255);
-    QCOMPARE(form.palette().color(QPalette::Window), window);
-    for (const char* name : {"Label3", "Label4", "Label5", "Label6", "Label7", "Label9"}) {
-      const auto* label = Find<QLabel>(form, name);
-      QCOMPARE(label->frameShape(), QFrame::NoFrame);
-      QCOMPARE(label->palette().color(QPalette::Window), window);
-      QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    }
-    for (const QString& name : kResults) {
-      const auto* label = Find<QLabel>(form, name);
-      QCOMPARE(label->frameShape(), QFrame::Box);
-      QCOMPARE(label->lineWidth(), 1);
-      QVERIFY(label->autoFillBackground());
-      QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::white));
-      QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-      QVERIFY(label->textInteractionFlags() & Qt::TextSelectableByMouse);
-      QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-    }
-    for (const QString& name : kBoxes) {
-      const auto* box = Find<QLineEdit>(form, name);
-      QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-      QVERIFY(box->hasFrame());
-      QVERIFY(box->maxLength() >= 1 << 20);
-    }
-    for (const char* name : {"Command1", "Command2"}) {
-      const auto* button = Find<QPushButton>(form, name);
-      QVERIFY(!button->isDefault() && !button->autoDefault());
-    }
-    QCOMPARE(form.element(u"Picture1")->focusPolicy(), Qt::NoFocus);
-  }
-
-  // Pixels of the grabbed window: the ground, the frame, the picture.
-  void paintsTheRightColours() {
-    Form1 form;
-    Show(form);
-    const QImage image = form.grab().toImage();
-    const qreal scale = image.devicePixelRatio();
-    auto at = [&](int x, int y) {
-      return image.pixelColor(qRound(x * scale + scale / 2), qRound(y * scale + scale / 2));
-    };
-    QCOMPARE(at(4, 4), QColor(192, 255, 255));
-    QCOMPARE(at(17, 180), QColor(192, 192, 192));   // the frame's left side
-    QCOMPARE(at(319, 137), QColor(192, 192, 192));  // its right side, beside Label7
-    QCOMPARE(at(153, 257), QColor(187, 255, 255));  // the picture's ground
-    QCOMPARE(at(25, 153), QColor(Qt::white));       // inside Label1's border
-  }
-
-  void everyTextFitsItsElement() {
-    Form1 form;
-    Show(form);
-    QStringList failures;
-    auto check = [&](const QWidget* widget, const QString& text, QRect room) {
-      const QFontMetrics metrics(widget->font());
-      if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
-        failures << QStringLiteral("%1 \"%2\": %3x%4 in %5x%6")
-                        .arg(widget->objectName(), text)
-                        .arg(metrics.horizontalAdvance(text))
-                        .arg(metrics.height())
-                        .arg(room.width())
-                        .arg(room.height());
-    };
-    for (const QLabel* label : form.findChildren<QLabel*>())
-      check(label, label->text(), label->contentsRect());
-    for (const QLineEdit* box : form.findChildren<QLineEdit*>()) {
-      QStyleOptionFrame option;
-      option.initFrom(box);
-      option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-      check(box, box->text() + QStringLiteral("8888"),
-            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box));
-    }
-    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
-      QStyleOptionButton option;
-      option.initFrom(button);
-      check(button, button->text(),
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
-    }
-    const QFontMetrics lineMetrics(CreditPicture::lineFont());
-    for (int line = 0; line < CreditPicture::lines().size(); ++line) {
-      const QString text = CreditPicture::lines()[line];
-      if (lineMetrics.horizontalAdvance(text) > CreditPicture::lineBox(line).width() ||
-          lineMetrics.height() > CreditPicture::lineBox(line).height() + 2)
-        failures << QStringLiteral("picture line \"%1\"").arg(text);
-    }
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
-  }
-
-  void tabVisitsTheBoxesThenTheButtons() {
-    Form1 form;
-    Show(form);
-    QStringList visited;
-    for (int press = 0; press < 6; ++press) {
-      visited << QApplication::focusWidget()->objectName();
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(visited, QStringList({"Text1", "Text2", "Text3", "Command1", "Command2", "Text1"}));
-  }
-
-  void accessibleNamesTellWhatEachValueIs() {
-    Form1 form;
-    const QStringList captions{"FOC. OBBIETTIVO", "FOC. OCULARE", "EXTR. OCULARE"};
-    for (int i = 0; i < 3; ++i)
-      QCOMPARE(
-          QAccessible::queryAccessibleInterface(form.element(kBoxes[i]))->text(QAccessible::Name),
-          captions[i]);
-    const QStringList meanings{"INGRANDIMENTI", "FOC. EQUIVALENTE",
-                               "DIST. PIANO FOCALE - OCUL.ARE"};
-    for (int i = 0; i < 3; ++i) {
-      QAccessibleInterface* label =
-          QAccessible::queryAccessibleInterface(form.element(kResults[i]));
-      QCOMPARE(label->text(QAccessible::Name), kDefaultResults[i]);
-      QCOMPARE(label->text(QAccessible::Description), meanings[i]);
-    }
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.element(u"Picture1"))
-                 ->text(QAccessible::Description)
-                 .split(QLatin1Char('\n')),
-             CreditPicture::lines());
-  }
-
-  void resultsCanBeSelectedWithTheMouse() {
-    Form1 form;
-    Show(form);
-    for (const QString& name : kResults) {
-      auto* label = Find<QLabel>(form, name);
-      const QRect text = label->contentsRect();
-      QTest::mousePress(label, Qt::LeftButton, {}, QPoint(text.left() + 1, text.center().y()));
-      QTest::mouseMove(label, QPoint(text.right() - 1, text.center().y()));
-      QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(text.right() - 1, text.center().y()));
-      QCOMPARE(label->selectedText(), label->text());
-      QVERIFY(QApplication::focusWidget() != label);
-    }
-  }
-
-  void editingClearsAndCalcolaRefills_data() {
-    QTest::addColumn<QString>("box");
-    for (const QString& box : kBoxes) QTest::newRow(qPrintable(box)) << box;
-  }
-  void editingClearsAndCalcolaRefills() {
-    QFETCH(QString, box);
-    Form1 form;
-    Show(form);
-    auto* edit = Find<QLineEdit>(form, box);
-    edit->setFocus();
-    edit->end(false);
-    QTest::keyClick(edit, Qt::Key_7);
-    QCOMPARE(ResultTexts(form), QStringList({"", "", ""}));
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QCOMPARE(BoxTexts(form), kDefaults);
-    QCOMPARE(ResultTexts(form), QStringList({"", "", ""}));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClick(edit, Qt::Key_Enter);
-    QTest::keyClick(edit, Qt::Key_Escape);
-    QCOMPARE(ResultTexts(form), QStringList({"", "", ""}));
-    QVERIFY(form.isVisible());
-    QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
-    QCOMPARE(ResultTexts(form), kDefaultResults);
-    QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
-    QCOMPARE(ResultTexts(form), kDefaultResults);
-  }
-
-  void failuresAreReportedAndTheWindowGoesOn_data() {
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("results");
-    const QString divide = QStringLiteral("Errore di run-time '11':\n\nDivisione per zero");
-    const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow");
-    const QString mismatch = QStringLiteral("Errore di run-time '13':\n\nTipo non corrispondente");
-    QTest::newRow("extraction 0") << QStringList{"2500", "5", "0"} << divide
-                                  << QStringList{"", "", ""};
-    QTest::newRow("extraction empty")
-        << QStringList{"2500", "5", ""} << divide << QStringList{"", "", ""};
-    QTest::newRow("eyepiece and extraction 0")
-        << QStringList{"2500", "abc", "0"} << overflow << QStringList{"", "", ""};
-    QTest::newRow("eyepiece 0") << QStringList{"2500", "0", "3"} << mismatch
-                                << QStringList{"", "", ""};
-    QTest::newRow("objective 0") << QStringList{"0", "5", "3"} << mismatch
-                                 << QStringList{" 1.666667", "", ""};
-    QTest::newRow("eyepiece minus extraction")
-        << QStringList{"2500", "3", "-3"} << mismatch << QStringList{"-1", "-2500", ""};
-    QTest::newRow("beyond the range")
-        << QStringList{"1e308", "10", "1"} << overflow << QStringList{"", "", ""};
-  }
-  void failuresAreReportedAndTheWindowGoesOn() {
-    QFETCH(QStringList, boxes);
-    QFETCH(QString, message);
-    QFETCH(QStringList, results);
-    Form1 form;
-    Show(form);
-    for (int i = 0; i < 3; ++i) Find<QLineEdit>(form, kBoxes[i])->setText(boxes[i]);
-    const MessageSeen seen = DismissMessageOf(
-        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); });
-    QVERIFY(seen.shown);
-    QCOMPARE(seen.title, QStringLiteral("CELFORO"));
-    QCOMPARE(seen.text, message);
-    QCOMPARE(seen.icon, QMessageBox::Critical);
-    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(form.isVisible());
-    QCOMPARE(BoxTexts(form), boxes);
-    QCOMPARE(ResultTexts(form), results);
-  }
-
-  void esciAndClosingEndTheEventLoop_data() {
-    QTest::addColumn<bool>("byButton");
-    QTest::newRow("ESCI") << true;
-    QTest::newRow("close box") << false;
-  }
-  void esciAndClosingEndTheEventLoop() {
-    QFETCH(bool, byButton);
-    Form1 form;
-    Show(form);
-    Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("9"));  // ends even with results empty
-    QTimer::singleShot(0, &form, [&] {
-      if (byButton) {
-        QTest::mouseClick(Find<QPushButton>(form, "Command2"), Qt::LeftButton);
-      } else {
-        form.close();
-      }
-    });
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!form.isVisible());
-  }
-
-  // Writes what the window looks like, for people to look at.
-  void screenshot() {
-    Form1 form;
-    Show(form);
-    const QString folder = QStringLiteral(CELFORO_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    const QString path =
-        QStringLiteral("%1/form1-scale%2.png").arg(folder).arg(form.devicePixelRatioF());
-    QVERIFY(form.grab().save(path));
-
-    Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("0"));
-    const QString messagePath =
-        QString(path).replace(QStringLiteral("form1-"), QStringLiteral("message-"));
-    const MessageSeen seen = DismissMessageOf(
-        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); },
-        messagePath);
-    QVERIFY(seen.shown);
-    QVERIFY(QFile::exists(messagePath));
-  }
-};
-
 }  // namespace celforo
-
-int main(int argc, char** argv) {
-  if (!celforo::testing::ApplyTestLocale()) return 1;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  celforo::Form1Test test;
-  return QTest::qExec(&test, argc, argv);
-}
-
-#include "form1_test.moc"

@@ -1,25 +1,34 @@
-// The program's one window.
+// The program's one window as behaviour: the handlers of its events and the
+// two procedures they share, written once for every window system.
 #pragma once
 
-#include <QWidget>
+#include <array>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ui/form1_layout.h"
+#include "ui/form1_operations.h"
 
 namespace celforo {
 
 class RunTimeError;
 
-class Form1 : public QWidget {
-  Q_OBJECT
+inline constexpr ElementId kText1 = ElementIndex("Text1");
+inline constexpr ElementId kText2 = ElementIndex("Text2");
+inline constexpr ElementId kText3 = ElementIndex("Text3");
+inline constexpr ElementId kLabel1 = ElementIndex("Label1");
+inline constexpr ElementId kLabel2 = ElementIndex("Label2");
+inline constexpr ElementId kLabel8 = ElementIndex("Label8");
+inline constexpr ElementId kCommand1 = ElementIndex("Command1");
+inline constexpr ElementId kCommand2 = ElementIndex("Command2");
+
+// The title of the message box that reports a run-time error.
+inline constexpr std::string_view kMessageTitle = "CELFORO";
+
+class Form1 {
 public:
-  explicit Form1(QWidget* parent = nullptr);
+  // `window` carries out the operations; it must outlive the form.
+  explicit Form1(Form1Operations& window) : window_(window) {}
 
-  // An element by its name ("Text1", "Label8", ...), or null.
-  QWidget* element(QStringView name) const;
-
-private:
+  // Delivered once, after the elements exist and before the window is shown.
   void onForm1Load();
   void onText1Changed();
   void onText2Changed();
@@ -27,6 +36,7 @@ private:
   void onCommand1Clicked();
   void onCommand2Clicked();
 
+private:
   // Reads the three boxes, computes, and sets the three results in order;
   // a RunTimeError leaves the results set before it in place.
   void CalculateAndShow();
@@ -36,16 +46,26 @@ private:
   // message box, after which the window goes on with the user's texts.
   void CalculateAndShowOrReport();
   void ReportRunTimeError(const RunTimeError& error);
-  void CentreOnScreen();
 
-  QLineEdit* text1_ = nullptr;
-  QLineEdit* text2_ = nullptr;
-  QLineEdit* text3_ = nullptr;
-  QLabel* label1_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* label8_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
+  Form1Operations& window_;
 };
+
+// Which handler each element's event goes to; a window system delivers every
+// Change and Click by this table.
+enum class Form1Event { Change, Click };
+
+struct Form1Handler {
+  ElementId element;
+  Form1Event event;
+  void (Form1::*handle)();
+};
+
+inline constexpr std::array<Form1Handler, 5> kForm1Handlers{{
+    {kText1, Form1Event::Change, &Form1::onText1Changed},
+    {kText2, Form1Event::Change, &Form1::onText2Changed},
+    {kText3, Form1Event::Change, &Form1::onText3Changed},
+    {kCommand1, Form1Event::Click, &Form1::onCommand1Clicked},
+    {kCommand2, Form1Event::Click, &Form1::onCommand2Clicked},
+}};
 
 }  // namespace celforo

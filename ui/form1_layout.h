@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -65,6 +66,16 @@ inline constexpr std::array<ElementRecord, 16> kForm1Elements{{
     {"Command2", ElementKind::PushButton, "ESCI", 720, 4800, 1095, 495, 14, 13.5, ""},
     {"Shape1", ElementKind::Rectangle, "", 240, 1800, 4575, 1815, -1, 0, ""},
 }};
+
+// An element's place in kForm1Elements, which is how Form1 and the window
+// systems name it: ElementIndex("Text3") is 2. An unknown name does not compile.
+using ElementId = std::size_t;
+
+consteval ElementId ElementIndex(std::string_view name) {
+  for (ElementId i = 0; i < kForm1Elements.size(); ++i)
+    if (kForm1Elements[i].name == name) return i;
+  throw "no element of that name";
+}
 
 // The font every element with text uses, and the families tried in its place
 // where it is not installed, in order.

@@ -6,8 +6,8 @@
 
 class QWidget;
 
-namespace celforo {
+namespace celforo::qt {
 
 void WatchFirstPaintIfAsked(QWidget* window);
 
-}  // namespace celforo
+}  // namespace celforo::qt

@@ -4,23 +4,16 @@
 
 #include <QWidget>
 
-namespace celforo {
+namespace celforo::qt {
 
-// A 178 x 117 panel: a boxed monogram above five centred lines, grey on pale
-// cyan. Painted at run time, so it stays sharp at any scale.
+// The credit panel of kCreditPicture, painted at run time so that it stays
+// sharp at any scale.
 class CreditPicture : public QWidget {
   Q_OBJECT
 public:
-  static constexpr int kWidth = 178;
-  static constexpr int kHeight = 117;
-
   explicit CreditPicture(QWidget* parent = nullptr);
 
   static QStringList lines();
-  static QString monogram();
-  // The rectangles the monogram and each line are drawn in.
-  static QRect monogramBox();
-  static QRect lineBox(int line);
   static QFont lineFont();
 
 protected:
@@ -41,4 +34,4 @@ private:
   int lineWidth_;
 };
 
-}  // namespace celforo
+}  // namespace celforo::qt

@@ -1,4 +1,4 @@
-#include "ui/first_paint_probe.h"
+#include "qt/first_paint_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -7,7 +7,7 @@
 #include <chrono>
 #include <cstdio>
 
-namespace celforo {
+namespace celforo::qt {
 namespace {
 
 class FirstPaintProbe : public QObject {
@@ -40,4 +40,4 @@ void WatchFirstPaintIfAsked(QWidget* window) {
   window->installEventFilter(new FirstPaintProbe(window));
 }
 
-}  // namespace celforo
+}  // namespace celforo::qt

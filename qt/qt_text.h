@@ -4,10 +4,10 @@
 #include <QString>
 #include <string_view>
 
-namespace celforo {
+namespace celforo::qt {
 
 inline QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-}  // namespace celforo
+}  // namespace celforo::qt
