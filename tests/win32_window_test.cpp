@@ -1,0 +1,547 @@
+// The Win32 window, run for real (under Wine on Linux): its geometry and
+// fonts at the DPI it was started at, its colours read back from a capture,
+// the Tab order driven by real key messages, Enter and Escape, the wiring of
+// its events, the message box, and the program ending with status 0.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form1.h"
+#include "win32/form1_window.h"
+#include "win32/text.h"
+
+namespace celforo::win32 {
+namespace {
+
+// Every element at 96 DPI, in pixels: the twips of the table divided by 15.
+struct Placed {
+  const char* name;
+  RECT pixels;  // left, top, right, bottom
+};
+constexpr Placed kAt96[] = {
+    {"Text1", {32, 32, 145, 57}},      {"Text2", {192, 32, 305, 57}},
+    {"Text3", {112, 80, 225, 105}},    {"Command1", {24, 272, 145, 305}},
+    {"Label3", {24, 16, 153, 33}},     {"Label4", {192, 16, 305, 33}},
+    {"Label5", {104, 64, 233, 81}},    {"Label6", {24, 128, 161, 145}},
+    {"Label7", {168, 128, 321, 145}},  {"Label1", {24, 152, 161, 177}},
+    {"Label2", {176, 152, 313, 177}},  {"Picture1", {152, 256, 330, 373}},
+    {"Label8", {96, 208, 233, 233}},   {"Label9", {24, 184, 313, 209}},
+    {"Command2", {48, 320, 121, 353}},
+};
+
+const std::array<ElementId, 3> kBoxes{kText1, kText2, kText3};
+const std::array<ElementId, 3> kResults{kLabel1, kLabel2, kLabel8};
+const std::array<std::string, 3> kDefaultResults{" 1.666667", " 4166.666667", " 13.333333"};
+const std::array<std::string, 3> kNoResults{"", "", ""};
+
+// The DPI the run was started at (Wine's LogPixels), told by the test's caller.
+UINT AskedDpi() {
+  const char* dpi = std::getenv("CELFORO_TEST_DPI");
+  return dpi != nullptr ? static_cast<UINT>(std::atoi(dpi)) : 96;
+}
+
+double Scaled(LONG pixelsAt96, UINT dpi) {
+  return pixelsAt96 * static_cast<double>(dpi) / 96.0;
+}
+
+ElementId IdNamed(std::string_view name) {
+  for (ElementId id = 0; id < kForm1Elements.size(); ++id)
+    if (kForm1Elements[id].name == name) return id;
+  return kForm1Elements.size();
+}
+
+std::string WindowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+std::wstring ClassName(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+// The client area as 32-bit pixels, read back from the screen.
+class Capture {
+public:
+  explicit Capture(HWND hwnd) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    width_ = client.right;
+    height_ = client.bottom;
+    const HDC window = GetDC(hwnd);
+    const HDC memory = CreateCompatibleDC(window);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width_, height_, window, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    pixels_.assign(pixels, pixels + width_ * height_);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(hwnd, window);
+  }
+
+  // The colour at (x, y) as 0xRRGGBB.
+  std::uint32_t At(int x, int y) const {
+    return pixels_[static_cast<std::size_t>(y * width_ + x)] & 0xFFFFFF;
+  }
+
+  // Writes the capture as a 24-bit BMP file.
+  void Save(const std::string& path) const {
+    const int row = (width_ * 3 + 3) & ~3;
+    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    BITMAPINFOHEADER header{sizeof header, width_, height_, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(row * height_);
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    std::vector<char> line(static_cast<std::size_t>(row), 0);
+    for (int y = height_ - 1; y >= 0; --y) {
+      for (int x = 0; x < width_; ++x) {
+        const std::uint32_t colour = At(x, y);
+        line[static_cast<std::size_t>(x * 3)] = static_cast<char>(colour & 0xFF);
+        line[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>((colour >> 8) & 0xFF);
+        line[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>((colour >> 16) & 0xFF);
+      }
+      out.write(line.data(), row);
+    }
+  }
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
+};
+
+// What a message box said, read from the real box before it was dismissed.
+struct MessageSeen {
+  bool shown = false;
+  HWND owner = nullptr;
+  std::string title;
+  std::string text;
+  std::vector<std::string> buttons;
+  bool icon = false;
+};
+
+MessageSeen* watched = nullptr;
+std::string watchedCapture;
+
+BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found) {
+  if (ClassName(hwnd) != L"#32770" || !IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+BOOL CALLBACK ReadMessageBoxPart(HWND part, LPARAM) {
+  const std::wstring kind = ClassName(part);
+  if (kind == L"Button") watched->buttons.push_back(WindowText(part));
+  if (kind == L"Static" && (GetWindowLongW(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+    watched->icon = true;
+  else if (kind == L"Static" && WindowText(part).size() > watched->text.size())
+    watched->text = WindowText(part);
+  return TRUE;
+}
+
+// Called by the box's own modal loop: reads the box, then presses OK.
+void CALLBACK DismissMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMessageBox, reinterpret_cast<LPARAM>(&box));
+  if (box == nullptr) return;
+  KillTimer(nullptr, timer);
+  watched->shown = true;
+  watched->owner = GetWindow(box, GW_OWNER);
+  watched->title = WindowText(box);
+  EnumChildWindows(box, ReadMessageBoxPart, 0);
+  if (!watchedCapture.empty()) Capture(box).Save(watchedCapture);
+  SendMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// Runs `action` and reads and dismisses the message box it opens.
+MessageSeen DismissMessageOf(const std::function<void()>& action, std::string capture = {}) {
+  MessageSeen seen;
+  watched = &seen;
+  watchedCapture = std::move(capture);
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, DismissMessageBox);
+  action();
+  KillTimer(nullptr, timer);
+  watched = nullptr;
+  return seen;
+}
+
+class Win32Window : public ::testing::Test {
+protected:
+  void SetUp() override {
+    form_ = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
+    ASSERT_NE(form_->hwnd(), nullptr) << "the window could not be created";
+    form_->Show();
+    Pump();
+  }
+  void TearDown() override {
+    form_.reset();
+    Pump();
+  }
+
+  // Handles every waiting message as the program's loop does; notes WM_QUIT.
+  void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {
+        quitStatus_ = static_cast<int>(message.wParam);
+        continue;
+      }
+      if (form_) {
+        form_->Handle(message);
+      } else {
+        DispatchMessageW(&message);
+      }
+    }
+  }
+
+  HWND Element(ElementId id) const { return form_->element(id); }
+  std::string TextOf(ElementId id) const { return WindowText(Element(id)); }
+  std::array<std::string, 3> Texts(const std::array<ElementId, 3>& ids) const {
+    return {TextOf(ids[0]), TextOf(ids[1]), TextOf(ids[2])};
+  }
+  std::string FocusName() const {
+    const HWND focus = GetFocus();
+    for (ElementId id = 0; id < kForm1Elements.size(); ++id)
+      if (Element(id) == focus && focus != nullptr) return std::string(kForm1Elements[id].name);
+    return "?";
+  }
+
+  // A key pressed and released, as the keyboard posts it to the control with
+  // the focus; the loop turns it into its character.
+  void PressKey(WORD key) {
+    const HWND focus = GetFocus();
+    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
+    PostMessageW(focus, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    Pump();
+  }
+  void SetShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  }
+  void Click(ElementId button) {
+    SendMessageW(Element(button), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  // Positions and sizes of every element and of the client area at `dpi`.
+  void ExpectLaidOutAt(UINT dpi) {
+    for (const Placed& placed : kAt96) {
+      SCOPED_TRACE(placed.name);
+      RECT rect;
+      GetWindowRect(Element(IdNamed(placed.name)), &rect);
+      MapWindowPoints(HWND_DESKTOP, form_->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+      EXPECT_NEAR(rect.left, Scaled(placed.pixels.left, dpi), 1.0);
+      EXPECT_NEAR(rect.top, Scaled(placed.pixels.top, dpi), 1.0);
+      EXPECT_NEAR(rect.right - rect.left, Scaled(placed.pixels.right - placed.pixels.left, dpi),
+                  1.0);
+      EXPECT_NEAR(rect.bottom - rect.top, Scaled(placed.pixels.bottom - placed.pixels.top, dpi),
+                  1.0);
+    }
+    RECT client;
+    GetClientRect(form_->hwnd(), &client);
+    EXPECT_NEAR(client.right, 5055.0 * dpi / 1440, 1.0);
+    EXPECT_NEAR(client.bottom, 5625.0 * dpi / 1440, 1.0);
+  }
+
+  // Every element's font: bold, the table's size at `dpi`, and the family
+  // the DPI asks for, which the system really has.
+  void ExpectFontsAt(UINT dpi) {
+    const std::wstring family = dpi <= 96 ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+    for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+      const ElementRecord& record = kForm1Elements[id];
+      if (record.fontSize <= 0) continue;
+      SCOPED_TRACE(record.name);
+      const auto font = reinterpret_cast<HFONT>(SendMessageW(Element(id), WM_GETFONT, 0, 0));
+      ASSERT_NE(font, nullptr);
+      LOGFONTW logical{};
+      GetObjectW(font, sizeof logical, &logical);
+      EXPECT_EQ(logical.lfHeight, -std::lround(record.fontSize * dpi / 72));
+      EXPECT_EQ(logical.lfWeight, FW_BOLD);
+      EXPECT_FALSE(logical.lfItalic || logical.lfUnderline || logical.lfStrikeOut);
+      EXPECT_EQ(std::wstring(logical.lfFaceName), family);
+      const HDC dc = GetDC(Element(id));
+      const HGDIOBJ previous = SelectObject(dc, font);
+      wchar_t face[LF_FACESIZE] = {};
+      GetTextFaceW(dc, LF_FACESIZE, face);
+      SelectObject(dc, previous);
+      ReleaseDC(Element(id), dc);
+      if (dpi <= 96) {
+        EXPECT_EQ(std::wstring(face), family) << "the font was replaced";
+      }
+    }
+  }
+
+  std::unique_ptr<Form1Window> form_;
+  int quitStatus_ = -1;
+};
+
+TEST_F(Win32Window, RunsAtTheAskedDpi) {
+  EXPECT_EQ(form_->dpi(), AskedDpi());
+  EXPECT_EQ(GetDpiForWindow(form_->hwnd()), AskedDpi());
+}
+
+TEST_F(Win32Window, StartsWithTheDefaultsCalculatedAndTheFocusInText1) {
+  EXPECT_EQ(WindowText(form_->hwnd()), "             CELFORO");
+  EXPECT_EQ(Texts(kBoxes), (std::array<std::string, 3>{" 2500", " 5", " 3"}));
+  EXPECT_EQ(Texts(kResults), kDefaultResults);
+  EXPECT_EQ(FocusName(), "Text1");
+  EXPECT_TRUE(IsWindowVisible(form_->hwnd()));
+}
+
+TEST_F(Win32Window, FrameHasNoMaximiseAndIsCentredOnTheWorkArea) {
+  const LONG style = GetWindowLongW(form_->hwnd(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  RECT window, work;
+  GetWindowRect(form_->hwnd(), &window);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((window.left + window.right) / 2.0, (work.left + work.right) / 2.0, 1.0);
+  EXPECT_NEAR((window.top + window.bottom) / 2.0, (work.top + work.bottom) / 2.0, 1.0);
+}
+
+TEST_F(Win32Window, ElementsLieWhereTheTableSaysInTheirFonts) {
+  ExpectLaidOutAt(form_->dpi());
+  ExpectFontsAt(form_->dpi());
+}
+
+TEST_F(Win32Window, ElementsAreTheRightKindsOfControl) {
+  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+    const ElementRecord& record = kForm1Elements[id];
+    SCOPED_TRACE(record.name);
+    const HWND control = Element(id);
+    if (record.kind == ElementKind::Rectangle) {
+      EXPECT_EQ(control, nullptr);
+      continue;
+    }
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    switch (record.kind) {
+      case ElementKind::TextBox:
+        EXPECT_EQ(ClassName(control), L"Edit");
+        EXPECT_TRUE((style & ES_CENTER) && (style & ES_AUTOHSCROLL) && (style & WS_TABSTOP));
+        EXPECT_EQ(SendMessageW(control, EM_GETLIMITTEXT, 0, 0), 65535);
+        break;
+      case ElementKind::ResultLabel:  // its border is checked in the colours
+        EXPECT_EQ(ClassName(control), L"Edit");
+        EXPECT_TRUE((style & ES_READONLY) && (style & ES_CENTER));
+        EXPECT_FALSE(style & WS_TABSTOP);
+        break;
+      case ElementKind::PushButton:
+        EXPECT_EQ(ClassName(control), L"Button");
+        EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON);  // never the default button
+        EXPECT_TRUE(style & WS_TABSTOP);
+        EXPECT_EQ(WindowText(control), record.caption);
+        break;
+      case ElementKind::CaptionLabel:
+        EXPECT_EQ(ClassName(control), L"Static");
+        EXPECT_EQ(style & SS_TYPEMASK, SS_CENTER);
+        EXPECT_EQ(WindowText(control), record.caption);
+        break;
+      case ElementKind::PictureBox: EXPECT_FALSE(style & WS_TABSTOP); break;
+      case ElementKind::Rectangle: break;
+    }
+  }
+}
+
+// The window laid out again when it moves to a monitor of another DPI.
+TEST_F(Win32Window, DpiChangeLaysTheWindowOutAgain) {
+  const UINT other = form_->dpi() == 96 ? 144 : 96;
+  RECT suggested;
+  GetWindowRect(form_->hwnd(), &suggested);
+  suggested.right =
+      suggested.left + MulDiv(suggested.right - suggested.left, static_cast<int>(other),
+                              static_cast<int>(form_->dpi()));
+  suggested.bottom =
+      suggested.top + MulDiv(suggested.bottom - suggested.top, static_cast<int>(other),
+                             static_cast<int>(form_->dpi()));
+  SendMessageW(form_->hwnd(), WM_DPICHANGED, MAKEWPARAM(other, other),
+               reinterpret_cast<LPARAM>(&suggested));
+  Pump();
+  EXPECT_EQ(form_->dpi(), other);
+  ExpectLaidOutAt(other);
+  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+    if (kForm1Elements[id].fontSize <= 0) continue;
+    LOGFONTW logical{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Element(id), WM_GETFONT, 0, 0)), sizeof logical,
+               &logical);
+    EXPECT_EQ(logical.lfHeight, -std::lround(kForm1Elements[id].fontSize * other / 72));
+  }
+}
+
+// Pixels of the client area: the ground, the frame, the picture, a result.
+TEST_F(Win32Window, PaintsTheRightColours) {
+  RedrawWindow(form_->hwnd(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const Capture capture(form_->hwnd());
+  const UINT dpi = form_->dpi();
+  const auto at = [&](int x, int y) {
+    return capture.At(static_cast<int>(Scaled(x, dpi) + dpi / 192.0),
+                      static_cast<int>(Scaled(y, dpi) + dpi / 192.0));
+  };
+  EXPECT_EQ(at(4, 4), 0xC0FFFFu);      // the window's pale cyan
+  EXPECT_EQ(at(17, 180), 0xC0C0C0u);   // the frame's left side
+  EXPECT_EQ(at(319, 137), 0xC0C0C0u);  // its right side, beside Label7
+  EXPECT_EQ(at(153, 257), 0xBBFFFFu);  // the picture's ground
+  EXPECT_EQ(at(26, 154), 0xFFFFFFu);   // inside Label1's border
+  // Label1's border, drawn by the edit control in the system's colour.
+  EXPECT_NE(at(24, 160), 0xFFFFFFu);
+  EXPECT_NE(at(24, 160), 0xC0FFFFu);
+  // Some of the picture's lines are drawn in its grey.
+  int grey = 0;
+  for (int y = 296; y < 310; ++y)
+    for (int x = 160; x < 320; ++x) grey += at(x, y) == 0x808080u;
+  EXPECT_GT(grey, 10);
+  const std::string folder =
+      std::getenv("CELFORO_SCREENSHOT_DIR") ? std::getenv("CELFORO_SCREENSHOT_DIR") : "";
+  if (!folder.empty()) capture.Save(folder + "/win32-dpi" + std::to_string(dpi) + ".bmp");
+}
+
+TEST_F(Win32Window, TabAndShiftTabFollowTheTable) {
+  std::vector<std::string> visited;
+  for (int press = 0; press < 6; ++press) {
+    visited.push_back(FocusName());
+    PressKey(VK_TAB);
+  }
+  EXPECT_EQ(visited,
+            (std::vector<std::string>{"Text1", "Text2", "Text3", "Command1", "Command2", "Text1"}));
+  visited.clear();
+  SetShift(true);
+  for (int press = 0; press < 6; ++press) {
+    visited.push_back(FocusName());
+    PressKey(VK_TAB);
+  }
+  SetShift(false);
+  EXPECT_EQ(visited,
+            (std::vector<std::string>{"Text2", "Text1", "Command2", "Command1", "Text3", "Text2"}));
+}
+
+TEST_F(Win32Window, TypingClearsEnterAndEscapeDoNothingCalcolaRefills) {
+  for (const ElementId box : kBoxes) {
+    SCOPED_TRACE(kForm1Elements[box].name);
+    SetFocus(Element(box));
+    SendMessageW(Element(box), EM_SETSEL, 1000, 1000);
+    const std::string before = TextOf(box);
+    PressKey('7');
+    EXPECT_EQ(TextOf(box), before + "7");
+    EXPECT_EQ(Texts(kResults), kNoResults);
+    PressKey(VK_BACK);
+    EXPECT_EQ(TextOf(box), before);
+    EXPECT_EQ(Texts(kResults), kNoResults);
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    EXPECT_EQ(Texts(kResults), kNoResults);
+    EXPECT_TRUE(IsWindow(form_->hwnd()));
+    EXPECT_EQ(quitStatus_, -1);
+    Click(kCommand1);
+    EXPECT_EQ(Texts(kResults), kDefaultResults);
+  }
+}
+
+// A longer paste is cut at 65,535 characters, and the window goes on.
+TEST_F(Win32Window, BoxesHoldAtMost65535Characters) {
+  std::wstring paste(70000, L'\x263C');  // ☼
+  paste.replace(0, 4, L"2500");
+  SetFocus(Element(kText1));
+  SendMessageW(Element(kText1), EM_SETSEL, 0, -1);
+  SendMessageW(Element(kText1), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(paste.c_str()));
+  EXPECT_EQ(GetWindowTextLengthW(Element(kText1)), 65535);
+  EXPECT_EQ(Texts(kResults), kNoResults);
+  Click(kCommand1);
+  EXPECT_EQ(Texts(kResults), kDefaultResults);
+}
+
+TEST_F(Win32Window, FailuresAreToldInTheRealMessageBoxAndTheWindowGoesOn) {
+  struct Case {
+    const char* what;
+    std::array<std::string, 3> boxes;
+    std::string message;
+    std::array<std::string, 3> results;
+  };
+  const Case cases[] = {
+      {"extraction 0",
+       {"2500", "5", "0"},
+       "Errore di run-time '11':\n\nDivisione per zero",
+       kNoResults},
+      {"eyepiece 0",
+       {"2500", "0", "3"},
+       "Errore di run-time '13':\n\nTipo non corrispondente",
+       kNoResults},
+      {"objective 0",
+       {"0", "5", "3"},
+       "Errore di run-time '13':\n\nTipo non corrispondente",
+       {" 1.666667", "", ""}},
+      {"eyepiece minus the extraction",
+       {"2500", "3", "-3"},
+       "Errore di run-time '13':\n\nTipo non corrispondente",
+       {"-1", "-2500", ""}},
+      {"eyepiece and extraction 0",
+       {"2500", "abc", "0"},
+       "Errore di run-time '6':\n\nOverflow",
+       kNoResults},
+  };
+  const char* folder = std::getenv("CELFORO_SCREENSHOT_DIR");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (std::size_t i = 0; i < 3; ++i)
+      SetWindowTextW(Element(kBoxes[i]), Widen(c.boxes[i]).c_str());
+    const std::string capture =
+        folder != nullptr && c.message.find("'11'") != std::string::npos
+            ? std::string(folder) + "/win32-message-dpi" + std::to_string(form_->dpi()) + ".bmp"
+            : std::string();
+    const MessageSeen seen = DismissMessageOf([&] { Click(kCommand1); }, capture);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.owner, form_->hwnd());
+    EXPECT_EQ(seen.title, "CELFORO");
+    EXPECT_EQ(seen.text, c.message);
+    EXPECT_EQ(seen.buttons, std::vector<std::string>{"OK"});
+    EXPECT_TRUE(seen.icon);
+    EXPECT_TRUE(IsWindow(form_->hwnd()));
+    EXPECT_EQ(quitStatus_, -1);
+    EXPECT_EQ(Texts(kBoxes), c.boxes);
+    EXPECT_EQ(Texts(kResults), c.results);
+  }
+}
+
+TEST_F(Win32Window, EsciAndTheCloseBoxEndTheProgramWithStatus0) {
+  SetWindowTextW(Element(kText3), L"9");  // even with the results empty
+  Click(kCommand2);
+  EXPECT_FALSE(IsWindow(Element(kCommand2)));
+  EXPECT_EQ(quitStatus_, 0);
+
+  form_ = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
+  form_->Show();
+  quitStatus_ = -1;
+  SendMessageW(form_->hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  Pump();
+  EXPECT_EQ(form_->hwnd(), nullptr);
+  EXPECT_EQ(quitStatus_, 0);
+}
+
+}  // namespace
+}  // namespace celforo::win32

@@ -1,0 +1,80 @@
+// Form1 on the Win32 API: the controls built from the window's table, the
+// operations Form1 needs, and its events delivered to it.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "ui/form1.h"
+#include "win32/accessibility.h"
+#include "win32/controls.h"
+#include "win32/gdi.h"
+
+namespace celforo::win32 {
+
+class CreditPicture;
+
+class Form1Window : private Form1Operations {
+public:
+  // Creates the window, hidden, at the DPI of where it opens, and delivers
+  // Load. hwnd() is null when the window could not be created.
+  explicit Form1Window(HINSTANCE instance);
+  ~Form1Window();
+  Form1Window(const Form1Window&) = delete;
+  Form1Window& operator=(const Form1Window&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  // An element's control; null for Shape1, which the window paints.
+  HWND element(ElementId id) const;
+  UINT dpi() const { return dpi_; }
+
+  // Shows the window with the focus in Text1.
+  void Show(int showCommand = SW_SHOWNORMAL);
+
+  // Handles one message taken from the thread's queue, as the program's loop
+  // does: Tab and Shift+Tab move the focus, Enter and Escape reach the window
+  // as IDOK and IDCANCEL, everything else is dispatched.
+  void Handle(MSG& message);
+
+  // The program's message loop; returns the exit status WM_QUIT carries.
+  int Run();
+
+private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void CreateElements();
+  void DeliverEvents();
+  void NameElements();
+  // Positions, sizes and fonts of the elements at `dpi`.
+  void LayOutElements(UINT dpi);
+  // The window's frame around a client area of the table's size, centred on
+  // the primary monitor's work area.
+  void PlaceCentred();
+  void PaintFrame(HDC dc) const;
+  HBRUSH StaticBrush(HDC dc, HWND control) const;
+  ElementId IdOf(HWND control) const;
+
+  std::string Text(ElementId box) const override;
+  void SetText(ElementId box, std::string_view text) override;
+  void SetCaption(ElementId label, std::string_view caption) override;
+  void ShowErrorMessage(std::string_view title, std::string_view text) override;
+  void EndProgram() override;
+
+  HINSTANCE instance_;
+  HWND hwnd_ = nullptr;
+  UINT dpi_ = 96;
+  HWND focus_ = nullptr;  // the control to give the focus back to on activation
+  Brush background_;
+  Brush resultBackground_;
+  std::vector<Font> fonts_;
+  std::array<std::unique_ptr<Control>, kForm1Elements.size()> elements_;
+  CreditPicture* picture_ = nullptr;
+  AccessibleTexts accessibleTexts_;
+  Form1 form1_{*this};
+};
+
+}  // namespace celforo::win32
