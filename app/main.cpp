@@ -1,5 +1,7 @@
 // Starts CELFORO: the application, its one window, the event loop.
 #include <QApplication>
+#include <QByteArray>
+#include <QList>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,10 @@
 #include "qt/qt_text.h"
 
 namespace {
+
+void SayNoDisplay(const char* why) {
+  std::fprintf(stderr, "celforo: no display to open the window on (%s)\n", why);
+}
 
 // Whether the toolkit has somewhere to open the window. On Linux and the
 // other X11 and Wayland systems that needs a display, unless a platform was
@@ -31,16 +37,54 @@ bool HasDisplay(int argc, char** argv) {
 #endif
 }
 
+// Qt's messages while the application starts are held back: a display that
+// cannot be reached then ends the program with one clear line and status 1,
+// not with the toolkit's fatal error and an abort. Once started, the held
+// messages go out as they would have.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray category;
+  QString text;
+};
+QList<HeldMessage> heldMessages;
+QtMessageHandler toolkitHandler = nullptr;
+
+void HoldStartingMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    heldMessages.append({type, context.category, text});
+    return;
+  }
+  // The toolkit's own reason, such as "could not connect to display :55".
+  QString reason = text.section(QLatin1Char('\n'), 0, 0);
+  for (const HeldMessage& held : heldMessages) {
+    if (held.text.contains(QLatin1String("display"), Qt::CaseInsensitive)) {
+      reason = held.text;
+      break;
+    }
+  }
+  SayNoDisplay(reason.toLocal8Bit().constData());
+  std::_Exit(1);
+}
+
+void ReleaseHeldMessages() {
+  qInstallMessageHandler(toolkitHandler);
+  for (const HeldMessage& held : heldMessages) {
+    const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+    toolkitHandler(held.type, context, held.text);
+  }
+  heldMessages.clear();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (!HasDisplay(argc, argv)) {
-    std::fputs(
-        "celforo: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)\n",
-        stderr);
+    SayNoDisplay("DISPLAY and WAYLAND_DISPLAY are unset");
     return 1;
   }
+  toolkitHandler = qInstallMessageHandler(HoldStartingMessage);
   QApplication application(argc, argv);
+  ReleaseHeldMessages();
   QApplication::setApplicationName(QStringLiteral("celforo"));
   QApplication::setApplicationVersion(celforo::qt::ToQString(celforo::kVersion));
 

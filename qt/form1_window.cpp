@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <limits>
 
 #include "qt/drawn_elements.h"
 #include "qt/qt_text.h"
@@ -76,7 +75,7 @@ QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
     case ElementKind::TextBox: {
       auto* box = new QLineEdit(ToQString(record.caption), parent);
       box->setAlignment(Qt::AlignCenter);
-      box->setMaxLength(std::numeric_limits<int>::max());
+      box->setMaxLength(kBoxCharacters);
       box->setAccessibleName(ToQString(record.meaning));
       return box;
     }

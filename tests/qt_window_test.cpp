@@ -2,6 +2,7 @@
 // mouse, the wiring of its events, and its message box.
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
@@ -170,7 +171,7 @@ private slots:
       const auto* box = Find<QLineEdit>(form, name);
       QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
       QVERIFY(box->hasFrame());
-      QVERIFY(box->maxLength() >= 1 << 20);
+      QCOMPARE(box->maxLength(), 65535);
     }
     for (const char* name : {"Command1", "Command2"}) {
       const auto* button = Find<QPushButton>(form, name);
@@ -338,6 +339,23 @@ private slots:
     QVERIFY(form.isVisible());
     QCOMPARE(BoxTexts(form), boxes);
     QCOMPARE(ResultTexts(form), results);
+  }
+
+  // A paste longer than a box holds is cut at 65,535 characters.
+  void aLongPasteIsCutAtTheLimit() {
+    Form1Window form;
+    Show(form);
+    auto* box = Find<QLineEdit>(form, "Text1");
+    QString paste = QStringLiteral("2500") + QString(70000, QChar(0x263C));
+    QGuiApplication::clipboard()->setText(paste);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text().size(), 65535);
+    QVERIFY(box->text().startsWith(QStringLiteral("2500")));
+    QCOMPARE(ResultTexts(form), QStringList({"", "", ""}));
+    QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
+    QCOMPARE(ResultTexts(form), kDefaultResults);
   }
 
   void esciAndClosingEndTheEventLoop_data() {

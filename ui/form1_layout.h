@@ -41,6 +41,10 @@ struct ElementRecord {
   std::string_view meaning;                // boxes and results: the caption naming the value
 };
 
+// The most a box holds, in UTF-16 code units: a longer paste is cut there, so
+// that no paste can make the window slow.
+inline constexpr int kBoxCharacters = 65535;
+
 inline constexpr Rgb kResultBackground{255, 255, 255};
 inline constexpr Rgb kFrameColour{192, 192, 192};
 inline constexpr int kFrameWidth = 3;  // pixels

@@ -18,7 +18,6 @@ constexpr wchar_t kClassName[] = L"CelforoForm1";
 constexpr int kFirstControlId = 100;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-constexpr int kBoxCharacters = 65535;  // the most a box holds; a longer paste is cut there
 
 COLORREF ToColorRef(Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
