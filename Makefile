@@ -12,14 +12,10 @@ build:
 	cmake --build --preset default
 
 run:
-	tools/install-deps run
-	$(MAKE) --no-print-directory build
-	build/default/app/celforo
+	./dev run
 
 test:
-	tools/install-deps test
-	$(MAKE) --no-print-directory build
-	ctest --preset default
+	./dev test
 
 asan:
 	tools/install-deps ci
