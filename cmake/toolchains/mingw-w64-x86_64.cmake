@@ -8,9 +8,7 @@ set(CELFORO_MINGW_TRIPLET x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${CELFORO_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${CELFORO_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${CELFORO_MINGW_TRIPLET}-windres)
-set(CMAKE_AR ${CELFORO_MINGW_TRIPLET}-gcc-ar-posix CACHE FILEPATH "archiver")
-set(CMAKE_RANLIB ${CELFORO_MINGW_TRIPLET}-gcc-ranlib-posix CACHE FILEPATH "archive indexer")
-set(CMAKE_OBJDUMP ${CELFORO_MINGW_TRIPLET}-objdump CACHE FILEPATH "object dumper")
+# ar, strip, objdump and the rest are found by the compiler's prefix.
 
 # Libraries and headers come from the target's tree only, programs from the host.
 set(CMAKE_FIND_ROOT_PATH /usr/${CELFORO_MINGW_TRIPLET})
