@@ -1,5 +1,6 @@
 # Convenience targets around the CMake presets; CMake remains the build.
-.PHONY: all build run test screenshot package asan fuzz format format-check clean
+.PHONY: all build run test screenshot package asan fuzz windows windows-test format format-check \
+        clean
 
 FUZZ_SECONDS ?= 60
 
@@ -35,6 +36,24 @@ package:
 	tools/install-deps ci
 	$(MAKE) --no-print-directory build
 	cd build/default && cpack
+
+# The Windows programs, cross-built with mingw-w64, and their portable zip and
+# installer: build/windows/celforo-1.00-win64.zip and -setup.exe.
+windows:
+	tools/install-deps windows
+	cmake --preset windows
+	cmake --build --preset windows
+	cd build/windows && cpack
+
+# Every Windows test under Wine: the suites, celforo-calc.exe against the
+# Linux build's celforo-calc, the imported DLLs, the packages. Wine's windows
+# need an X display: without one, ctest runs under a private Xvfb.
+windows-test:
+	$(MAKE) --no-print-directory windows
+	cmake --preset linux-calc
+	cmake --build --preset linux-calc --target celforo-calc
+	if [ -n "$${DISPLAY:-}" ]; then ctest --preset windows; \
+	else xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset windows; fi
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -3,9 +3,18 @@
 #include <string_view>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "cli/celforo_calc.h"
 
 int main(int argc, char** argv) {
+#ifdef _WIN32
+  // The same bytes as on Linux: no CR added before LF, no Ctrl-Z ending the input.
+  for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
+#endif
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   return celforo::cli::RunCelforoCalc(arguments, stdin, stdout, stderr);
 }

@@ -1,5 +1,5 @@
-# The Debian package, built by `make package` (cpack).
-set(CPACK_GENERATOR DEB)
+# The Debian package, built by `make package` (cpack); in the Windows build a
+# portable zip and an installer, built by `make windows`.
 set(CPACK_PACKAGE_NAME celforo)
 set(CPACK_PACKAGE_VERSION ${CELFORO_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR "CELFORO developers")
@@ -11,6 +11,35 @@ set(CPACK_PACKAGE_DESCRIPTION
     "telescope by eyepiece projection. celforo-calc gives the same figures on\n"
     "the command line.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  set(CPACK_GENERATOR "ZIP;NSIS")
+  # celforo-1.00-win64.zip and celforo-1.00-win64-setup.exe
+  set(CPACK_CELFORO_FILE_NAME ${CPACK_PACKAGE_NAME}-${CELFORO_VERSION_TEXT}-win64)
+  set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows/CPackOptions.cmake)
+  # The installer's script is the project's own (cmake/windows/NSIS.template.in).
+  list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/windows)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY CELFORO)
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY CELFORO)
+  set(CPACK_NSIS_PACKAGE_NAME CELFORO)
+  set(CPACK_NSIS_DISPLAY_NAME CELFORO)
+  set(CPACK_NSIS_URL_INFO_ABOUT ${CELFORO_HOMEPAGE})
+  set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
+  set(CPACK_CELFORO_ICON ${PROJECT_SOURCE_DIR}/data/icons/celforo.ico)
+  string(REPLACE "," "." CPACK_CELFORO_FILE_VERSION "${CELFORO_VERSION_NUMBERS}")
+  # The window, when built, gets the Start-menu entry and gives the installed
+  # programs' list its icon.
+  if(TARGET celforo)
+    set(CPACK_CELFORO_WINDOW_PROGRAM celforo.exe)
+  else()
+    set(CPACK_CELFORO_WINDOW_PROGRAM "")
+  endif()
+  include(CPack)
+  return()
+endif()
+
+set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CELFORO_HOMEPAGE})
@@ -18,5 +47,4 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CELFORO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window looks for these families in its font list; any one serves.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2 | fonts-dejavu-core")
-set(CPACK_STRIP_FILES ON)
 include(CPack)

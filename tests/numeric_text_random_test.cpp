@@ -6,6 +6,7 @@
 #include <locale.h>
 
 #include <bit>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@ namespace {
 constexpr int kCases = 1'000'000;
 
 // The "C" locale, made for this thread for the life of the object.
+#ifndef _WIN32
 class CLocale {
 public:
   CLocale() : locale_(newlocale(LC_ALL_MASK, "C", nullptr)), previous_(uselocale(locale_)) {}
@@ -49,6 +51,44 @@ private:
   locale_t locale_;
   locale_t previous_;
 };
+#else
+// Windows lets a thread have a locale of its own. The conversions are
+// mingw-w64's C99 ones, correctly rounded: the system's msvcrt.dll printf
+// stops at 17 significant digits and pads with zeros.
+class CLocale {
+public:
+  CLocale()
+      : mode_(_configthreadlocale(_ENABLE_PER_THREAD_LOCALE)),
+        previous_(std::setlocale(LC_ALL, nullptr)) {
+    std::setlocale(LC_ALL, "C");
+  }
+  ~CLocale() {
+    std::setlocale(LC_ALL, previous_.c_str());
+    _configthreadlocale(mode_);
+  }
+  CLocale(const CLocale&) = delete;
+  CLocale& operator=(const CLocale&) = delete;
+
+  double Read(const char* text, std::size_t* consumed = nullptr) const {
+    char* end = nullptr;
+    const double value = __mingw_strtod(text, &end);
+    if (consumed) *consumed = static_cast<std::size_t>(end - text);
+    // For a text with no number at all, such as "-x", it gives -0: the C
+    // standard's zero is the plain one, as every other C library returns.
+    return end == text ? 0.0 : value;
+  }
+  // printf with one double, for "%.6f" and "%.14e".
+  std::string Print(const char* format, double value) const {
+    char buffer[400];
+    const int length = __mingw_snprintf(buffer, sizeof buffer, format, value);
+    return std::string(buffer, static_cast<std::size_t>(length));
+  }
+
+private:
+  int mode_;
+  std::string previous_;
+};
+#endif
 
 // The C library's six-decimal text, stripped to the rule's form.
 std::string ReferenceSixDecimal(const CLocale& c, double value) {

@@ -312,13 +312,15 @@ TEST_F(Win32Window, StartsWithTheDefaultsCalculatedAndTheFocusInText1) {
   EXPECT_TRUE(IsWindowVisible(form_->hwnd()));
 }
 
-TEST_F(Win32Window, FrameHasNoMaximiseAndIsCentredOnTheWorkArea) {
+TEST_F(Win32Window, FrameHasTheIconNoMaximiseAndIsCentredOnTheWorkArea) {
   const LONG style = GetWindowLongW(form_->hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CAPTION);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_NE(SendMessageW(form_->hwnd(), WM_GETICON, ICON_BIG, 0), 0) << "no icon";
+  EXPECT_NE(SendMessageW(form_->hwnd(), WM_GETICON, ICON_SMALL, 0), 0) << "no small icon";
   RECT window, work;
   GetWindowRect(form_->hwnd(), &window);
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -541,6 +543,73 @@ TEST_F(Win32Window, EsciAndTheCloseBoxEndTheProgramWithStatus0) {
   Pump();
   EXPECT_EQ(form_->hwnd(), nullptr);
   EXPECT_EQ(quitStatus_, 0);
+}
+
+// The program itself, started as a user starts it: it shows its window with
+// the focus in Text1, and ESCI or the close box end it with status 0.
+std::wstring ProgramPath() {
+  std::string path = CELFORO_EXE;
+  if (!path.empty() && path.front() == '/') path = "Z:" + path;  // a Unix path, under Wine
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return Widen(path);
+}
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  HWND window = nullptr;
+};
+
+Started StartProgram() {
+  Started started;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring command = L"\"" + ProgramPath() + L"\"";
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &started.process))
+    return started;
+  WaitForInputIdle(started.process.hProcess, 10000);
+  for (int tries = 0; tries < 200 && started.window == nullptr; ++tries) {
+    HWND window = FindWindowW(L"CelforoForm1", nullptr);
+    DWORD owner = 0;
+    if (window != nullptr) GetWindowThreadProcessId(window, &owner);
+    if (owner == started.process.dwProcessId && IsWindowVisible(window)) started.window = window;
+    if (started.window == nullptr) Sleep(50);
+  }
+  return started;
+}
+
+DWORD EndedWith(const Started& started) {
+  DWORD status = 99;
+  if (WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0) {
+    TerminateProcess(started.process.hProcess, 98);
+    WaitForSingleObject(started.process.hProcess, 10000);
+  }
+  GetExitCodeProcess(started.process.hProcess, &status);
+  CloseHandle(started.process.hThread);
+  CloseHandle(started.process.hProcess);
+  return status;
+}
+
+TEST(Win32Program, ShowsItsWindowAndEndsWithStatus0ByEsciOrTheCloseBox) {
+  for (const bool byEsci : {true, false}) {
+    SCOPED_TRACE(byEsci ? "ESCI" : "close box");
+    const Started started = StartProgram();
+    ASSERT_NE(started.window, nullptr) << "no window from " << Narrow(ProgramPath());
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(started.process.dwThreadId, &thread);
+    // Another process's text is asked for: GetWindowText would not send WM_GETTEXT.
+    wchar_t focused[32] = {};
+    SendMessageW(thread.hwndFocus, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(focused));
+    EXPECT_EQ(std::wstring(focused), L" 2500");
+    if (byEsci) {
+      PostMessageW(FindWindowExW(started.window, nullptr, L"Button", L"ESCI"), BM_CLICK, 0, 0);
+    } else {
+      PostMessageW(started.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    EXPECT_EQ(EndedWith(started), 0u);
+  }
 }
 
 }  // namespace

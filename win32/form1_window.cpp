@@ -75,11 +75,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
   windowClass.lpfnWndProc = windowProc;
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The program's icon is the first resource of its executable.
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hIconSm = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   windowClass.lpszClassName = kClassName;
   RegisterClassExW(&windowClass);
 }
@@ -103,6 +98,7 @@ Form1Window::Form1Window(HINSTANCE instance)
   CreateElements();
   LayOutElements(dpi_);
   PlaceCentred();
+  SetIcons(dpi_);
   DeliverEvents();
   NameElements();
   form1_.onForm1Load();
@@ -206,6 +202,21 @@ void Form1Window::PlaceCentred() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Form1Window::SetIcons(UINT dpi) {
+  // The program's icon is the first resource of its executable.
+  const auto load = [&](int width, int height) {
+    return Icon(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                              GetSystemMetricsForDpi(width, dpi),
+                                              GetSystemMetricsForDpi(height, dpi), 0)));
+  };
+  Icon big = load(SM_CXICON, SM_CYICON);
+  Icon small = load(SM_CXSMICON, SM_CYSMICON);
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  bigIcon_ = std::move(big);
+  smallIcon_ = std::move(small);
+}
+
 void Form1Window::PaintFrame(HDC dc) const {
   const ElementRecord& shape = kForm1Elements[ElementIndex("Shape1")];
   const RECT box = Bounds(shape, dpi_);
@@ -289,6 +300,7 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
       // Where the system suggests, at the size the client area needs.
       LayOutElements(HIWORD(wParam));
+      SetIcons(dpi_);
       const RECT frame = FrameAround(dpi_, hwnd_);
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, frame.right - frame.left,

@@ -54,6 +54,8 @@ private:
   // The window's frame around a client area of the table's size, centred on
   // the primary monitor's work area.
   void PlaceCentred();
+  // The program's icon, in the sizes the system wants at `dpi`.
+  void SetIcons(UINT dpi);
   void PaintFrame(HDC dc) const;
   HBRUSH StaticBrush(HDC dc, HWND control) const;
   ElementId IdOf(HWND control) const;
@@ -70,6 +72,8 @@ private:
   HWND focus_ = nullptr;  // the control to give the focus back to on activation
   Brush background_;
   Brush resultBackground_;
+  Icon bigIcon_;
+  Icon smallIcon_;
   std::vector<Font> fonts_;
   std::array<std::unique_ptr<Control>, kForm1Elements.size()> elements_;
   CreditPicture* picture_ = nullptr;

@@ -1,4 +1,4 @@
-// GDI objects the program creates, each deleted when its owner goes.
+// GDI objects and icons the program creates, each deleted when its owner goes.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,12 @@ struct GdiObjectDeleter {
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using Pen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
+
+struct IconDeleter {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
+using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // Puts an object into a device context for the life of the selection.
 class Selection {

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# celforo-calc.exe under Wine against the Linux build: standard output and
+# error byte for byte, and the exit status, for 100,000 generated batch lines
+# in each output form, and for one set-up, sweeps, solves and misuse.
+# Usage: compare_calc.sh LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR RUNNER...
+# where RUNNER... is the command that runs a Windows program (tools/wine-run).
+set -euo pipefail
+linux=$1
+windows=$2
+work=$3
+shift 3
+runner=("$@")
+here=$(dirname "${BASH_SOURCE[0]}")
+
+if [ ! -x "$linux" ]; then
+  echo "no Linux celforo-calc at $linux:" \
+    "cmake --preset linux-calc && cmake --build --preset linux-calc" >&2
+  exit 77
+fi
+rm -rf "$work"
+mkdir -p "$work"
+awk -v lines=100000 -f "$here/calc_batch.awk" >"$work/batch.txt"
+: >"$work/empty.txt"
+
+cases=0
+failures=0
+# check NAME INPUT ARGUMENT...
+check() {
+  local name=$1 input=$2
+  shift 2
+  local linux_status=0 windows_status=0
+  "$linux" "$@" <"$input" >"$work/$name.linux.out" 2>"$work/$name.linux.err" || linux_status=$?
+  "${runner[@]}" "$windows" "$@" <"$input" >"$work/$name.windows.out" \
+    2>"$work/$name.windows.err" || windows_status=$?
+  cases=$((cases + 1))
+  local same=1
+  for stream in out err; do
+    if ! cmp -s "$work/$name.linux.$stream" "$work/$name.windows.$stream"; then
+      echo "$name: standard $stream differs ($*):" >&2
+      cmp "$work/$name.linux.$stream" "$work/$name.windows.$stream" >&2 || true
+      diff "$work/$name.linux.$stream" "$work/$name.windows.$stream" | head -6 >&2 || true
+      same=0
+    fi
+  done
+  if [ $linux_status -ne $windows_status ]; then
+    echo "$name: exit status $linux_status on Linux, $windows_status on Windows ($*)" >&2
+    same=0
+  fi
+  if [ $same -eq 1 ]; then
+    echo "same: $name ($(wc -c <"$work/$name.linux.out") + $(wc -c <"$work/$name.linux.err")" \
+      "bytes, status $linux_status)"
+  else
+    failures=$((failures + 1))
+  fi
+}
+
+check batch-tsv "$work/batch.txt" --tsv
+check batch-tsv-header "$work/batch.txt" --tsv --header
+check batch-columns "$work/batch.txt"
+check set-up "$work/empty.txt" 2500 5 3
+check set-up-failing "$work/empty.txt" 0 5 3
+check set-up-read-as-the-window "$work/empty.txt" --tsv " 2500" 5mm 3,7
+check sweep "$work/empty.txt" --extraction .1:12:.1 2500 5
+check sweep-through-zero "$work/empty.txt" --tsv --header --extraction=-2:2:.25 1000 10
+check solve-focal-length "$work/empty.txt" --focal-length 4166.666667 2500 5
+check solve-magnification "$work/empty.txt" --tsv --magnification 1.666667 2500 5
+check misuse "$work/empty.txt" --extraction 1:3:0 2500 5
+check version "$work/empty.txt" --version
+
+echo "$((cases - failures)) passed, $failures failed"
+[ $failures -eq 0 ]
