@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,7 +36,8 @@ constexpr std::string_view kHelp =
     "  --header                   with --tsv (or rows), a first line of captions\n"
     "  --help, --version\n"
     "\n"
-    "Exit status: 0 computed, 1 a calculation failed, 2 misuse.\n";
+    "Exit status: 0 computed, 1 a calculation failed, 2 misuse, 3 the input could\n"
+    "not be read or the output not written.\n";
 
 constexpr std::string_view kExtractionCaption = "EXTR. OCULARE";
 constexpr std::array<std::string_view, 3> kResultCaptions{"INGRANDIMENTI", "FOC. EQUIVALENTE",
@@ -54,11 +56,11 @@ struct Options {
   std::vector<std::string_view> operands;
 };
 
-// Output gathered in a buffer and written in large pieces.
+// Output gathered in a buffer and written in large pieces. The first write
+// that fails is kept, and everything after it is dropped.
 class Writer {
 public:
-  explicit Writer(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 256); }
-  ~Writer() { Flush(); }
+  explicit Writer(Output& output) : output_(output) { buffer_.reserve(kFlushAt + 256); }
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
 
@@ -68,14 +70,16 @@ public:
   }
   void Put(char c) { buffer_ += c; }
   void Flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+    if (!failure_ && !buffer_.empty()) failure_ = output_.Write(buffer_);
     buffer_.clear();
   }
+  const std::optional<StreamFailure>& failure() const { return failure_; }
 
 private:
   static constexpr std::size_t kFlushAt = 1 << 16;
-  std::FILE* file_;
+  Output& output_;
   std::string buffer_;
+  std::optional<StreamFailure> failure_;
 };
 
 // Where a failure happened: "line 3", "row 2", or nowhere in particular.
@@ -243,9 +247,13 @@ Fields SplitFields(std::string_view line) {
   return fields;
 }
 
-void RunBatch(std::FILE* in, Printer& printer) {
+// Answers the set-ups of `in` line by line. Each read takes what has come,
+// and its complete lines are answered and written out before the next read,
+// so rows come back as soon as the input pauses. Stops at the first failure
+// to read or to write; gives the read failure.
+std::optional<StreamFailure> RunBatch(Input& in, Printer& printer, Writer& out, Writer& err) {
   std::string pending;
-  std::vector<char> chunk(1 << 16);
+  std::vector<char> block(kReadBlock);
   std::size_t lineNumber = 0;
   auto handle = [&](std::string_view line) {
     ++lineNumber;
@@ -262,9 +270,11 @@ void RunBatch(std::FILE* in, Printer& printer) {
     const ProjectionInputs inputs{values[0], values[1], values[2]};
     printer.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
   };
-  std::size_t read = 0;
-  while ((read = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
-    std::string_view data(chunk.data(), read);
+  for (;;) {
+    const ReadResult read = in.Read(block);
+    if (read.failure) return read.failure;
+    if (read.size == 0) break;
+    std::string_view data(block.data(), read.size);
     std::size_t newline = 0;
     while ((newline = data.find('\n')) != std::string_view::npos) {
       if (pending.empty()) {
@@ -277,8 +287,11 @@ void RunBatch(std::FILE* in, Printer& printer) {
       data.remove_prefix(newline + 1);
     }
     pending.append(data);
+    out.Flush();
+    if (out.failure() || err.failure()) return std::nullopt;
   }
   if (!pending.empty()) handle(pending);
+  return std::nullopt;
 }
 
 // FROM:TO:STEP as extractions, FROM and TO included; none when the step does
@@ -387,10 +400,10 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
 
 }  // namespace
 
-int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
-                   std::FILE* err) {
-  Writer output(out);
-  Writer errors(err);
+namespace {
+
+// The program without its last word: a write failure, which the caller reports.
+int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors) {
   bool done = false;
   const std::optional<Options> options = Parse(arguments, output, done);
   if (done) return kSuccess;
@@ -414,12 +427,19 @@ int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, s
       break;
     case Mode::Batch:
       if (options->header) printer.Header(false);
-      RunBatch(in, printer);
+      if (const std::optional<StreamFailure> failure = RunBatch(in, printer, output, errors)) {
+        output.Flush();
+        errors.Put("celforo-calc: read error: ");
+        errors.Put(*failure);
+        errors.Put('\n');
+        return kStreamFailed;
+      }
       break;
     case Mode::Sweep: {
       if (options->header) printer.Header(true);
       std::size_t rowNumber = 0;
       for (const double extraction : *extractions) {
+        if (output.failure() || errors.failure()) break;
         printer.CalculateRow(
             [&] {
               return Calculate({operand(0), operand(1), extraction}, true);
@@ -443,8 +463,24 @@ int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, s
       break;
     }
   }
-  output.Flush();
   return printer.failed() ? kCalculationFailed : kSuccess;
+}
+
+}  // namespace
+
+int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out,
+                   Output& err) {
+  Writer output(out);
+  Writer errors(err);
+  const int status = Run(arguments, in, output, errors);
+  output.Flush();
+  errors.Flush();
+  const std::optional<StreamFailure>& failure =
+      output.failure() ? output.failure() : errors.failure();
+  if (!failure) return status;
+  // Said straight to the error stream, which may be the one that failed.
+  static_cast<void>(err.Write("celforo-calc: write error: " + *failure + "\n"));
+  return kStreamFailed;
 }
 
 }  // namespace celforo::cli

@@ -1,14 +1,18 @@
 // celforo-calc run as a program: its output, error lines and exit status.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,15 +29,22 @@ std::string Slurp(const std::filesystem::path& path) {
   return text.str();
 }
 
-// Runs the program with `arguments` (shell words) and `input` on stdin.
-Outcome RunProgram(const std::string& arguments, const std::string& input = {}) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("celforo-calc-test-" + std::to_string(::getpid()));
+std::filesystem::path ScratchFolder() {
+  return std::filesystem::temp_directory_path() /
+         ("celforo-calc-test-" + std::to_string(::getpid()));
+}
+
+// Runs the program with `arguments` (shell words) and `input` on stdin;
+// `redirections` come last and so override the files for stdin, stdout and
+// stderr (">/dev/full", ">&-").
+Outcome RunProgram(const std::string& arguments, const std::string& input = {},
+                   const std::string& redirections = {}) {
+  const std::filesystem::path folder = ScratchFolder();
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "in", std::ios::binary) << input;
   const std::string command = std::string("'") + CELFORO_CALC + "' " + arguments + " <'" +
                               (folder / "in").string() + "' >'" + (folder / "out").string() +
-                              "' 2>'" + (folder / "err").string() + "'";
+                              "' 2>'" + (folder / "err").string() + "' " + redirections;
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(folder / "out"),
                   Slurp(folder / "err")};
@@ -48,11 +59,12 @@ struct Case {
   int status;
   std::string out;
   std::string err;  // a part the error output must hold; empty: none at all
+  std::string redirections = {};
 };
 
 void Check(const Case& c) {
   SCOPED_TRACE(c.what);
-  const Outcome outcome = RunProgram(c.arguments, c.input);
+  const Outcome outcome = RunProgram(c.arguments, c.input, c.redirections);
   EXPECT_EQ(outcome.status, c.status);
   EXPECT_EQ(outcome.out, c.out);
   if (c.err.empty()) {
@@ -175,6 +187,141 @@ TEST(CelforoCalc, MisuseIsAUsageError) {
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
+}
+
+TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {
+  const std::string full = "celforo-calc: write error: No space left on device\n";
+  const Case cases[] = {
+      {"one set-up", "2500 5 3", "", 3, "", full, ">/dev/full"},
+      {"batch", "--tsv", "2500 5 3\n2000 10 5\n", 3, "", full, ">/dev/full"},
+      {"sweep", "--extraction 1:3:1 2500 5", "", 3, "", full, ">/dev/full"},
+      {"solve", "--focal-length 5000 2500 5", "", 3, "", full, ">/dev/full"},
+      {"help", "--help", "", 3, "", full, ">/dev/full"},
+      {"version", "--version", "", 3, "", full, ">/dev/full"},
+      {"closed stdout", "2500 5 3", "", 3, "", "celforo-calc: write error: Bad file descriptor\n",
+       ">&-"},
+      {"closed stdout in a batch", "--tsv", "2500 5 3\n", 3, "",
+       "celforo-calc: write error: Bad file descriptor\n", ">&-"},
+      // The failure message itself cannot be written: the status still tells.
+      {"full stderr", "--tsv 2500 5 0", "", 3, "\t\t\n", "", "2>/dev/full"},
+      {"unreadable input", "--tsv", "", 3, "", "celforo-calc: read error: Is a directory\n", "</"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome outcome = RunProgram(c.arguments, c.input, c.redirections);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.err, c.err);
+  }
+  const Outcome help = RunProgram("--help");
+  EXPECT_NE(help.out.find("3 the input could"), std::string::npos) << help.out;
+}
+
+// A child process on the given descriptors, which the child takes as its
+// stdin, stdout and stderr.
+pid_t Spawn(const std::vector<const char*>& arguments, int in, int out, int err,
+            bool ignoreBrokenPipe = false) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (ignoreBrokenPipe) std::signal(SIGPIPE, SIG_IGN);  // kept across exec
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(CELFORO_CALC));
+    for (const char* argument : arguments) argv.push_back(const_cast<char*>(argument));
+    argv.push_back(nullptr);
+    ::execv(CELFORO_CALC, argv.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+int ExitStatus(pid_t pid) {
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(CelforoCalc, StopsReadingOnceTheReaderOfItsOutputHasGone) {
+  const std::filesystem::path folder = ScratchFolder();
+  std::filesystem::create_directories(folder);
+  {
+    std::ofstream lines(folder / "in", std::ios::binary);
+    for (int i = 0; i < 1'000'000; ++i) lines << "2500 5 3\n";
+  }
+  const int in = ::open((folder / "in").c_str(), O_RDONLY | O_CLOEXEC);
+  const int err = ::open((folder / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  int pipe[2];
+  ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+  ::close(pipe[0]);  // nobody reads the rows
+  const pid_t pid = Spawn({"--tsv"}, in, pipe[1], err, true);
+  ::close(pipe[1]);
+  EXPECT_EQ(ExitStatus(pid), 3);
+  // The child shares the input's offset: it tells how much was read.
+  const off_t read = ::lseek(in, 0, SEEK_CUR);
+  EXPECT_LE(read, 2 * 65536) << "of " << std::filesystem::file_size(folder / "in") << " bytes";
+  ::close(in);
+  ::close(err);
+  EXPECT_EQ(Slurp(folder / "err"), "celforo-calc: write error: Broken pipe\n");
+  std::filesystem::remove_all(folder);
+}
+
+// Reads from `fd` until a newline, waiting at most 10 seconds for each byte.
+std::string ReadLine(int fd) {
+  std::string line;
+  while (line.empty() || line.back() != '\n') {
+    pollfd ready{fd, POLLIN, 0};
+    if (::poll(&ready, 1, 10'000) != 1) break;
+    char c = 0;
+    if (::read(fd, &c, 1) != 1) break;
+    line += c;
+  }
+  return line;
+}
+
+TEST(CelforoCalc, BatchAnswersEachLineWhileTheInputPauses) {
+  int in[2];
+  int out[2];
+  int err[2];
+  ASSERT_EQ(::pipe2(in, O_CLOEXEC), 0);
+  ASSERT_EQ(::pipe2(out, O_CLOEXEC), 0);
+  ASSERT_EQ(::pipe2(err, O_CLOEXEC), 0);
+  const pid_t pid = Spawn({"--tsv"}, in[0], out[1], err[1]);
+  ::close(in[0]);
+  ::close(out[1]);
+  ::close(err[1]);
+  // Each exchange: what is typed, then the row that must come back before
+  // anything more is typed (with the error line, if any).
+  const struct {
+    std::string typed;
+    std::string row;
+    std::string error;
+  } exchanges[] = {
+      {"2500 5 3\n", "1.666667\t4166.666667\t13.333333\n", ""},
+      {"# a comment\n\n2000 10 5\n", "2\t4000\t30\n", ""},
+      {"2500 5 0\n", "\t\t\n",
+       "celforo-calc: line 5: Errore di run-time '11': Divisione per zero\n"},
+      {"2500 2 4\r\n", ".5\t1250\t3\n", ""},
+  };
+  for (const auto& exchange : exchanges) {
+    SCOPED_TRACE(exchange.typed);
+    ASSERT_EQ(::write(in[1], exchange.typed.data(), exchange.typed.size()),
+              static_cast<ssize_t>(exchange.typed.size()));
+    // Without its row the program is waiting for more input: no use going on.
+    ASSERT_EQ(ReadLine(out[0]), exchange.row);
+    if (!exchange.error.empty()) {
+      EXPECT_EQ(ReadLine(err[0]), exchange.error);
+    }
+  }
+  // A line typed in two pieces is answered once it is whole.
+  ASSERT_EQ(::write(in[1], "2500 5", 6), 6);
+  ASSERT_EQ(::write(in[1], " -3", 3), 3);
+  ::close(in[1]);
+  EXPECT_EQ(ReadLine(out[0]), "-1.666667\t-4166.666667\t-3.333333\n");
+  EXPECT_EQ(ExitStatus(pid), 1);
+  ::close(out[0]);
+  ::close(err[0]);
 }
 
 }  // namespace
