@@ -247,52 +247,149 @@ Fields SplitFields(std::string_view line) {
   return fields;
 }
 
-// Answers the set-ups of `in` line by line. Each read takes what has come,
-// and its complete lines are answered and written out before the next read,
-// so rows come back as soon as the input pauses. Stops at the first failure
-// to read or to write; gives the read failure.
-std::optional<StreamFailure> RunBatch(Input& in, Printer& printer, Writer& out, Writer& err) {
-  std::string pending;
-  std::vector<char> block(kReadBlock);
-  std::size_t lineNumber = 0;
-  auto handle = [&](std::string_view line) {
-    ++lineNumber;
+// The set-ups of a batch, read line by line. Each read takes what has come;
+// its complete lines are answered and their rows written out before the next
+// read, so rows come back as soon as the input pauses. A line is held only up
+// to kLineLimit bytes: a longer one is reported, gets an empty row and is
+// passed over to its newline, so memory stays bounded whatever the input.
+class Batch {
+  static_assert(kReadBlock < kLineLimit, "a line too long to hold spans more than one read");
+
+public:
+  Batch(Printer& printer, Writer& out, Writer& err) : printer_(printer), out_(out), err_(err) {
+    pending_.reserve(kLineLimit + kByteOrderMark.size() + 1);
+  }
+
+  // Answers every line of `in`. Stops at the first failure to read, which it
+  // gives back, or to write.
+  std::optional<StreamFailure> Run(Input& in) {
+    std::vector<char> block(kReadBlock);
+    for (;;) {
+      const ReadResult read = in.Read(block);
+      if (read.failure) return read.failure;
+      if (read.size == 0) break;
+      std::string_view data(block.data(), read.size);
+      std::size_t newline = 0;
+      while ((newline = data.find('\n')) != std::string_view::npos) {
+        if (pending_.empty() && skipping_ == Skipping::No) {
+          Answer(data.substr(0, newline));
+        } else {
+          Continue(data.substr(0, newline));
+          Complete();
+        }
+        data.remove_prefix(newline + 1);
+      }
+      Continue(data);
+      out_.Flush();
+      if (out_.failure() || err_.failure()) return std::nullopt;
+    }
+    if (!pending_.empty() || skipping_ != Skipping::No) Complete();
+    return std::nullopt;
+  }
+
+private:
+  // A UTF-8 byte-order mark, as Windows editors put at the start of a file.
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+  // What a line holds, told by its first character that is not a blank.
+  enum class Kind { Blank, Comment, SetUp };
+  static Kind KindOf(std::string_view text) {
+    for (const char c : text) {
+      if (c != ' ' && c != '\t') return c == '#' ? Kind::Comment : Kind::SetUp;
+    }
+    return Kind::Blank;
+  }
+
+  // The length of a byte-order mark that starts the input at `lineStart`.
+  std::size_t MarkLength(std::string_view lineStart) const {
+    return lineNumber_ == 0 && lineStart.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  }
+
+  // A complete line, without its newline.
+  void Answer(std::string_view line) {
+    line.remove_prefix(MarkLength(line));
+    ++lineNumber_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const Place place{"line", lineNumber_};
+    if (line.size() > kLineLimit) {  // the one byte past the limit that is held for a CR
+      if (KindOf(line) == Kind::SetUp) ReportOverlong(place);
+      return;
+    }
     const Fields fields = SplitFields(line);
     if (fields.count == 0 || fields.field[0][0] == '#') return;
-    const Place place{"line", lineNumber};
     if (fields.count > 3) {
-      printer.Unreadable(Describe(place) + ": more than three fields");
+      printer_.Unreadable(Describe(place) + ": more than three fields");
       return;
     }
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
     const ProjectionInputs inputs{values[0], values[1], values[2]};
-    printer.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
-  };
-  for (;;) {
-    const ReadResult read = in.Read(block);
-    if (read.failure) return read.failure;
-    if (read.size == 0) break;
-    std::string_view data(block.data(), read.size);
-    std::size_t newline = 0;
-    while ((newline = data.find('\n')) != std::string_view::npos) {
-      if (pending.empty()) {
-        handle(data.substr(0, newline));
-      } else {
-        pending.append(data.substr(0, newline));
-        handle(pending);
-        pending.clear();
-      }
-      data.remove_prefix(newline + 1);
-    }
-    pending.append(data);
-    out.Flush();
-    if (out.failure() || err.failure()) return std::nullopt;
+    printer_.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
   }
-  if (!pending.empty()) handle(pending);
-  return std::nullopt;
-}
+
+  // Part of a line whose newline has not come yet.
+  void Continue(std::string_view part) {
+    if (skipping_ == Skipping::Rest) return;
+    if (skipping_ == Skipping::BlanksSoFar) {
+      ContinueBlanks(part);
+      return;
+    }
+    // Room for one byte past the limit: the CR of a CRLF line end.
+    if (pending_.size() - MarkLength(pending_) + part.size() <= kLineLimit + 1) {
+      pending_.append(part);
+      return;
+    }
+    // Too long to hold: passed over from here, told apart by what came so far.
+    skipping_ = Skipping::BlanksSoFar;
+    heldReturn_ = false;
+    ContinueBlanks(std::string_view(pending_).substr(MarkLength(pending_)));
+    ContinueBlanks(part);
+    pending_.clear();
+  }
+
+  // More of a line too long to hold that has shown nothing but blanks so far.
+  // It is blank as long as only blanks come, with at most a CR at its end.
+  void ContinueBlanks(std::string_view text) {
+    if (skipping_ != Skipping::BlanksSoFar || text.empty()) return;
+    if (heldReturn_) {  // a CR with more after it, which no line end is
+      PassOver(Kind::SetUp);
+      return;
+    }
+    heldReturn_ = text.back() == '\r';
+    const Kind kind = KindOf(heldReturn_ ? text.substr(0, text.size() - 1) : text);
+    if (kind != Kind::Blank) PassOver(kind);
+  }
+
+  // The newline of the line held or passed over.
+  void Complete() {
+    if (skipping_ != Skipping::No) {
+      skipping_ = Skipping::No;
+      ++lineNumber_;
+      return;
+    }
+    Answer(pending_);
+    pending_.clear();
+  }
+
+  // Passes over the rest of a line too long to hold that shows a comment or a
+  // set-up; a set-up is reported.
+  void PassOver(Kind kind) {
+    skipping_ = Skipping::Rest;
+    if (kind == Kind::SetUp) ReportOverlong({"line", lineNumber_ + 1});
+  }
+
+  void ReportOverlong(Place place) { printer_.Unreadable(Describe(place) + ": longer than 1 MiB"); }
+
+  Printer& printer_;
+  Writer& out_;
+  Writer& err_;
+  std::string pending_;  // the start of a line begun in an earlier read
+  // Passing over a line longer than the limit: while only blanks have come,
+  // and after its first other character.
+  enum class Skipping { No, BlanksSoFar, Rest } skipping_ = Skipping::No;
+  bool heldReturn_ = false;     // blanks so far and a CR, which may end the line
+  std::size_t lineNumber_ = 0;  // lines complete so far
+};
 
 // FROM:TO:STEP as extractions, FROM and TO included; none when the step does
 // not move from FROM towards TO or the rows would be too many.
@@ -427,7 +524,7 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
       break;
     case Mode::Batch:
       if (options->header) printer.Header(false);
-      if (const std::optional<StreamFailure> failure = RunBatch(in, printer, output, errors)) {
+      if (const std::optional<StreamFailure> failure = Batch(printer, output, errors).Run(in)) {
         output.Flush();
         errors.Put("celforo-calc: read error: ");
         errors.Put(*failure);

@@ -18,6 +18,10 @@ enum ExitStatus : int { kSuccess = 0, kCalculationFailed = 1, kUsage = 2, kStrea
 // answered and written out before the next read.
 inline constexpr std::size_t kReadBlock = std::size_t{1} << 16;
 
+// A batch line longer than this (1 MiB, its line end excluded) is not held:
+// it is reported and leaves an empty row.
+inline constexpr std::size_t kLineLimit = std::size_t{1} << 20;
+
 // Runs the program on `arguments` (the program name excluded).
 int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out,
                    Output& err);

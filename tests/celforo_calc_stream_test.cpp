@@ -27,10 +27,11 @@ Outcome RunOn(std::initializer_list<std::string_view> arguments, Input& in,
   return {status, out.text(), err.text()};
 }
 
-// A batch with blank, comment, failing and CRLF lines, long enough to span
-// several read blocks, and without a final newline.
+// A batch with blank, comment, failing, CRLF and overlong lines, long enough
+// to span several read blocks, and without a final newline.
 std::string MixedBatch() {
-  std::string batch;
+  const std::string overlong(kLineLimit + 5, ' ');
+  std::string batch = "\xEF\xBB\xBF" + overlong + "\r\n" + overlong + "#\n" + overlong + "7\r\n";
   for (int i = 0; i < 12'000; ++i) {
     batch += std::to_string(400 + i % 3600) + " 5 " + std::to_string(1 + i % 7) + "\n";
     if (i % 1000 == 0) batch += "\n# note\r\n2500 5 0\r\n  \t\n";
@@ -43,7 +44,8 @@ TEST(CelforoCalcStreams, RowsDoNotDependOnHowTheInputIsCut) {
   MemoryInput whole(batch, batch.size());
   const Outcome reference = RunOn({"--tsv"}, whole);
   ASSERT_EQ(reference.status, 1);
-  ASSERT_EQ(std::count(reference.out.begin(), reference.out.end(), '\n'), 12'000 + 12 + 1);
+  ASSERT_EQ(std::count(reference.out.begin(), reference.out.end(), '\n'), 1 + 12'000 + 12 + 1);
+  ASSERT_EQ(reference.err.find("celforo-calc: line 3: longer than 1 MiB\n"), 0u) << reference.err;
   for (const std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{7}, std::size_t{4096},
                                   kReadBlock - 1, kReadBlock, kReadBlock + 1}) {
     SCOPED_TRACE(piece);

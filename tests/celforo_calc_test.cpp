@@ -129,6 +129,47 @@ TEST(CelforoCalc, BatchKeepsRowsInStepWithSetUps) {
   Check({"empty input", "--tsv", "", 0, "", ""});
 }
 
+TEST(CelforoCalc, BatchPassesOverLinesLongerThan1MiB) {
+  const std::size_t mib = std::size_t{1} << 20;
+  const std::string setUp = "2500 5 3";
+  const std::string exactly1MiB = setUp + std::string(mib - setUp.size(), ' ');
+  const std::string row = "1.666667\t4166.666667\t13.333333\n";
+  const std::string tooLong = "celforo-calc: line 2: longer than 1 MiB\n";
+  const Case cases[] = {
+      {"exactly 1 MiB", "--tsv", "# a\n" + exactly1MiB + "\n", 0, row, ""},
+      {"exactly 1 MiB and a CRLF", "--tsv", "# a\n" + exactly1MiB + "\r\n", 0, row, ""},
+      {"one byte more", "--tsv", "# a\n" + exactly1MiB + " \n" + setUp, 1, "\t\t\n" + row, tooLong},
+      {"one byte more at the end", "--tsv", "# a\n" + exactly1MiB + " ", 1, "\t\t\n", tooLong},
+      {"5 MiB between set-ups", "--tsv", setUp + "\n" + std::string(5 * mib, '7') + "\n" + setUp, 1,
+       row + "\t\t\n" + row, tooLong},
+      {"blanks, then a set-up", "--tsv", setUp + "\n" + std::string(3 * mib, ' ') + "\t7\n" + setUp,
+       1, row + "\t\t\n" + row, tooLong},
+      {"a long comment", "--tsv", "  #" + std::string(3 * mib, '7') + "\n" + setUp, 0, row, ""},
+      {"a long blank line", "--tsv", std::string(3 * mib, '\t') + "\r\n" + setUp, 0, row, ""},
+      {"a long blank line, then a long comment", "--tsv",
+       std::string(3 * mib, ' ') + "\n" + std::string(mib, ' ') + "#" + std::string(mib, ' ') +
+           "\n" + setUp,
+       0, row, ""},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+TEST(CelforoCalc, BatchSkipsAByteOrderMarkAtTheStart) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const Case cases[] = {
+      {"before a set-up", "--tsv", mark + "2500 5 3\n", 0, "1.666667\t4166.666667\t13.333333\n",
+       ""},
+      {"before a comment", "--tsv", mark + "# set-ups\n2000 10 5\n", 0, "2\t4000\t30\n", ""},
+      {"alone", "--tsv", mark, 0, "", ""},
+      // Only at the very start: elsewhere it is text that holds no number.
+      {"on a later line", "--tsv", "2000 10 5\n" + mark + "2500 5 3\n", 1, "2\t4000\t30\n\t\t\n",
+       "line 2: Errore di run-time '13'"},
+      {"twice", "--tsv", mark + mark + "2500 5 3\n", 1, "\t\t\n",
+       "line 1: Errore di run-time '13'"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 TEST(CelforoCalc, SweepIncludesBothEnds) {
   const Case cases[] = {
       {"upwards", "--tsv --extraction 1:3:1 2500 5", "", 0,
