@@ -24,12 +24,13 @@ constexpr std::string_view kHelp =
     "from the eyepiece to the focal plane, as the CELFORO window computes them.\n"
     "\n"
     "With OBJECTIVE EYEPIECE EXTRACTION, computes that set-up. With no operand,\n"
-    "reads set-ups from"
-    " standard input, three fields a line separated by blanks or tabs;\n"
-    "blank lines and lines starting with # are passed over. The options below\n"
-    "take OBJECTIVE and EYEPIECE.\n"
+    "reads set-ups from standard input, three fields a line separated by blanks\n"
+    "or tabs, and answers each line as it comes; blank lines and lines starting\n"
+    "with # are passed over, and a line longer than 1 MiB is reported. The\n"
+    "options below take OBJECTIVE and EYEPIECE.\n"
     "\n"
-    "  --extraction FROM:TO:STEP  one row per extraction, FROM and TO included\n"
+    "  --extraction FROM:TO:STEP  one row per extraction, FROM and TO included,\n"
+    "                             1,000,000 rows at most\n"
     "  --focal-length F           the extraction giving equivalent focal length F\n"
     "  --magnification M          the extraction giving magnification M\n"
     "  --tsv                      tab-separated values, no captions\n"
@@ -47,11 +48,29 @@ constexpr std::size_t kMaxSweepRows = 1'000'000;
 
 enum class Mode { Single, Batch, Sweep, SolveFocalLength, SolveMagnification };
 
+// The extractions of --extraction FROM:TO:STEP, FROM and TO included. Each is
+// computed from its row's index, so no rounding accumulates; the last one
+// within a millionth of a step of TO is TO itself.
+struct Sweep {
+  double from = 0;
+  double to = 0;
+  double step = 0;
+  std::size_t steps = 0;  // whole steps from FROM that end at or before TO
+  bool toApart = false;   // whether TO is a row of its own after them
+
+  std::size_t rows() const { return steps + (toApart ? 2 : 1); }
+  double Extraction(std::size_t row) const {
+    if (row > steps || (row == steps && !toApart)) return to;
+    return from + static_cast<double>(row) * step;
+  }
+};
+
 struct Options {
   Mode mode = Mode::Single;
+  std::string_view modeOption;  // the option that chose the mode, if one did
   bool tsv = false;
   bool header = false;
-  std::string_view sweep;
+  Sweep sweep;
   std::string_view target;
   std::vector<std::string_view> operands;
 };
@@ -99,12 +118,14 @@ struct Row {
   std::array<std::string, 3> results;
 };
 
+// The results are computed first, so a failure is the window's. The
+// extraction is an input, written as the window writes a value into a box.
 Row Calculate(const ProjectionInputs& inputs, bool showExtraction) {
-  Row row;
-  if (showExtraction) row.extraction = ResultText(inputs.eyepieceExtraction);
   const ProjectionResults results = ComputeProjection(inputs);
+  Row row;
   row.results = {ResultText(results.magnification), ResultText(results.equivalentFocalLength),
                  ResultText(results.focalPlaneDistance)};
+  if (showExtraction) row.extraction = SignedNumberText(inputs.eyepieceExtraction);
   return row;
 }
 
@@ -391,37 +412,58 @@ private:
   std::size_t lineNumber_ = 0;  // lines complete so far
 };
 
-// FROM:TO:STEP as extractions, FROM and TO included; none when the step does
-// not move from FROM towards TO or the rows would be too many.
-std::optional<std::vector<double>> SweepExtractions(std::string_view text) {
+// The sweep FROM:TO:STEP describes, or nothing and why in `problem`.
+std::optional<Sweep> ParseSweep(std::string_view text, std::string& problem) {
   const std::size_t first = text.find(':');
   const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
-  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos)
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+    problem = "expected FROM:TO:STEP, got " + std::string(text);
     return std::nullopt;
-  const double from = ReadNumber(text.substr(0, first));
-  const double to = ReadNumber(text.substr(first + 1, second - first - 1));
-  const double step = ReadNumber(text.substr(second + 1));
-  if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || step == 0 ||
-      (to - from) / step < 0)
-    return std::nullopt;
-  const double span = (to - from) / step;
-  if (!(span < static_cast<double>(kMaxSweepRows))) return std::nullopt;
-  // Each row from its index, so no rounding accumulates; the last one within
-  // a millionth of a step of TO is TO itself.
-  const auto steps = static_cast<std::size_t>(std::floor(span + 1e-6));
-  std::vector<double> extractions;
-  for (std::size_t i = 0; i <= steps; ++i)
-    extractions.push_back(from + static_cast<double>(i) * step);
-  if (std::fabs(extractions.back() - to) <= 1e-6 * std::fabs(step)) {
-    extractions.back() = to;
-  } else {
-    extractions.push_back(to);
   }
-  return extractions;
+  Sweep sweep;
+  sweep.from = ReadNumber(text.substr(0, first));
+  sweep.to = ReadNumber(text.substr(first + 1, second - first - 1));
+  sweep.step = ReadNumber(text.substr(second + 1));
+  const double span = (sweep.to - sweep.from) / sweep.step;
+  if (!std::isfinite(sweep.from) || !std::isfinite(sweep.to) || !std::isfinite(sweep.step)) {
+    problem = "FROM, TO and STEP must be finite";
+  } else if (sweep.step == 0) {
+    problem = "STEP is zero";
+  } else if (span < 0) {
+    problem = "STEP leads away from TO";
+  } else if (!(span < static_cast<double>(kMaxSweepRows))) {
+    problem = "more than 1,000,000 rows";
+  }
+  if (!problem.empty()) return std::nullopt;
+  sweep.steps = static_cast<std::size_t>(std::floor(span + 1e-6));
+  sweep.toApart = std::fabs(sweep.from + static_cast<double>(sweep.steps) * sweep.step - sweep.to) >
+                  1e-6 * std::fabs(sweep.step);
+  if (sweep.rows() > kMaxSweepRows) {
+    problem = "more than 1,000,000 rows";
+    return std::nullopt;
+  }
+  return sweep;
 }
 
-std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer& out, bool& done) {
+std::string Operands(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " operand" : " operands");
+}
+
+// The arguments read into options; --help and --version answered on `out`.
+struct Parsed {
   Options options;
+  bool answered = false;
+  std::string problem;  // why the arguments are misused; empty when they are not
+};
+
+Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
+  Parsed parsed;
+  Options& options = parsed.options;
+  const auto misuse = [&](std::string_view option, std::string_view why) {
+    parsed.problem = option.empty() ? std::string(why) : std::string(option) + ": ";
+    if (!option.empty()) parsed.problem += why;
+    return parsed;
+  };
   bool operandsOnly = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -438,15 +480,15 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
       out.Put(kUsageText);
       out.Put('\n');
       out.Put(kHelp);
-      done = true;
-      return options;
+      parsed.answered = true;
+      return parsed;
     }
     if (argument == "--version") {
       out.Put("celforo-calc ");
       out.Put(kVersion);
       out.Put('\n');
-      done = true;
-      return options;
+      parsed.answered = true;
+      return parsed;
     }
     if (argument == "--tsv") {
       options.tsv = true;
@@ -459,40 +501,53 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
     // Options with a value, as "--name VALUE" or "--name=VALUE".
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
+    Mode mode{};
+    if (name == "--extraction") {
+      mode = Mode::Sweep;
+    } else if (name == "--focal-length") {
+      mode = Mode::SolveFocalLength;
+    } else if (name == "--magnification") {
+      mode = Mode::SolveMagnification;
+    } else if (name == "--tsv" || name == "--header" || name == "--help" || name == "--version") {
+      return misuse(name, "takes no value");
+    } else {
+      return misuse(name, "unknown option");
+    }
     std::string_view value;
     if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else {
-      return std::nullopt;
+      return misuse(name, "a value is missing");
     }
-    Mode mode{};
-    if (name == "--extraction") {
-      mode = Mode::Sweep;
-      options.sweep = value;
-    } else if (name == "--focal-length") {
-      mode = Mode::SolveFocalLength;
-      options.target = value;
-    } else if (name == "--magnification") {
-      mode = Mode::SolveMagnification;
-      options.target = value;
-    } else {
-      return std::nullopt;
+    if (value.starts_with("--")) return misuse(name, "expected a value, got " + std::string(value));
+    if (options.mode != Mode::Single) {
+      return misuse(name, "only one of --extraction, --focal-length and --magnification");
     }
-    if (options.mode != Mode::Single) return std::nullopt;  // one mode at a time
     options.mode = mode;
+    options.modeOption = name;
+    if (mode == Mode::Sweep) {
+      std::string problem;
+      const std::optional<Sweep> sweep = ParseSweep(value, problem);
+      if (!sweep) return misuse(name, problem);
+      options.sweep = *sweep;
+    } else {
+      options.target = value;
+    }
   }
   const std::size_t count = options.operands.size();
   if (options.mode == Mode::Single) {
-    if (count == 0)
+    if (count == 0) {
       options.mode = Mode::Batch;
-    else if (count != 3)
-      return std::nullopt;
+    } else if (count != 3) {
+      return misuse({}, "expected OBJECTIVE EYEPIECE EXTRACTION, got " + Operands(count));
+    }
   } else if (count != 2) {
-    return std::nullopt;
+    return misuse({}, "expected OBJECTIVE EYEPIECE with " + std::string(options.modeOption) +
+                          ", got " + Operands(count));
   }
-  return options;
+  return parsed;
 }
 
 }  // namespace
@@ -501,16 +556,17 @@ namespace {
 
 // The program without its last word: a write failure, which the caller reports.
 int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors) {
-  bool done = false;
-  const std::optional<Options> options = Parse(arguments, output, done);
-  if (done) return kSuccess;
-  std::optional<std::vector<double>> extractions;
-  if (options && options->mode == Mode::Sweep) extractions = SweepExtractions(options->sweep);
-  if (!options || (options->mode == Mode::Sweep && !extractions)) {
+  const Parsed parsed = Parse(arguments, output);
+  if (parsed.answered) return kSuccess;
+  if (!parsed.problem.empty()) {
+    errors.Put("celforo-calc: ");
+    errors.Put(parsed.problem);
+    errors.Put('\n');
     errors.Put(kUsageText);
     errors.Put("Try 'celforo-calc --help' for more information.\n");
     return kUsage;
   }
+  const Options* const options = &parsed.options;
 
   Printer printer(*options, output, errors);
   const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
@@ -534,14 +590,14 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
       break;
     case Mode::Sweep: {
       if (options->header) printer.Header(true);
-      std::size_t rowNumber = 0;
-      for (const double extraction : *extractions) {
+      const Sweep& sweep = options->sweep;
+      for (std::size_t row = 0; row < sweep.rows(); ++row) {
         if (output.failure() || errors.failure()) break;
         printer.CalculateRow(
             [&] {
-              return Calculate({operand(0), operand(1), extraction}, true);
+              return Calculate({operand(0), operand(1), sweep.Extraction(row)}, true);
             },
-            true, Place{"row", ++rowNumber});
+            true, Place{"row", row + 1});
       }
       break;
     }

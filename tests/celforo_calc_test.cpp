@@ -182,9 +182,23 @@ TEST(CelforoCalc, SweepIncludesBothEnds) {
        ".1\t10\t10000\t11\n.2\t5\t5000\t6\n.3\t3.333333\t3333.333333\t4.333333\n", ""},
       {"a step past the end still ends there", "--tsv --extraction 1:2:.75 2500 5", "", 0,
        "1\t5\t12500\t30\n1.75\t2.857143\t7142.857143\t19.285714\n2\t2.5\t6250\t17.5\n", ""},
+      // The extraction is an input: a zero fails as the window's division does.
       {"through zero", "--tsv --extraction -1:1:1 2500 5", "", 1,
-       "-1\t-5\t-12500\t-20\n\t\t\t\n1\t5\t12500\t30\n", "row 2: Errore di run-time '13'"},
+       "-1\t-5\t-12500\t-20\n\t\t\t\n1\t5\t12500\t30\n", "row 2: Errore di run-time '11'"},
+      {"zero alone", "--tsv --extraction 0:0:1 2500 5", "", 1, "\t\t\t\n",
+       "row 1: Errore di run-time '11': Divisione per zero"},
       {"one row", "--tsv --extraction 3:3:1 2500 5", "", 0, "3\t1.666667\t4166.666667\t13.333333\n",
+       ""},
+      // ... written as a box holds it, not rounded to six decimals as a result.
+      {"extractions the window accepts", "--tsv --extraction 1e-7:1e-7:1 2500 5", "", 0,
+       "1E-07\t50000000\t125000000000\t250000005\n", ""},
+      {"more than six decimals", "--tsv --extraction 2.1234567:2.1234568:1e-7 1 1", "", 0,
+       "2.1234567\t.47093\t.47093\t1.47093\n2.1234568\t.47093\t.47093\t1.47093\n", ""},
+      {"columns", "--extraction=-2:-1:1 2500 5", "", 0,
+       "-2                            -2.5                          -6250                         "
+       "-7.5\n"
+       "-1                            -5                            -12500                        "
+       "-20\n",
        ""},
   };
   for (const Case& c : cases) Check(c);
@@ -192,9 +206,10 @@ TEST(CelforoCalc, SweepIncludesBothEnds) {
 
 TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
   const Case cases[] = {
-      // The focal length the window shows for the defaults gives back their extraction.
+      // The extraction to type for the focal length the window shows for the
+      // defaults: it gives that focal length back.
       {"focal length round trip", "--tsv --focal-length 4166.666667 2500 5", "", 0,
-       "3\t1.666667\t4166.666667\t13.333333\n", ""},
+       "2.99999999976\t1.666667\t4166.666667\t13.333333\n", ""},
       {"captions", "--focal-length 5000 2500 5", "", 0,
        "EXTR. OCULARE                 2.5\n"
        "INGRANDIMENTI                 2\n"
@@ -203,7 +218,15 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
        ""},
       {"magnification", "--tsv --magnification 2 2500 5", "", 0, "2.5\t2\t5000\t15\n", ""},
       {"magnification round trip", "--tsv --magnification 1.666667 2500 5", "", 0,
-       "2.999999\t1.666667\t4166.6675\t13.333335\n", ""},
+       "2.99999940000012\t1.666667\t4166.6675\t13.333335\n", ""},
+      {"an extraction below a millionth", "--tsv --magnification 1e8 2500 5", "", 0,
+       "5E-08\t100000000\t250000000000\t500000005\n", ""},
+      {"captions with a small extraction", "--magnification 1e8 2500 5", "", 0,
+       "EXTR. OCULARE                 5E-08\n"
+       "INGRANDIMENTI                 100000000\n"
+       "FOC. EQUIVALENTE              250000000000\n"
+       "DIST. PIANO FOCALE - OCUL.ARE 500000005\n",
+       ""},
       {"zero focal length", "--tsv --focal-length 0 2500 5", "", 1, "\t\t\t\n",
        "Errore di run-time '11': Divisione per zero"},
       {"zero over zero", "--tsv --magnification 0 2500 0", "", 1, "\t\t\t\n",
@@ -212,22 +235,49 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
   for (const Case& c : cases) Check(c);
 }
 
-TEST(CelforoCalc, MisuseIsAUsageError) {
-  for (const char* arguments :
-       {"1 2", "1 2 3 4", "--bogus 1 2 3", "--extraction 1:3:0 2500 5",
-        "--extraction 1:3:-1 2500 5", "--extraction 1:3 2500 5", "--extraction 1:3:1 2500 5 3",
-        "--extraction 0:1e300:1e-300 1 1", "--focal-length 5000 2500",
-        "--focal-length 1 --magnification 2 2500 5", "--extraction"}) {
-    SCOPED_TRACE(arguments);
-    const Outcome outcome = RunProgram(arguments);
+TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
+  const struct {
+    const char* arguments;
+    const char* reason;
+  } cases[] = {
+      {"1 2", "expected OBJECTIVE EYEPIECE EXTRACTION, got 2 operands"},
+      {"1", "expected OBJECTIVE EYEPIECE EXTRACTION, got 1 operand"},
+      {"1 2 3 4", "expected OBJECTIVE EYEPIECE EXTRACTION, got 4 operands"},
+      {"--extraction 1:3:1 2500 5 3",
+       "expected OBJECTIVE EYEPIECE with --extraction, got 3 operands"},
+      {"--focal-length 5000 2500",
+       "expected OBJECTIVE EYEPIECE with --focal-length, got 1 operand"},
+      {"--bogus 1 2 3", "--bogus: unknown option"},
+      {"--tsv=yes 1 2 3", "--tsv: takes no value"},
+      {"--extraction", "--extraction: a value is missing"},
+      {"--focal-length --tsv 2500 5", "--focal-length: expected a value, got --tsv"},
+      {"--magnification=--header 2500 5", "--magnification: expected a value, got --header"},
+      {"--extraction -- 2500 5", "--extraction: expected a value, got --"},
+      {"--focal-length 1 --magnification 2 2500 5",
+       "--magnification: only one of --extraction, --focal-length and --magnification"},
+      {"--extraction 1:3 2500 5", "--extraction: expected FROM:TO:STEP, got 1:3"},
+      {"--extraction 1:3:0 2500 5", "--extraction: STEP is zero"},
+      {"--extraction 1:3:-1 2500 5", "--extraction: STEP leads away from TO"},
+      {"--extraction 1:1e999:1 2500 5", "--extraction: FROM, TO and STEP must be finite"},
+      {"--extraction 0:1e300:1e-300 1 1", "--extraction: more than 1,000,000 rows"},
+      // 999,999 whole steps and TO apart would make one row too many.
+      {"--extraction 0:999999.5:1 1 1", "--extraction: more than 1,000,000 rows"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const Outcome outcome = RunProgram(c.arguments);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err.rfind("usage: celforo-calc", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')),
+              std::string("celforo-calc: ") + c.reason);
+    EXPECT_NE(outcome.err.find("\nusage: celforo-calc"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("Try 'celforo-calc --help'"), std::string::npos) << outcome.err;
   }
   EXPECT_EQ(RunProgram("--version").out, "celforo-calc 1.00\n");
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
+  EXPECT_NE(help.out.find("1,000,000 rows at most"), std::string::npos) << help.out;
 }
 
 TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {
