@@ -1,5 +1,6 @@
 #include "cli/celforo_calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -87,7 +88,10 @@ public:
     buffer_ += text;
     if (buffer_.size() >= kFlushAt) Flush();
   }
-  void Put(char c) { buffer_ += c; }
+  void Put(char c) {
+    buffer_ += c;
+    if (buffer_.size() >= kFlushAt) Flush();
+  }
   void Flush() {
     if (!failure_ && !buffer_.empty()) failure_ = output_.Write(buffer_);
     buffer_.clear();
@@ -277,9 +281,7 @@ class Batch {
   static_assert(kReadBlock < kLineLimit, "a line too long to hold spans more than one read");
 
 public:
-  Batch(Printer& printer, Writer& out, Writer& err) : printer_(printer), out_(out), err_(err) {
-    pending_.reserve(kLineLimit + kByteOrderMark.size() + 1);
-  }
+  Batch(Printer& printer, Writer& out, Writer& err) : printer_(printer), out_(out), err_(err) {}
 
   // Answers every line of `in`. Stops at the first failure to read, which it
   // gives back, or to write.
@@ -311,6 +313,10 @@ public:
 private:
   // A UTF-8 byte-order mark, as Windows editors put at the start of a file.
   static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  // The most of a line held: the limit, a byte-order mark and a CR.
+  static constexpr std::size_t kMostHeld = kLineLimit + kByteOrderMark.size() + 1;
+
+  std::string_view Pending() const { return {pending_.data(), pending_.size()}; }
 
   // What a line holds, told by its first character that is not a blank.
   enum class Kind { Blank, Comment, SetUp };
@@ -356,14 +362,22 @@ private:
       return;
     }
     // Room for one byte past the limit: the CR of a CRLF line end.
-    if (pending_.size() - MarkLength(pending_) + part.size() <= kLineLimit + 1) {
-      pending_.append(part);
+    const std::size_t held = pending_.size() + part.size();
+    if (held - MarkLength(Pending()) <= kLineLimit + 1) {
+      // Grown in doubling steps while it is within a block, then at once to
+      // the most a line can hold, so no copy of it holds twice that.
+      if (held > pending_.capacity()) {
+        std::size_t capacity = std::max<std::size_t>(pending_.capacity(), 256);
+        while (capacity < held) capacity *= 2;
+        pending_.reserve(capacity > kReadBlock ? kMostHeld : capacity);
+      }
+      pending_.insert(pending_.end(), part.begin(), part.end());
       return;
     }
     // Too long to hold: passed over from here, told apart by what came so far.
     skipping_ = Skipping::BlanksSoFar;
     heldReturn_ = false;
-    ContinueBlanks(std::string_view(pending_).substr(MarkLength(pending_)));
+    ContinueBlanks(Pending().substr(MarkLength(Pending())));
     ContinueBlanks(part);
     pending_.clear();
   }
@@ -388,7 +402,7 @@ private:
       ++lineNumber_;
       return;
     }
-    Answer(pending_);
+    Answer(Pending());
     pending_.clear();
   }
 
@@ -404,7 +418,7 @@ private:
   Printer& printer_;
   Writer& out_;
   Writer& err_;
-  std::string pending_;  // the start of a line begun in an earlier read
+  std::vector<char> pending_;  // the start of a line begun in an earlier read
   // Passing over a line longer than the limit: while only blanks have come,
   // and after its first other character.
   enum class Skipping { No, BlanksSoFar, Rest } skipping_ = Skipping::No;

@@ -73,6 +73,18 @@ TEST(CelforoCalcStreams, AFailedWriteStopsTheReading) {
   }
 }
 
+TEST(CelforoCalcStreams, OutputIsWrittenAsItGrows) {
+  // Rows that all fail are nothing but tabs and newlines: they too are
+  // written out in pieces rather than gathered whole.
+  MemoryInput none("");
+  MemoryOutput out;
+  MemoryOutput err;
+  const std::string_view arguments[] = {"--tsv", "--extraction", "1:99999:1", "0", "0"};
+  EXPECT_EQ(RunCelforoCalc(arguments, none, out, err), kCalculationFailed);
+  EXPECT_EQ(out.text().size(), 99'999u * 4);
+  EXPECT_GE(out.writes(), out.text().size() / 65'536);
+}
+
 TEST(CelforoCalcStreams, AFailedReadKeepsTheRowsBeforeIt) {
   MemoryInput input("2500 5 3\n2000 10 5\n2500 2", 5, "Input/output error");
   const Outcome run = RunOn({"--tsv"}, input);
