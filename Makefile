@@ -3,6 +3,7 @@
         clean
 
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = projection celforo_calc
 
 all: build
 
@@ -24,13 +25,19 @@ asan:
 	cmake --build --preset asan
 	ctest --preset asan
 
+# Each fuzz target for FUZZ_SECONDS, new inputs kept in build/fuzz/corpus and
+# crashing ones written to build/fuzz/ (copy them into fuzz/corpus/TARGET).
 fuzz:
 	tools/install-deps ci
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	mkdir -p build/fuzz/corpus
-	build/fuzz/fuzz/fuzz_projection_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	    build/fuzz/corpus fuzz/corpus
+	set -e; for target in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/corpus/$$target; \
+	  dict=; if [ -f fuzz/$$target.dict ]; then dict=-dict=fuzz/$$target.dict; fi; \
+	  echo "== fuzz target $$target, $(FUZZ_SECONDS) s"; \
+	  build/fuzz/fuzz/fuzz_$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	      -artifact_prefix=build/fuzz/ $$dict build/fuzz/corpus/$$target fuzz/corpus/$$target; \
+	done
 
 package:
 	tools/install-deps ci

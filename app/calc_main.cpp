@@ -8,6 +8,7 @@
 #include <io.h>
 #endif
 
+#include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
 
 int main(int argc, char** argv) {
@@ -16,5 +17,8 @@ int main(int argc, char** argv) {
   for (std::FILE* stream : {stdin, stdout, stderr}) _setmode(_fileno(stream), _O_BINARY);
 #endif
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return celforo::cli::RunCelforoCalc(arguments, stdin, stdout, stderr);
+  celforo::cli::FdInput in(0);
+  celforo::cli::FdOutput out(1);
+  celforo::cli::FdOutput err(2);
+  return celforo::cli::RunCelforoCalc(arguments, in, out, err);
 }

@@ -1,7 +1,9 @@
 #include "cli/celforo_calc.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,19 +25,21 @@ constexpr std::string_view kHelp =
     "from the eyepiece to the focal plane, as the CELFORO window computes them.\n"
     "\n"
     "With OBJECTIVE EYEPIECE EXTRACTION, computes that set-up. With no operand,\n"
-    "reads set-ups from"
-    " standard input, three fields a line separated by blanks or tabs;\n"
-    "blank lines and lines starting with # are passed over. The options below\n"
-    "take OBJECTIVE and EYEPIECE.\n"
+    "reads set-ups from standard input, three fields a line separated by blanks\n"
+    "or tabs, and answers each line as it comes; blank lines and lines starting\n"
+    "with # are passed over, and a line longer than 1 MiB is reported. The\n"
+    "options below take OBJECTIVE and EYEPIECE.\n"
     "\n"
-    "  --extraction FROM:TO:STEP  one row per extraction, FROM and TO included\n"
+    "  --extraction FROM:TO:STEP  one row per extraction, FROM and TO included,\n"
+    "                             1,000,000 rows at most\n"
     "  --focal-length F           the extraction giving equivalent focal length F\n"
     "  --magnification M          the extraction giving magnification M\n"
     "  --tsv                      tab-separated values, no captions\n"
     "  --header                   with --tsv (or rows), a first line of captions\n"
     "  --help, --version\n"
     "\n"
-    "Exit status: 0 computed, 1 a calculation failed, 2 misuse.\n";
+    "Exit status: 0 computed, 1 a calculation failed, 2 misuse, 3 the input could\n"
+    "not be read or the output not written.\n";
 
 constexpr std::string_view kExtractionCaption = "EXTR. OCULARE";
 constexpr std::array<std::string_view, 3> kResultCaptions{"INGRANDIMENTI", "FOC. EQUIVALENTE",
@@ -45,20 +49,38 @@ constexpr std::size_t kMaxSweepRows = 1'000'000;
 
 enum class Mode { Single, Batch, Sweep, SolveFocalLength, SolveMagnification };
 
+// The extractions of --extraction FROM:TO:STEP, FROM and TO included. Each is
+// computed from its row's index, so no rounding accumulates; the last one
+// within a millionth of a step of TO is TO itself.
+struct Sweep {
+  double from = 0;
+  double to = 0;
+  double step = 0;
+  std::size_t steps = 0;  // whole steps from FROM that end at or before TO
+  bool toApart = false;   // whether TO is a row of its own after them
+
+  std::size_t rows() const { return steps + (toApart ? 2 : 1); }
+  double Extraction(std::size_t row) const {
+    if (row > steps || (row == steps && !toApart)) return to;
+    return from + static_cast<double>(row) * step;
+  }
+};
+
 struct Options {
   Mode mode = Mode::Single;
+  std::string_view modeOption;  // the option that chose the mode, if one did
   bool tsv = false;
   bool header = false;
-  std::string_view sweep;
+  Sweep sweep;
   std::string_view target;
   std::vector<std::string_view> operands;
 };
 
-// Output gathered in a buffer and written in large pieces.
+// Output gathered in a buffer and written in large pieces. The first write
+// that fails is kept, and everything after it is dropped.
 class Writer {
 public:
-  explicit Writer(std::FILE* file) : file_(file) { buffer_.reserve(kFlushAt + 256); }
-  ~Writer() { Flush(); }
+  explicit Writer(Output& output) : output_(output) { buffer_.reserve(kFlushAt + 256); }
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
 
@@ -66,16 +88,21 @@ public:
     buffer_ += text;
     if (buffer_.size() >= kFlushAt) Flush();
   }
-  void Put(char c) { buffer_ += c; }
+  void Put(char c) {
+    buffer_ += c;
+    if (buffer_.size() >= kFlushAt) Flush();
+  }
   void Flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+    if (!failure_ && !buffer_.empty()) failure_ = output_.Write(buffer_);
     buffer_.clear();
   }
+  const std::optional<StreamFailure>& failure() const { return failure_; }
 
 private:
   static constexpr std::size_t kFlushAt = 1 << 16;
-  std::FILE* file_;
+  Output& output_;
   std::string buffer_;
+  std::optional<StreamFailure> failure_;
 };
 
 // Where a failure happened: "line 3", "row 2", or nowhere in particular.
@@ -95,12 +122,14 @@ struct Row {
   std::array<std::string, 3> results;
 };
 
+// The results are computed first, so a failure is the window's. The
+// extraction is an input, written as the window writes a value into a box.
 Row Calculate(const ProjectionInputs& inputs, bool showExtraction) {
-  Row row;
-  if (showExtraction) row.extraction = ResultText(inputs.eyepieceExtraction);
   const ProjectionResults results = ComputeProjection(inputs);
+  Row row;
   row.results = {ResultText(results.magnification), ResultText(results.equivalentFocalLength),
                  ResultText(results.focalPlaneDistance)};
+  if (showExtraction) row.extraction = SignedNumberText(inputs.eyepieceExtraction);
   return row;
 }
 
@@ -243,75 +272,212 @@ Fields SplitFields(std::string_view line) {
   return fields;
 }
 
-void RunBatch(std::FILE* in, Printer& printer) {
-  std::string pending;
-  std::vector<char> chunk(1 << 16);
-  std::size_t lineNumber = 0;
-  auto handle = [&](std::string_view line) {
-    ++lineNumber;
+// The set-ups of a batch, read line by line. Each read takes what has come;
+// its complete lines are answered and their rows written out before the next
+// read, so rows come back as soon as the input pauses. A line is held only up
+// to kLineLimit bytes: a longer one is reported, gets an empty row and is
+// passed over to its newline, so memory stays bounded whatever the input.
+class Batch {
+  static_assert(kReadBlock < kLineLimit, "a line too long to hold spans more than one read");
+
+public:
+  Batch(Printer& printer, Writer& out, Writer& err) : printer_(printer), out_(out), err_(err) {}
+
+  // Answers every line of `in`. Stops at the first failure to read, which it
+  // gives back, or to write.
+  std::optional<StreamFailure> Run(Input& in) {
+    std::vector<char> block(kReadBlock);
+    for (;;) {
+      const ReadResult read = in.Read(block);
+      if (read.failure) return read.failure;
+      if (read.size == 0) break;
+      std::string_view data(block.data(), read.size);
+      std::size_t newline = 0;
+      while ((newline = data.find('\n')) != std::string_view::npos) {
+        if (pending_.empty() && skipping_ == Skipping::No) {
+          Answer(data.substr(0, newline));
+        } else {
+          Continue(data.substr(0, newline));
+          Complete();
+        }
+        data.remove_prefix(newline + 1);
+      }
+      Continue(data);
+      out_.Flush();
+      if (out_.failure() || err_.failure()) return std::nullopt;
+    }
+    if (!pending_.empty() || skipping_ != Skipping::No) Complete();
+    return std::nullopt;
+  }
+
+private:
+  // A UTF-8 byte-order mark, as Windows editors put at the start of a file.
+  static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  // The most of a line held: the limit, a byte-order mark and a CR.
+  static constexpr std::size_t kMostHeld = kLineLimit + kByteOrderMark.size() + 1;
+
+  std::string_view Pending() const { return {pending_.data(), pending_.size()}; }
+
+  // What a line holds, told by its first character that is not a blank.
+  enum class Kind { Blank, Comment, SetUp };
+  static Kind KindOf(std::string_view text) {
+    for (const char c : text) {
+      if (c != ' ' && c != '\t') return c == '#' ? Kind::Comment : Kind::SetUp;
+    }
+    return Kind::Blank;
+  }
+
+  // The length of a byte-order mark that starts the input at `lineStart`.
+  std::size_t MarkLength(std::string_view lineStart) const {
+    return lineNumber_ == 0 && lineStart.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  }
+
+  // A complete line, without its newline.
+  void Answer(std::string_view line) {
+    line.remove_prefix(MarkLength(line));
+    ++lineNumber_;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const Place place{"line", lineNumber_};
+    if (line.size() > kLineLimit) {  // the one byte past the limit that is held for a CR
+      if (KindOf(line) == Kind::SetUp) ReportOverlong(place);
+      return;
+    }
     const Fields fields = SplitFields(line);
     if (fields.count == 0 || fields.field[0][0] == '#') return;
-    const Place place{"line", lineNumber};
     if (fields.count > 3) {
-      printer.Unreadable(Describe(place) + ": more than three fields");
+      printer_.Unreadable(Describe(place) + ": more than three fields");
       return;
     }
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
     const ProjectionInputs inputs{values[0], values[1], values[2]};
-    printer.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
-  };
-  std::size_t read = 0;
-  while ((read = std::fread(chunk.data(), 1, chunk.size(), in)) > 0) {
-    std::string_view data(chunk.data(), read);
-    std::size_t newline = 0;
-    while ((newline = data.find('\n')) != std::string_view::npos) {
-      if (pending.empty()) {
-        handle(data.substr(0, newline));
-      } else {
-        pending.append(data.substr(0, newline));
-        handle(pending);
-        pending.clear();
-      }
-      data.remove_prefix(newline + 1);
-    }
-    pending.append(data);
+    printer_.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
   }
-  if (!pending.empty()) handle(pending);
-}
 
-// FROM:TO:STEP as extractions, FROM and TO included; none when the step does
-// not move from FROM towards TO or the rows would be too many.
-std::optional<std::vector<double>> SweepExtractions(std::string_view text) {
+  // Part of a line whose newline has not come yet.
+  void Continue(std::string_view part) {
+    if (skipping_ == Skipping::Rest) return;
+    if (skipping_ == Skipping::BlanksSoFar) {
+      ContinueBlanks(part);
+      return;
+    }
+    // Room for one byte past the limit: the CR of a CRLF line end.
+    const std::size_t held = pending_.size() + part.size();
+    if (held - MarkLength(Pending()) <= kLineLimit + 1) {
+      // Grown in doubling steps while it is within a block, then at once to
+      // the most a line can hold, so no copy of it holds twice that.
+      if (held > pending_.capacity()) {
+        std::size_t capacity = std::max<std::size_t>(pending_.capacity(), 256);
+        while (capacity < held) capacity *= 2;
+        pending_.reserve(capacity > kReadBlock ? kMostHeld : capacity);
+      }
+      pending_.insert(pending_.end(), part.begin(), part.end());
+      return;
+    }
+    // Too long to hold: passed over from here, told apart by what came so far.
+    skipping_ = Skipping::BlanksSoFar;
+    heldReturn_ = false;
+    ContinueBlanks(Pending().substr(MarkLength(Pending())));
+    ContinueBlanks(part);
+    pending_.clear();
+  }
+
+  // More of a line too long to hold that has shown nothing but blanks so far.
+  // It is blank as long as only blanks come, with at most a CR at its end.
+  void ContinueBlanks(std::string_view text) {
+    if (skipping_ != Skipping::BlanksSoFar || text.empty()) return;
+    if (heldReturn_) {  // a CR with more after it, which no line end is
+      PassOver(Kind::SetUp);
+      return;
+    }
+    heldReturn_ = text.back() == '\r';
+    const Kind kind = KindOf(heldReturn_ ? text.substr(0, text.size() - 1) : text);
+    if (kind != Kind::Blank) PassOver(kind);
+  }
+
+  // The newline of the line held or passed over.
+  void Complete() {
+    if (skipping_ != Skipping::No) {
+      skipping_ = Skipping::No;
+      ++lineNumber_;
+      return;
+    }
+    Answer(Pending());
+    pending_.clear();
+  }
+
+  // Passes over the rest of a line too long to hold that shows a comment or a
+  // set-up; a set-up is reported.
+  void PassOver(Kind kind) {
+    skipping_ = Skipping::Rest;
+    if (kind == Kind::SetUp) ReportOverlong({"line", lineNumber_ + 1});
+  }
+
+  void ReportOverlong(Place place) { printer_.Unreadable(Describe(place) + ": longer than 1 MiB"); }
+
+  Printer& printer_;
+  Writer& out_;
+  Writer& err_;
+  std::vector<char> pending_;  // the start of a line begun in an earlier read
+  // Passing over a line longer than the limit: while only blanks have come,
+  // and after its first other character.
+  enum class Skipping { No, BlanksSoFar, Rest } skipping_ = Skipping::No;
+  bool heldReturn_ = false;     // blanks so far and a CR, which may end the line
+  std::size_t lineNumber_ = 0;  // lines complete so far
+};
+
+// The sweep FROM:TO:STEP describes, or nothing and why in `problem`.
+std::optional<Sweep> ParseSweep(std::string_view text, std::string& problem) {
   const std::size_t first = text.find(':');
   const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
-  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos)
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+    problem = "expected FROM:TO:STEP, got " + std::string(text);
     return std::nullopt;
-  const double from = ReadNumber(text.substr(0, first));
-  const double to = ReadNumber(text.substr(first + 1, second - first - 1));
-  const double step = ReadNumber(text.substr(second + 1));
-  if (!std::isfinite(from) || !std::isfinite(to) || !std::isfinite(step) || step == 0 ||
-      (to - from) / step < 0)
-    return std::nullopt;
-  const double span = (to - from) / step;
-  if (!(span < static_cast<double>(kMaxSweepRows))) return std::nullopt;
-  // Each row from its index, so no rounding accumulates; the last one within
-  // a millionth of a step of TO is TO itself.
-  const auto steps = static_cast<std::size_t>(std::floor(span + 1e-6));
-  std::vector<double> extractions;
-  for (std::size_t i = 0; i <= steps; ++i)
-    extractions.push_back(from + static_cast<double>(i) * step);
-  if (std::fabs(extractions.back() - to) <= 1e-6 * std::fabs(step)) {
-    extractions.back() = to;
-  } else {
-    extractions.push_back(to);
   }
-  return extractions;
+  Sweep sweep;
+  sweep.from = ReadNumber(text.substr(0, first));
+  sweep.to = ReadNumber(text.substr(first + 1, second - first - 1));
+  sweep.step = ReadNumber(text.substr(second + 1));
+  const double span = (sweep.to - sweep.from) / sweep.step;
+  if (!std::isfinite(sweep.from) || !std::isfinite(sweep.to) || !std::isfinite(sweep.step)) {
+    problem = "FROM, TO and STEP must be finite";
+  } else if (sweep.step == 0) {
+    problem = "STEP is zero";
+  } else if (span < 0) {
+    problem = "STEP leads away from TO";
+  } else if (!(span < static_cast<double>(kMaxSweepRows))) {
+    problem = "more than 1,000,000 rows";
+  }
+  if (!problem.empty()) return std::nullopt;
+  sweep.steps = static_cast<std::size_t>(std::floor(span + 1e-6));
+  sweep.toApart = std::fabs(sweep.from + static_cast<double>(sweep.steps) * sweep.step - sweep.to) >
+                  1e-6 * std::fabs(sweep.step);
+  if (sweep.rows() > kMaxSweepRows) {
+    problem = "more than 1,000,000 rows";
+    return std::nullopt;
+  }
+  return sweep;
 }
 
-std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer& out, bool& done) {
+std::string Operands(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " operand" : " operands");
+}
+
+// The arguments read into options; --help and --version answered on `out`.
+struct Parsed {
   Options options;
+  bool answered = false;
+  std::string problem;  // why the arguments are misused; empty when they are not
+};
+
+Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
+  Parsed parsed;
+  Options& options = parsed.options;
+  const auto misuse = [&](std::string_view option, std::string_view why) {
+    parsed.problem = option.empty() ? std::string(why) : std::string(option) + ": ";
+    if (!option.empty()) parsed.problem += why;
+    return parsed;
+  };
   bool operandsOnly = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
@@ -328,15 +494,15 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
       out.Put(kUsageText);
       out.Put('\n');
       out.Put(kHelp);
-      done = true;
-      return options;
+      parsed.answered = true;
+      return parsed;
     }
     if (argument == "--version") {
       out.Put("celforo-calc ");
       out.Put(kVersion);
       out.Put('\n');
-      done = true;
-      return options;
+      parsed.answered = true;
+      return parsed;
     }
     if (argument == "--tsv") {
       options.tsv = true;
@@ -349,58 +515,72 @@ std::optional<Options> Parse(std::span<const std::string_view> arguments, Writer
     // Options with a value, as "--name VALUE" or "--name=VALUE".
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
+    Mode mode{};
+    if (name == "--extraction") {
+      mode = Mode::Sweep;
+    } else if (name == "--focal-length") {
+      mode = Mode::SolveFocalLength;
+    } else if (name == "--magnification") {
+      mode = Mode::SolveMagnification;
+    } else if (name == "--tsv" || name == "--header" || name == "--help" || name == "--version") {
+      return misuse(name, "takes no value");
+    } else {
+      return misuse(name, "unknown option");
+    }
     std::string_view value;
     if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else {
-      return std::nullopt;
+      return misuse(name, "a value is missing");
     }
-    Mode mode{};
-    if (name == "--extraction") {
-      mode = Mode::Sweep;
-      options.sweep = value;
-    } else if (name == "--focal-length") {
-      mode = Mode::SolveFocalLength;
-      options.target = value;
-    } else if (name == "--magnification") {
-      mode = Mode::SolveMagnification;
-      options.target = value;
-    } else {
-      return std::nullopt;
+    if (value.starts_with("--")) return misuse(name, "expected a value, got " + std::string(value));
+    if (options.mode != Mode::Single) {
+      return misuse(name, "only one of --extraction, --focal-length and --magnification");
     }
-    if (options.mode != Mode::Single) return std::nullopt;  // one mode at a time
     options.mode = mode;
+    options.modeOption = name;
+    if (mode == Mode::Sweep) {
+      std::string problem;
+      const std::optional<Sweep> sweep = ParseSweep(value, problem);
+      if (!sweep) return misuse(name, problem);
+      options.sweep = *sweep;
+    } else {
+      options.target = value;
+    }
   }
   const std::size_t count = options.operands.size();
   if (options.mode == Mode::Single) {
-    if (count == 0)
+    if (count == 0) {
       options.mode = Mode::Batch;
-    else if (count != 3)
-      return std::nullopt;
+    } else if (count != 3) {
+      return misuse({}, "expected OBJECTIVE EYEPIECE EXTRACTION, got " + Operands(count));
+    }
   } else if (count != 2) {
-    return std::nullopt;
+    return misuse({}, "expected OBJECTIVE EYEPIECE with " + std::string(options.modeOption) +
+                          ", got " + Operands(count));
   }
-  return options;
+  return parsed;
 }
 
 }  // namespace
 
-int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
-                   std::FILE* err) {
-  Writer output(out);
-  Writer errors(err);
-  bool done = false;
-  const std::optional<Options> options = Parse(arguments, output, done);
-  if (done) return kSuccess;
-  std::optional<std::vector<double>> extractions;
-  if (options && options->mode == Mode::Sweep) extractions = SweepExtractions(options->sweep);
-  if (!options || (options->mode == Mode::Sweep && !extractions)) {
+namespace {
+
+// The program without its last word: a write failure, which the caller reports.
+int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors) {
+  const Parsed parsed = Parse(arguments, output);
+  if (parsed.answered) return kSuccess;
+  if (!parsed.problem.empty()) {
+    errors.Put("celforo-calc: ");
+    errors.Put(parsed.problem);
+    errors.Put('\n');
     errors.Put(kUsageText);
     errors.Put("Try 'celforo-calc --help' for more information.\n");
     return kUsage;
   }
+  const Options* const options = &parsed.options;
 
   Printer printer(*options, output, errors);
   const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
@@ -414,17 +594,24 @@ int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, s
       break;
     case Mode::Batch:
       if (options->header) printer.Header(false);
-      RunBatch(in, printer);
+      if (const std::optional<StreamFailure> failure = Batch(printer, output, errors).Run(in)) {
+        output.Flush();
+        errors.Put("celforo-calc: read error: ");
+        errors.Put(*failure);
+        errors.Put('\n');
+        return kStreamFailed;
+      }
       break;
     case Mode::Sweep: {
       if (options->header) printer.Header(true);
-      std::size_t rowNumber = 0;
-      for (const double extraction : *extractions) {
+      const Sweep& sweep = options->sweep;
+      for (std::size_t row = 0; row < sweep.rows(); ++row) {
+        if (output.failure() || errors.failure()) break;
         printer.CalculateRow(
             [&] {
-              return Calculate({operand(0), operand(1), extraction}, true);
+              return Calculate({operand(0), operand(1), sweep.Extraction(row)}, true);
             },
-            true, Place{"row", ++rowNumber});
+            true, Place{"row", row + 1});
       }
       break;
     }
@@ -443,8 +630,24 @@ int RunCelforoCalc(std::span<const std::string_view> arguments, std::FILE* in, s
       break;
     }
   }
-  output.Flush();
   return printer.failed() ? kCalculationFailed : kSuccess;
+}
+
+}  // namespace
+
+int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out,
+                   Output& err) {
+  Writer output(out);
+  Writer errors(err);
+  const int status = Run(arguments, in, output, errors);
+  output.Flush();
+  errors.Flush();
+  const std::optional<StreamFailure>& failure =
+      output.failure() ? output.failure() : errors.failure();
+  if (!failure) return status;
+  // Said straight to the error stream, which may be the one that failed.
+  static_cast<void>(err.Write("celforo-calc: write error: " + *failure + "\n"));
+  return kStreamFailed;
 }
 
 }  // namespace celforo::cli

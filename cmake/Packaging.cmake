@@ -3,7 +3,8 @@
 set(CPACK_PACKAGE_NAME celforo)
 set(CPACK_PACKAGE_VERSION ${CELFORO_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR "CELFORO developers")
-set(CPACK_PACKAGE_CONTACT "CELFORO developers <developers@celforo.org>")
+# The developers have no public address yet: the contact is a name alone.
+set(CPACK_PACKAGE_CONTACT "CELFORO developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for telescope photography by eyepiece projection")
 set(CPACK_PACKAGE_DESCRIPTION
     "CELFORO computes the magnification, the equivalent focal length and the\n"
@@ -42,7 +43,6 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CELFORO_HOMEPAGE})
 # The libraries the programs link, found by dpkg-shlibdeps, not written here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The window looks for these families in its font list; any one serves.

@@ -1,14 +1,18 @@
 // celforo-calc run as a program: its output, error lines and exit status.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,15 +29,22 @@ std::string Slurp(const std::filesystem::path& path) {
   return text.str();
 }
 
-// Runs the program with `arguments` (shell words) and `input` on stdin.
-Outcome RunProgram(const std::string& arguments, const std::string& input = {}) {
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("celforo-calc-test-" + std::to_string(::getpid()));
+std::filesystem::path ScratchFolder() {
+  return std::filesystem::temp_directory_path() /
+         ("celforo-calc-test-" + std::to_string(::getpid()));
+}
+
+// Runs the program with `arguments` (shell words) and `input` on stdin;
+// `redirections` come last and so override the files for stdin, stdout and
+// stderr (">/dev/full", ">&-").
+Outcome RunProgram(const std::string& arguments, const std::string& input = {},
+                   const std::string& redirections = {}) {
+  const std::filesystem::path folder = ScratchFolder();
   std::filesystem::create_directories(folder);
   std::ofstream(folder / "in", std::ios::binary) << input;
   const std::string command = std::string("'") + CELFORO_CALC + "' " + arguments + " <'" +
                               (folder / "in").string() + "' >'" + (folder / "out").string() +
-                              "' 2>'" + (folder / "err").string() + "'";
+                              "' 2>'" + (folder / "err").string() + "' " + redirections;
   const int raw = std::system(command.c_str());
   Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(folder / "out"),
                   Slurp(folder / "err")};
@@ -48,11 +59,12 @@ struct Case {
   int status;
   std::string out;
   std::string err;  // a part the error output must hold; empty: none at all
+  std::string redirections = {};
 };
 
 void Check(const Case& c) {
   SCOPED_TRACE(c.what);
-  const Outcome outcome = RunProgram(c.arguments, c.input);
+  const Outcome outcome = RunProgram(c.arguments, c.input, c.redirections);
   EXPECT_EQ(outcome.status, c.status);
   EXPECT_EQ(outcome.out, c.out);
   if (c.err.empty()) {
@@ -117,6 +129,39 @@ TEST(CelforoCalc, BatchKeepsRowsInStepWithSetUps) {
   Check({"empty input", "--tsv", "", 0, "", ""});
 }
 
+TEST(CelforoCalc, BatchPassesOverLinesLongerThan1MiB) {
+  const std::size_t mib = std::size_t{1} << 20;
+  const std::string setUp = "2500 5 3";
+  const std::string exactly1MiB = setUp + std::string(mib - setUp.size(), ' ');
+  const std::string row = "1.666667\t4166.666667\t13.333333\n";
+  const std::string tooLong = "celforo-calc: line 2: longer than 1 MiB\n";
+  const Case cases[] = {
+      {"exactly 1 MiB", "--tsv", "# a\n" + exactly1MiB + "\n", 0, row, ""},
+      {"one byte more", "--tsv", "# a\n" + exactly1MiB + " \n" + setUp, 1, "\t\t\n" + row, tooLong},
+      {"one byte more at the end", "--tsv", "# a\n" + exactly1MiB + " ", 1, "\t\t\n", tooLong},
+      {"5 MiB between set-ups", "--tsv", setUp + "\n" + std::string(5 * mib, '7') + "\n" + setUp, 1,
+       row + "\t\t\n" + row, tooLong},
+      {"blanks, then a set-up", "--tsv", setUp + "\n" + std::string(3 * mib, ' ') + "\t7\n" + setUp,
+       1, row + "\t\t\n" + row, tooLong},
+      {"a long comment", "--tsv", "  #" + std::string(3 * mib, '7') + "\n" + setUp, 0, row, ""},
+      {"a long blank line", "--tsv", std::string(3 * mib, '\t') + "\r\n" + setUp, 0, row, ""},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
+TEST(CelforoCalc, BatchSkipsAByteOrderMarkAtTheStart) {
+  const std::string mark = "\xEF\xBB\xBF";
+  const Case cases[] = {
+      {"before a set-up", "--tsv", mark + "2500 5 3\n", 0, "1.666667\t4166.666667\t13.333333\n",
+       ""},
+      {"before a comment", "--tsv", mark + "# set-ups\n2000 10 5\n", 0, "2\t4000\t30\n", ""},
+      // Only at the very start: elsewhere it is text that holds no number.
+      {"on a later line", "--tsv", "2000 10 5\n" + mark + "2500 5 3\n", 1, "2\t4000\t30\n\t\t\n",
+       "line 2: Errore di run-time '13'"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 TEST(CelforoCalc, SweepIncludesBothEnds) {
   const Case cases[] = {
       {"upwards", "--tsv --extraction 1:3:1 2500 5", "", 0,
@@ -129,9 +174,21 @@ TEST(CelforoCalc, SweepIncludesBothEnds) {
        ".1\t10\t10000\t11\n.2\t5\t5000\t6\n.3\t3.333333\t3333.333333\t4.333333\n", ""},
       {"a step past the end still ends there", "--tsv --extraction 1:2:.75 2500 5", "", 0,
        "1\t5\t12500\t30\n1.75\t2.857143\t7142.857143\t19.285714\n2\t2.5\t6250\t17.5\n", ""},
+      // The extraction is an input: a zero fails as the window's division does.
       {"through zero", "--tsv --extraction -1:1:1 2500 5", "", 1,
-       "-1\t-5\t-12500\t-20\n\t\t\t\n1\t5\t12500\t30\n", "row 2: Errore di run-time '13'"},
+       "-1\t-5\t-12500\t-20\n\t\t\t\n1\t5\t12500\t30\n", "row 2: Errore di run-time '11'"},
+      {"zero alone", "--tsv --extraction 0:0:1 2500 5", "", 1, "\t\t\t\n",
+       "row 1: Errore di run-time '11': Divisione per zero"},
       {"one row", "--tsv --extraction 3:3:1 2500 5", "", 0, "3\t1.666667\t4166.666667\t13.333333\n",
+       ""},
+      // ... written as a box holds it, not rounded to six decimals as a result.
+      {"extractions the window accepts", "--tsv --extraction 1e-7:1e-7:1 2500 5", "", 0,
+       "1E-07\t50000000\t125000000000\t250000005\n", ""},
+      {"columns", "--extraction=-2:-1:1 2500 5", "", 0,
+       "-2                            -2.5                          -6250                         "
+       "-7.5\n"
+       "-1                            -5                            -12500                        "
+       "-20\n",
        ""},
   };
   for (const Case& c : cases) Check(c);
@@ -139,9 +196,10 @@ TEST(CelforoCalc, SweepIncludesBothEnds) {
 
 TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
   const Case cases[] = {
-      // The focal length the window shows for the defaults gives back their extraction.
+      // The extraction to type for the focal length the window shows for the
+      // defaults: it gives that focal length back.
       {"focal length round trip", "--tsv --focal-length 4166.666667 2500 5", "", 0,
-       "3\t1.666667\t4166.666667\t13.333333\n", ""},
+       "2.99999999976\t1.666667\t4166.666667\t13.333333\n", ""},
       {"captions", "--focal-length 5000 2500 5", "", 0,
        "EXTR. OCULARE                 2.5\n"
        "INGRANDIMENTI                 2\n"
@@ -150,7 +208,9 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
        ""},
       {"magnification", "--tsv --magnification 2 2500 5", "", 0, "2.5\t2\t5000\t15\n", ""},
       {"magnification round trip", "--tsv --magnification 1.666667 2500 5", "", 0,
-       "2.999999\t1.666667\t4166.6675\t13.333335\n", ""},
+       "2.99999940000012\t1.666667\t4166.6675\t13.333335\n", ""},
+      {"an extraction below a millionth", "--tsv --magnification 1e8 2500 5", "", 0,
+       "5E-08\t100000000\t250000000000\t500000005\n", ""},
       {"zero focal length", "--tsv --focal-length 0 2500 5", "", 1, "\t\t\t\n",
        "Errore di run-time '11': Divisione per zero"},
       {"zero over zero", "--tsv --magnification 0 2500 0", "", 1, "\t\t\t\n",
@@ -159,22 +219,180 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
   for (const Case& c : cases) Check(c);
 }
 
-TEST(CelforoCalc, MisuseIsAUsageError) {
-  for (const char* arguments :
-       {"1 2", "1 2 3 4", "--bogus 1 2 3", "--extraction 1:3:0 2500 5",
-        "--extraction 1:3:-1 2500 5", "--extraction 1:3 2500 5", "--extraction 1:3:1 2500 5 3",
-        "--extraction 0:1e300:1e-300 1 1", "--focal-length 5000 2500",
-        "--focal-length 1 --magnification 2 2500 5", "--extraction"}) {
-    SCOPED_TRACE(arguments);
-    const Outcome outcome = RunProgram(arguments);
+TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
+  const struct {
+    const char* arguments;
+    const char* reason;
+  } cases[] = {
+      {"1 2", "expected OBJECTIVE EYEPIECE EXTRACTION, got 2 operands"},
+      {"1", "expected OBJECTIVE EYEPIECE EXTRACTION, got 1 operand"},
+      {"--extraction 1:3:1 2500 5 3",
+       "expected OBJECTIVE EYEPIECE with --extraction, got 3 operands"},
+      {"--focal-length 5000 2500",
+       "expected OBJECTIVE EYEPIECE with --focal-length, got 1 operand"},
+      {"--bogus 1 2 3", "--bogus: unknown option"},
+      {"--tsv=yes 1 2 3", "--tsv: takes no value"},
+      {"--extraction", "--extraction: a value is missing"},
+      {"--focal-length --tsv 2500 5", "--focal-length: expected a value, got --tsv"},
+      {"--magnification=--header 2500 5", "--magnification: expected a value, got --header"},
+      {"--extraction -- 2500 5", "--extraction: expected a value, got --"},
+      {"--focal-length 1 --magnification 2 2500 5",
+       "--magnification: only one of --extraction, --focal-length and --magnification"},
+      {"--extraction 1:3 2500 5", "--extraction: expected FROM:TO:STEP, got 1:3"},
+      {"--extraction 1:3:0 2500 5", "--extraction: STEP is zero"},
+      {"--extraction 1:3:-1 2500 5", "--extraction: STEP leads away from TO"},
+      {"--extraction 1:1e999:1 2500 5", "--extraction: FROM, TO and STEP must be finite"},
+      {"--extraction 0:1e300:1e-300 1 1", "--extraction: more than 1,000,000 rows"},
+      // 999,999 whole steps and TO apart would make one row too many.
+      {"--extraction 0:999999.5:1 1 1", "--extraction: more than 1,000,000 rows"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments);
+    const Outcome outcome = RunProgram(c.arguments);
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err.rfind("usage: celforo-calc", 0), 0u) << outcome.err;
+    EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')),
+              std::string("celforo-calc: ") + c.reason);
+    EXPECT_NE(outcome.err.find("\nusage: celforo-calc"), std::string::npos) << outcome.err;
+    EXPECT_NE(outcome.err.find("Try 'celforo-calc --help'"), std::string::npos) << outcome.err;
   }
   EXPECT_EQ(RunProgram("--version").out, "celforo-calc 1.00\n");
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
+  EXPECT_NE(help.out.find("1,000,000 rows at most"), std::string::npos) << help.out;
+}
+
+TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {
+  const std::string full = "celforo-calc: write error: No space left on device\n";
+  const Case cases[] = {
+      {"one set-up", "2500 5 3", "", 3, "", full, ">/dev/full"},
+      {"batch", "--tsv", "2500 5 3\n2000 10 5\n", 3, "", full, ">/dev/full"},
+      {"sweep", "--extraction 1:3:1 2500 5", "", 3, "", full, ">/dev/full"},
+      {"help", "--help", "", 3, "", full, ">/dev/full"},
+      {"version", "--version", "", 3, "", full, ">/dev/full"},
+      {"closed stdout", "2500 5 3", "", 3, "", "celforo-calc: write error: Bad file descriptor\n",
+       ">&-"},
+      // The failure message itself cannot be written: the status still tells.
+      {"full stderr", "--tsv 2500 5 0", "", 3, "\t\t\n", "", "2>/dev/full"},
+      {"unreadable input", "--tsv", "", 3, "", "celforo-calc: read error: Is a directory\n", "</"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome outcome = RunProgram(c.arguments, c.input, c.redirections);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.out, c.out);
+    EXPECT_EQ(outcome.err, c.err);
+  }
+  const Outcome help = RunProgram("--help");
+  EXPECT_NE(help.out.find("3 the input could"), std::string::npos) << help.out;
+}
+
+// A child process on the given descriptors, which the child takes as its
+// stdin, stdout and stderr.
+pid_t Spawn(const std::vector<const char*>& arguments, int in, int out, int err,
+            bool ignoreBrokenPipe = false) {
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (ignoreBrokenPipe) std::signal(SIGPIPE, SIG_IGN);  // kept across exec
+    ::dup2(in, 0);
+    ::dup2(out, 1);
+    ::dup2(err, 2);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(CELFORO_CALC));
+    for (const char* argument : arguments) argv.push_back(const_cast<char*>(argument));
+    argv.push_back(nullptr);
+    ::execv(CELFORO_CALC, argv.data());
+    ::_exit(127);
+  }
+  return pid;
+}
+
+int ExitStatus(pid_t pid) {
+  int raw = 0;
+  ::waitpid(pid, &raw, 0);
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+TEST(CelforoCalc, StopsReadingOnceTheReaderOfItsOutputHasGone) {
+  const std::filesystem::path folder = ScratchFolder();
+  std::filesystem::create_directories(folder);
+  {
+    std::ofstream lines(folder / "in", std::ios::binary);
+    for (int i = 0; i < 1'000'000; ++i) lines << "2500 5 3\n";
+  }
+  const int in = ::open((folder / "in").c_str(), O_RDONLY | O_CLOEXEC);
+  const int err = ::open((folder / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+  int pipe[2];
+  ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+  ::close(pipe[0]);  // nobody reads the rows
+  const pid_t pid = Spawn({"--tsv"}, in, pipe[1], err, true);
+  ::close(pipe[1]);
+  EXPECT_EQ(ExitStatus(pid), 3);
+  // The child shares the input's offset: it tells how much was read.
+  const off_t read = ::lseek(in, 0, SEEK_CUR);
+  EXPECT_LE(read, 2 * 65536) << "of " << std::filesystem::file_size(folder / "in") << " bytes";
+  ::close(in);
+  ::close(err);
+  EXPECT_EQ(Slurp(folder / "err"), "celforo-calc: write error: Broken pipe\n");
+  std::filesystem::remove_all(folder);
+}
+
+// Reads from `fd` until a newline, waiting at most 10 seconds for each byte.
+std::string ReadLine(int fd) {
+  std::string line;
+  while (line.empty() || line.back() != '\n') {
+    pollfd ready{fd, POLLIN, 0};
+    if (::poll(&ready, 1, 10'000) != 1) break;
+    char c = 0;
+    if (::read(fd, &c, 1) != 1) break;
+    line += c;
+  }
+  return line;
+}
+
+TEST(CelforoCalc, BatchAnswersEachLineWhileTheInputPauses) {
+  int in[2];
+  int out[2];
+  int err[2];
+  ASSERT_EQ(::pipe2(in, O_CLOEXEC), 0);
+  ASSERT_EQ(::pipe2(out, O_CLOEXEC), 0);
+  ASSERT_EQ(::pipe2(err, O_CLOEXEC), 0);
+  const pid_t pid = Spawn({"--tsv"}, in[0], out[1], err[1]);
+  ::close(in[0]);
+  ::close(out[1]);
+  ::close(err[1]);
+  // Each exchange: what is typed, then the row that must come back before
+  // anything more is typed (with the error line, if any).
+  const struct {
+    std::string typed;
+    std::string row;
+    std::string error;
+  } exchanges[] = {
+      {"2500 5 3\n", "1.666667\t4166.666667\t13.333333\n", ""},
+      {"# a comment\n\n2000 10 5\n", "2\t4000\t30\n", ""},
+      {"2500 5 0\n", "\t\t\n",
+       "celforo-calc: line 5: Errore di run-time '11': Divisione per zero\n"},
+      {"2500 2 4\r\n", ".5\t1250\t3\n", ""},
+  };
+  for (const auto& exchange : exchanges) {
+    SCOPED_TRACE(exchange.typed);
+    ASSERT_EQ(::write(in[1], exchange.typed.data(), exchange.typed.size()),
+              static_cast<ssize_t>(exchange.typed.size()));
+    // Without its row the program is waiting for more input: no use going on.
+    ASSERT_EQ(ReadLine(out[0]), exchange.row);
+    if (!exchange.error.empty()) {
+      EXPECT_EQ(ReadLine(err[0]), exchange.error);
+    }
+  }
+  // A line typed in two pieces is answered once it is whole.
+  ASSERT_EQ(::write(in[1], "2500 5", 6), 6);
+  ASSERT_EQ(::write(in[1], " -3", 3), 3);
+  ::close(in[1]);
+  EXPECT_EQ(ReadLine(out[0]), "-1.666667\t-4166.666667\t-3.333333\n");
+  EXPECT_EQ(ExitStatus(pid), 1);
+  ::close(out[0]);
+  ::close(err[0]);
 }
 
 }  // namespace
