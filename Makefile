@@ -71,7 +71,10 @@ format-check:
 clean:
 	rm -rf build
 
-# Refreshes the README's picture of the window from the window tests' grab.
+# Refreshes the README's pictures of the window: the Qt one from the window
+# tests' grab, the Windows one from the screen under Wine.
 screenshot:
 	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
+	$(MAKE) --no-print-directory windows
+	tools/windows-screenshot 96 docs/form1-windows.png

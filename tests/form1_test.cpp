@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/form1_failures.h"
 #include "ui/form1.h"
 
 namespace celforo {
@@ -172,26 +173,7 @@ TEST(Form1, CalcolaShowsWhatTheBoxesHoldNow) {
 // A failure is told in a message box; the boxes keep their texts, the results
 // set before it stay, and the window goes on.
 TEST(Form1, FailuresAreReportedAndTheWindowGoesOn) {
-  const std::string divide = "Errore di run-time '11':\n\nDivisione per zero";
-  const std::string overflow = "Errore di run-time '6':\n\nOverflow";
-  const std::string mismatch = "Errore di run-time '13':\n\nTipo non corrispondente";
-  struct Case {
-    const char* what;
-    std::array<std::string, 3> boxes;
-    std::string message;
-    std::array<std::string, 3> results;
-  };
-  const Case cases[] = {
-      {"extraction 0", {"2500", "5", "0"}, divide, kNoResults},
-      {"extraction empty", {"2500", "5", ""}, divide, kNoResults},
-      {"extraction not a number", {"2500", "5", "abc"}, divide, kNoResults},
-      {"eyepiece and extraction 0", {"2500", "abc", "0"}, overflow, kNoResults},
-      {"eyepiece 0", {"2500", "0", "3"}, mismatch, kNoResults},
-      {"objective 0", {"0", "5", "3"}, mismatch, {" 1.666667", "", ""}},
-      {"eyepiece minus the extraction", {"2500", "3", "-3"}, mismatch, {"-1", "-2500", ""}},
-      {"beyond the range", {"1e308", "10", "1"}, overflow, kNoResults},
-  };
-  for (const Case& c : cases) {
+  for (const testing::Form1Failure& c : testing::kForm1Failures) {
     SCOPED_TRACE(c.what);
     RecordingWindow window;
     for (std::size_t i = 0; i < 3; ++i) window.Type(kBoxes[i], c.boxes[i]);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/form1_failures.h"
 #include "ui/form1.h"
 #include "win32/form1_window.h"
 #include "win32/text.h"
@@ -71,29 +72,35 @@ std::wstring ClassName(HWND hwnd) {
   return name;
 }
 
-// The client area as 32-bit pixels, read back from the screen.
+// The client area as 32-bit pixels, read back from the window; or the whole
+// window, frame and all, as the screen shows it.
 class Capture {
 public:
-  explicit Capture(HWND hwnd) {
-    RECT client;
-    GetClientRect(hwnd, &client);
-    width_ = client.right;
-    height_ = client.bottom;
-    const HDC window = GetDC(hwnd);
+  explicit Capture(HWND hwnd, bool withFrame = false) {
+    RECT area;
+    if (withFrame) {
+      GetWindowRect(hwnd, &area);
+    } else {
+      GetClientRect(hwnd, &area);
+    }
+    width_ = area.right - area.left;
+    height_ = area.bottom - area.top;
+    const HWND source = withFrame ? nullptr : hwnd;
+    const HDC window = GetDC(source);
     const HDC memory = CreateCompatibleDC(window);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, window, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, width_, height_, window, area.left, area.top, SRCCOPY);
     GdiFlush();
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     pixels_.assign(pixels, pixels + width_ * height_);
     SelectObject(memory, previous);
     DeleteObject(bitmap);
     DeleteDC(memory);
-    ReleaseDC(hwnd, window);
+    ReleaseDC(source, window);
   }
 
   // The colour at (x, y) as 0xRRGGBB.
@@ -421,7 +428,15 @@ TEST_F(Win32Window, PaintsTheRightColours) {
   EXPECT_GT(grey, 10);
   const std::string folder =
       std::getenv("CELFORO_SCREENSHOT_DIR") ? std::getenv("CELFORO_SCREENSHOT_DIR") : "";
-  if (!folder.empty()) capture.Save(folder + "/win32-dpi" + std::to_string(dpi) + ".bmp");
+  if (!folder.empty()) {
+    capture.Save(folder + "/win32-client-dpi" + std::to_string(dpi) + ".bmp");
+    // The frame as a user sees it: the window active, its caption drawn so.
+    SetForegroundWindow(form_->hwnd());
+    RedrawWindow(form_->hwnd(), nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+    Capture(form_->hwnd(), true).Save(folder + "/win32-dpi" + std::to_string(dpi) + ".bmp");
+  }
 }
 
 TEST_F(Win32Window, TabAndShiftTabFollowTheTable) {
@@ -479,41 +494,13 @@ TEST_F(Win32Window, BoxesHoldAtMost65535Characters) {
 }
 
 TEST_F(Win32Window, FailuresAreToldInTheRealMessageBoxAndTheWindowGoesOn) {
-  struct Case {
-    const char* what;
-    std::array<std::string, 3> boxes;
-    std::string message;
-    std::array<std::string, 3> results;
-  };
-  const Case cases[] = {
-      {"extraction 0",
-       {"2500", "5", "0"},
-       "Errore di run-time '11':\n\nDivisione per zero",
-       kNoResults},
-      {"eyepiece 0",
-       {"2500", "0", "3"},
-       "Errore di run-time '13':\n\nTipo non corrispondente",
-       kNoResults},
-      {"objective 0",
-       {"0", "5", "3"},
-       "Errore di run-time '13':\n\nTipo non corrispondente",
-       {" 1.666667", "", ""}},
-      {"eyepiece minus the extraction",
-       {"2500", "3", "-3"},
-       "Errore di run-time '13':\n\nTipo non corrispondente",
-       {"-1", "-2500", ""}},
-      {"eyepiece and extraction 0",
-       {"2500", "abc", "0"},
-       "Errore di run-time '6':\n\nOverflow",
-       kNoResults},
-  };
   const char* folder = std::getenv("CELFORO_SCREENSHOT_DIR");
-  for (const Case& c : cases) {
+  for (const testing::Form1Failure& c : testing::kForm1Failures) {
     SCOPED_TRACE(c.what);
     for (std::size_t i = 0; i < 3; ++i)
       SetWindowTextW(Element(kBoxes[i]), Widen(c.boxes[i]).c_str());
     const std::string capture =
-        folder != nullptr && c.message.find("'11'") != std::string::npos
+        folder != nullptr && c.message == testing::kDivisionByZero
             ? std::string(folder) + "/win32-message-dpi" + std::to_string(form_->dpi()) + ".bmp"
             : std::string();
     const MessageSeen seen = DismissMessageOf([&] { Click(kCommand1); }, capture);
