@@ -80,7 +80,7 @@ private:
     ended = true;
   }
 
-  int depth_ = 0;
+  std::size_t depth_ = 0;
   Form1 form_{*this};
 };
 
