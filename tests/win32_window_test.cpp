@@ -243,10 +243,11 @@ protected:
     PostMessageW(focus, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
     Pump();
   }
-  void SetShift(bool down) {
+  // Holds a modifier key (VK_SHIFT, VK_CONTROL) down or lets it go.
+  void SetModifier(int key, bool down) {
     BYTE keys[256];
     GetKeyboardState(keys);
-    keys[VK_SHIFT] = down ? 0x80 : 0;
+    keys[key] = down ? 0x80 : 0;
     SetKeyboardState(keys);
   }
   void Click(ElementId button) {
@@ -448,12 +449,12 @@ TEST_F(Win32Window, TabAndShiftTabFollowTheTable) {
   EXPECT_EQ(visited,
             (std::vector<std::string>{"Text1", "Text2", "Text3", "Command1", "Command2", "Text1"}));
   visited.clear();
-  SetShift(true);
+  SetModifier(VK_SHIFT, true);
   for (int press = 0; press < 6; ++press) {
     visited.push_back(FocusName());
     PressKey(VK_TAB);
   }
-  SetShift(false);
+  SetModifier(VK_SHIFT, false);
   EXPECT_EQ(visited,
             (std::vector<std::string>{"Text2", "Text1", "Command2", "Command1", "Text3", "Text2"}));
 }
@@ -477,6 +478,39 @@ TEST_F(Win32Window, TypingClearsEnterAndEscapeDoNothingCalcolaRefills) {
     EXPECT_EQ(quitStatus_, -1);
     Click(kCommand1);
     EXPECT_EQ(Texts(kResults), kDefaultResults);
+  }
+}
+
+// A result is selected with the mouse and copied with Ctrl+C, though Tab
+// never stops on it.
+TEST_F(Win32Window, ResultsCanBeSelectedAndCopied) {
+  for (std::size_t i = 0; i < kResults.size(); ++i) {
+    SCOPED_TRACE(kForm1Elements[kResults[i]].name);
+    const HWND result = Element(kResults[i]);
+    RECT client;
+    GetClientRect(result, &client);
+    SendMessageW(result, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, client.bottom / 2));
+    SendMessageW(result, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 1, client.bottom / 2));
+    SendMessageW(result, WM_LBUTTONUP, 0, MAKELPARAM(client.right - 1, client.bottom / 2));
+    Pump();
+    EXPECT_EQ(GetFocus(), result);
+    DWORD start = 0, end = 0;
+    SendMessageW(result, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, kDefaultResults[i].size());
+    SetModifier(VK_CONTROL, true);
+    PressKey('C');
+    SetModifier(VK_CONTROL, false);
+    std::string copied;
+    if (OpenClipboard(form_->hwnd())) {
+      if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        copied = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+        GlobalUnlock(data);
+      }
+      CloseClipboard();
+    }
+    EXPECT_EQ(copied, kDefaultResults[i]);
+    EXPECT_EQ(TextOf(kResults[i]), kDefaultResults[i]);  // read-only
   }
 }
 
