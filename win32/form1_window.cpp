@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/credit_picture.h"
@@ -197,9 +198,11 @@ void Form1Window::PlaceCentred() {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
-               work.top + (work.bottom - work.top - height) / 2, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  // A window taller or wider than the work area keeps its caption on it, so
+  // that it can still be moved.
+  const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
+  const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
+  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1Window::SetIcons(UINT dpi) {
