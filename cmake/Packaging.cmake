@@ -28,6 +28,9 @@ if(WIN32)
   set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
   set(CPACK_CELFORO_ICON ${PROJECT_SOURCE_DIR}/data/icons/celforo.ico)
   string(REPLACE "," "." CPACK_CELFORO_FILE_VERSION "${CELFORO_VERSION_NUMBERS}")
+  # The programs' time stamp in both packages: when the build was configured
+  # (or $SOURCE_DATE_EPOCH, which string(TIMESTAMP) honours).
+  string(TIMESTAMP CPACK_CELFORO_SOURCE_DATE_EPOCH "%s" UTC)
   # The window, when built, gets the Start-menu entry and gives the installed
   # programs' list its icon.
   if(TARGET celforo)
