@@ -127,6 +127,12 @@ TEST(CelforoCalc, BatchKeepsRowsInStepWithSetUps) {
          "2                             4000                          30\n\n",
          "Divisione per zero"});
   Check({"empty input", "--tsv", "", 0, "", ""});
+  // A CR ends the line only right before the newline: blanks before it are
+  // trailing blanks, and a line of blanks and a CR is blank.
+  Check({"CRLF line ends", "--tsv",
+         "2500 5 3  \r\n\r\n \t\r\n# note \r\n2000 10\t5\t\r\n2500 5 0 \r\n", 1,
+         "1.666667\t4166.666667\t13.333333\n2\t4000\t30\n\t\t\n",
+         "celforo-calc: line 6: Errore di run-time '11': Divisione per zero\n"});
 }
 
 TEST(CelforoCalc, BatchPassesOverLinesLongerThan1MiB) {
