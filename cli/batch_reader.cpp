@@ -41,7 +41,8 @@ class Batch {
   static_assert(kReadBlock < kLineLimit, "a line too long to hold spans more than one read");
 
 public:
-  Batch(Printer& printer, Writer& out, Writer& err) : printer_(printer), out_(out), err_(err) {}
+  Batch(const PlanningColumns& planning, Printer& printer, Writer& out, Writer& err)
+      : planning_(planning), printer_(printer), out_(out), err_(err) {}
 
   // Answers every line of `in`. Stops at the first failure to read, which it
   // gives back, or to write.
@@ -111,7 +112,7 @@ private:
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
     const ProjectionInputs inputs{values[0], values[1], values[2]};
-    printer_.CalculateRow([&] { return Calculate(inputs, false); }, false, place);
+    printer_.CalculateRow([&] { return Calculate(inputs, false, planning_); }, false, place);
   }
 
   // Part of a line whose newline has not come yet.
@@ -175,6 +176,7 @@ private:
 
   void ReportOverlong(Place place) { printer_.Unreadable(Describe(place) + ": longer than 1 MiB"); }
 
+  const PlanningColumns& planning_;
   Printer& printer_;
   Writer& out_;
   Writer& err_;
@@ -188,8 +190,9 @@ private:
 
 }  // namespace
 
-std::optional<StreamFailure> AnswerBatch(Input& in, Printer& printer, Writer& out, Writer& err) {
-  return Batch(printer, out, err).Run(in);
+std::optional<StreamFailure> AnswerBatch(Input& in, const PlanningColumns& planning,
+                                         Printer& printer, Writer& out, Writer& err) {
+  return Batch(planning, printer, out, err).Run(in);
 }
 
 }  // namespace celforo::cli

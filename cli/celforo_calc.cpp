@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calc/numeric_text.h"
+#include "calc/planning.h"
 #include "calc/projection.h"
 #include "cli/batch_reader.h"
 #include "cli/help_text.h"
@@ -14,6 +15,18 @@
 
 namespace celforo::cli {
 namespace {
+
+// The extraction a solving mode aims at `target` with.
+double SolveExtraction(const Options& options, double objective, double eyepiece, double target) {
+  switch (options.mode) {
+    case Mode::SolveMagnification: return ExtractionForMagnification(eyepiece, target);
+    case Mode::SolveFocalRatio:
+      return ExtractionForFocalRatio(objective, eyepiece, *options.planning.aperture, target);
+    case Mode::SolveImageScale:
+      return ExtractionForImageScale(objective, eyepiece, *options.planning.pixelSize, target);
+    default: return ExtractionForFocalLength(objective, eyepiece, target);
+  }
+}
 
 // The program without its last word: a write failure, which the caller reports.
 int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors) {
@@ -28,6 +41,7 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
     return kUsage;
   }
   const Options* const options = &parsed.options;
+  const PlanningColumns& planning = options->planning;
 
   Printer printer(*options, output, errors);
   const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
@@ -35,13 +49,14 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
     case Mode::Single:
       printer.CalculateCaptioned(
           [&] {
-            return Calculate({operand(0), operand(1), operand(2)}, false);
+            return Calculate({operand(0), operand(1), operand(2)}, false, planning);
           },
           false);
       break;
     case Mode::Batch:
       if (options->header) printer.Header(false);
-      if (const std::optional<StreamFailure> failure = AnswerBatch(in, printer, output, errors)) {
+      if (const std::optional<StreamFailure> failure =
+              AnswerBatch(in, planning, printer, output, errors)) {
         output.Flush();
         errors.Put("celforo-calc: read error: ");
         errors.Put(*failure);
@@ -56,22 +71,21 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
         if (output.failure() || errors.failure()) break;
         printer.CalculateRow(
             [&] {
-              return Calculate({operand(0), operand(1), sweep.Extraction(row)}, true);
+              return Calculate({operand(0), operand(1), sweep.Extraction(row)}, true, planning);
             },
             true, Place{"row", row + 1});
       }
       break;
     }
     case Mode::SolveFocalLength:
-    case Mode::SolveMagnification: {
+    case Mode::SolveMagnification:
+    case Mode::SolveFocalRatio:
+    case Mode::SolveImageScale: {
       const double target = ReadNumber(options->target);
-      const bool forFocalLength = options->mode == Mode::SolveFocalLength;
       printer.CalculateCaptioned(
           [&] {
-            const double extraction = forFocalLength
-                                          ? ExtractionForFocalLength(operand(0), operand(1), target)
-                                          : ExtractionForMagnification(operand(1), target);
-            return Calculate({operand(0), operand(1), extraction}, true);
+            const double extraction = SolveExtraction(*options, operand(0), operand(1), target);
+            return Calculate({operand(0), operand(1), extraction}, true, planning);
           },
           true);
       break;

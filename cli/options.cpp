@@ -1,13 +1,31 @@
 #include "cli/options.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <optional>
 
+#include "calc/numeric_text.h"
 #include "calc/version.h"
 #include "cli/help_text.h"
 
 namespace celforo::cli {
 namespace {
+
+// The options that take a value, and the mode each chooses: Single for the
+// telescope and camera data, which every mode takes.
+struct ValueOption {
+  std::string_view name;
+  Mode mode;
+};
+constexpr std::array<ValueOption, 8> kValueOptions{{{"--extraction", Mode::Sweep},
+                                                    {"--focal-length", Mode::SolveFocalLength},
+                                                    {"--magnification", Mode::SolveMagnification},
+                                                    {"--focal-ratio", Mode::SolveFocalRatio},
+                                                    {"--image-scale", Mode::SolveImageScale},
+                                                    {"--aperture", Mode::Single},
+                                                    {"--pixel-size", Mode::Single},
+                                                    {"--pixels", Mode::Single}}};
 
 std::string Operands(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " operand" : " operands");
@@ -60,18 +78,12 @@ Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
     // Options with a value, as "--name VALUE" or "--name=VALUE".
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    Mode mode{};
-    if (name == "--extraction") {
-      mode = Mode::Sweep;
-    } else if (name == "--focal-length") {
-      mode = Mode::SolveFocalLength;
-    } else if (name == "--magnification") {
-      mode = Mode::SolveMagnification;
-    } else if (name == "--tsv" || name == "--header" || name == "--help" || name == "--version") {
+    const auto known = std::find_if(kValueOptions.begin(), kValueOptions.end(),
+                                    [&](const ValueOption& option) { return option.name == name; });
+    if (name == "--tsv" || name == "--header" || name == "--help" || name == "--version") {
       return misuse(name, "takes no value");
-    } else {
-      return misuse(name, "unknown option");
     }
+    if (known == kValueOptions.end()) return misuse(name, "unknown option");
     std::string_view value;
     if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
@@ -81,12 +93,30 @@ Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
       return misuse(name, "a value is missing");
     }
     if (value.starts_with("--")) return misuse(name, "expected a value, got " + std::string(value));
-    if (options.mode != Mode::Single) {
-      return misuse(name, "only one of --extraction, --focal-length and --magnification");
+    if (name == "--aperture") {
+      options.planning.aperture = ReadNumber(value);
+      continue;
     }
-    options.mode = mode;
+    if (name == "--pixel-size") {
+      options.planning.pixelSize = ReadNumber(value);
+      continue;
+    }
+    if (name == "--pixels") {
+      options.planning.pixels = ParseSensorPixels(value);
+      if (!options.planning.pixels) {
+        return misuse(name, "expected WxH, whole numbers of pixels from 1 to 1,000,000, got " +
+                                std::string(value));
+      }
+      continue;
+    }
+    if (options.mode != Mode::Single) {
+      return misuse(name,
+                    "only one of --extraction, --focal-length, --magnification, --focal-ratio "
+                    "and --image-scale");
+    }
+    options.mode = known->mode;
     options.modeOption = name;
-    if (mode == Mode::Sweep) {
+    if (known->mode == Mode::Sweep) {
       std::string problem;
       const std::optional<Sweep> sweep = ParseSweep(value, problem);
       if (!sweep) return misuse(name, problem);
@@ -94,6 +124,14 @@ Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
     } else {
       options.target = value;
     }
+  }
+  const PlanningColumns& planning = options.planning;
+  if (planning.pixels && !planning.pixelSize) return misuse("--pixels", "needs --pixel-size");
+  if (options.mode == Mode::SolveFocalRatio && !planning.aperture) {
+    return misuse("--focal-ratio", "needs --aperture");
+  }
+  if (options.mode == Mode::SolveImageScale && !planning.pixelSize) {
+    return misuse("--image-scale", "needs --pixel-size");
   }
   const std::size_t count = options.operands.size();
   if (options.mode == Mode::Single) {

@@ -6,12 +6,21 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/planning_columns.h"
 #include "cli/sweep.h"
 #include "cli/writer.h"
 
 namespace celforo::cli {
 
-enum class Mode { Single, Batch, Sweep, SolveFocalLength, SolveMagnification };
+enum class Mode {
+  Single,
+  Batch,
+  Sweep,
+  SolveFocalLength,
+  SolveMagnification,
+  SolveFocalRatio,
+  SolveImageScale
+};
 
 struct Options {
   Mode mode = Mode::Single;
@@ -19,7 +28,8 @@ struct Options {
   bool tsv = false;
   bool header = false;
   Sweep sweep;
-  std::string_view target;
+  std::string_view target;  // the value a solve aims at
+  PlanningColumns planning;
   std::vector<std::string_view> operands;
 };
 

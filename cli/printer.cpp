@@ -34,9 +34,7 @@ void Printer::Unreadable(std::string_view why) {
 }
 
 void Printer::Header(bool withExtraction) {
-  std::vector<std::string_view> captions;
-  if (withExtraction) captions.push_back(kExtractionCaption);
-  captions.insert(captions.end(), kResultCaptions.begin(), kResultCaptions.end());
+  const std::vector<std::string_view> captions = RowCaptions(withExtraction, options_.planning);
   for (std::size_t i = 0; i < captions.size(); ++i) {
     if (options_.tsv) {
       if (i > 0) out_.Put('\t');
@@ -48,25 +46,35 @@ void Printer::Header(bool withExtraction) {
   out_.Put('\n');
 }
 
+std::size_t Printer::Fields(const Row& row, bool withExtraction, FieldTexts& fields) {
+  std::size_t count = 0;
+  if (withExtraction) fields[count++] = *row.extraction;
+  for (const std::string& result : row.results) fields[count++] = result;
+  for (const std::string& text : row.planning) fields[count++] = text;
+  return count;
+}
+
 void Printer::PutRow(const std::optional<Row>& row, bool withExtraction) {
-  const std::size_t count = withExtraction ? 4 : 3;
+  const std::size_t count = (withExtraction ? 4 : 3) + planningColumns_;
+  FieldTexts fields;
+  if (row) Fields(*row, withExtraction, fields);
   for (std::size_t i = 0; i < count; ++i) {
     if (options_.tsv && i > 0) out_.Put('\t');
     if (!row) continue;
-    const std::string_view field =
-        withExtraction ? (i == 0 ? *row->extraction : row->results[i - 1]) : row->results[i];
     if (options_.tsv) {
-      out_.Put(Unsigned(field));
+      out_.Put(Unsigned(fields[i]));
     } else {
-      PutPadded(out_, Unsigned(field), i + 1 < count ? kCaptionWidth : 0);
+      PutPadded(out_, Unsigned(fields[i]), i + 1 < count ? kCaptionWidth : 0);
     }
   }
   out_.Put('\n');
 }
 
 void Printer::PutCaptioned(const std::optional<Row>& row, bool withExtraction) {
-  if (withExtraction) CaptionLine(kExtractionCaption, row ? *row->extraction : std::string());
-  for (std::size_t i = 0; i < 3; ++i) CaptionLine(kResultCaptions[i], row ? row->results[i] : "");
+  const std::vector<std::string_view> captions = RowCaptions(withExtraction, options_.planning);
+  FieldTexts fields;
+  if (row) Fields(*row, withExtraction, fields);
+  for (std::size_t i = 0; i < captions.size(); ++i) CaptionLine(captions[i], fields[i]);
 }
 
 void Printer::CaptionLine(std::string_view caption, std::string_view value) {

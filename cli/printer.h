@@ -2,6 +2,7 @@
 // or tab-separated, and the reports of calculations that failed.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -25,7 +26,10 @@ std::string Describe(Place place);
 class Printer {
 public:
   Printer(const Options& options, Writer& out, Writer& err)
-      : options_(options), out_(out), err_(err) {}
+      : options_(options),
+        out_(out),
+        err_(err),
+        planningColumns_(options.planning.Captions().size()) {}
 
   bool failed() const { return failed_; }
 
@@ -58,6 +62,11 @@ public:
   }
 
 private:
+  // The texts of a row's fields, in their order: at most the extraction,
+  // three results and four planning columns.
+  using FieldTexts = std::array<std::string_view, 8>;
+  static std::size_t Fields(const Row& row, bool withExtraction, FieldTexts& fields);
+
   void PutCaptioned(const std::optional<Row>& row, bool withExtraction);
   void CaptionLine(std::string_view caption, std::string_view value);
 
@@ -76,6 +85,7 @@ private:
   const Options& options_;
   Writer& out_;
   Writer& err_;
+  std::size_t planningColumns_;
   bool failed_ = false;
 };
 
