@@ -1,27 +1,8 @@
 #include "calc/projection.h"
 
-#include <cmath>
-
-#include "calc/run_time_error.h"
+#include "calc/checked_arithmetic.h"
 
 namespace celforo {
-namespace {
-
-double Checked(double value) {
-  if (!std::isfinite(value)) throw RunTimeError(RunTimeErrorKind::Overflow);
-  return value;
-}
-
-// numerator / denominator, failing as the run-time's division does.
-double CheckedQuotient(double numerator, double denominator) {
-  if (denominator == 0.0) {
-    throw RunTimeError(numerator == 0.0 ? RunTimeErrorKind::Overflow
-                                        : RunTimeErrorKind::DivisionByZero);
-  }
-  return Checked(numerator / denominator);
-}
-
-}  // namespace
 
 ProjectionResults ComputeProjection(const ProjectionInputs& inputs) {
   const double objective = Checked(inputs.objectiveFocalLength);

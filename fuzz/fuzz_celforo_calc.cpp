@@ -12,6 +12,7 @@
 
 #include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
+#include "cli/help_text.h"
 #include "fuzz/allocation_meter.h"
 
 namespace celforo::fuzz {
@@ -165,8 +166,8 @@ private:
 // The bytes: a control byte (bits 0-3 the piece size, 4-5 the room of the
 // standard output, 6 a read failure at the end of the input, 7 a small
 // room for the error output), a byte of batch options (bit 0 --tsv, bit 1
-// --header), then either ARGUMENTS NUL INPUT, the arguments one a line, or
-// the INPUT of a batch run with those options.
+// --header, bit 2 the four planning columns), then either ARGUMENTS NUL INPUT, the arguments one a
+// line, or the INPUT of a batch run with those options.
 void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return;
   const unsigned control = data[0];
@@ -181,10 +182,17 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   const bool batch = nul == std::string_view::npos;
   const bool tsv = batch && (batchOptions & 1) != 0;
   const bool header = batch && (batchOptions & 2) != 0;
+  const bool planning = batch && (batchOptions & 4) != 0;
   std::string_view inputText = rest;
   if (batch) {
     if (tsv) arguments.push_back("--tsv");
     if (header) arguments.push_back("--header");
+    if (planning) {
+      for (const std::string_view argument :
+           {"--aperture", "250", "--pixel-size", "3.75", "--pixels", "1280x960"}) {
+        arguments.push_back(argument);
+      }
+    }
   } else {
     for (std::string_view list = rest.substr(0, nul); !list.empty();) {
       const std::size_t newline = std::min(list.find('\n'), list.size());
@@ -200,7 +208,8 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   cli::MemoryInput in(
       input, std::max(kPieces[control & 15], input.size() / kMostReads),
       readFails ? std::optional<cli::StreamFailure>("Input/output error") : std::nullopt);
-  Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(2) : std::nullopt);
+  const std::size_t tabs = planning ? 6 : 2;
+  Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(tabs) : std::nullopt);
   Sink err(errorRoom, in, std::nullopt);
   StartAllocationMeter();
   const int status = cli::RunCelforoCalc(arguments, in, out, err);
@@ -220,7 +229,11 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   if (status == cli::kStreamFailed && !readFails) Broken("status 3 without a failure");
   if (status == cli::kUsage) {
     if (out.size() != 0) Broken("misuse with output");
-    if (!err.first().starts_with("celforo-calc: ") || err.lines() != 4) Broken("misuse report");
+    // The reason, the usage lines and where to find help.
+    const auto usageLines =
+        static_cast<std::size_t>(std::count(cli::kUsageText.begin(), cli::kUsageText.end(), '\n'));
+    if (!err.first().starts_with("celforo-calc: ") || err.lines() != usageLines + 2)
+      Broken("misuse report");
     return;
   }
   if (!batch) return;
@@ -233,7 +246,7 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   // One row for each set-up, in step with one report for each row that failed.
   const std::size_t rows = SetUps(input) + (header ? 1 : 0);
   if (out.lines() != rows) Broken("rows out of step with the set-ups", out.lines());
-  if (out.tabMismatches() != 0) Broken("rows without three fields", out.tabMismatches());
+  if (out.tabMismatches() != 0) Broken("rows without all their fields", out.tabMismatches());
   if (err.lines() != out.emptyRows()) Broken("reports out of step with empty rows", err.lines());
   if (status != (err.lines() == 0 ? cli::kSuccess : cli::kCalculationFailed))
     Broken("status against the reports", static_cast<std::size_t>(status));

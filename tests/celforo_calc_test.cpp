@@ -127,6 +127,12 @@ TEST(CelforoCalc, BatchKeepsRowsInStepWithSetUps) {
          "2                             4000                          30\n\n",
          "Divisione per zero"});
   Check({"empty input", "--tsv", "", 0, "", ""});
+  // A CR ends the line only right before the newline: blanks before it are
+  // trailing blanks, and a line of blanks and a CR is blank.
+  Check({"CRLF line ends", "--tsv",
+         "2500 5 3  \r\n\r\n \t\r\n# note \r\n2000 10\t5\t\r\n2500 5 0 \r\n", 1,
+         "1.666667\t4166.666667\t13.333333\n2\t4000\t30\n\t\t\n",
+         "celforo-calc: line 6: Errore di run-time '11': Divisione per zero\n"});
 }
 
 TEST(CelforoCalc, BatchPassesOverLinesLongerThan1MiB) {
@@ -219,6 +225,49 @@ TEST(CelforoCalc, SolvesForFocalLengthAndMagnification) {
   for (const Case& c : cases) Check(c);
 }
 
+TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
+  const std::string plan = "--aperture 250 --pixel-size 3.75 --pixels 1280x960 ";
+  const Case cases[] = {
+      // EFL = 5 / 2.5 * 2500 = 5000 mm; f/ = 5000 / 250 = 20; scale =
+      // 206.264806 * 3.75 / 5000 = .1546986; width: 1280 * 3.75 um = 4.8 mm,
+      // 2 atan(4.8 / 10000) = 0.00096 rad = 3.300237', height 960: 2.475178'.
+      {"one set-up", plan + "2500 5 2.5", "", 0,
+       "INGRANDIMENTI                 2\n"
+       "FOC. EQUIVALENTE              5000\n"
+       "DIST. PIANO FOCALE - OCUL.ARE 15\n"
+       "RAPPORTO FOCALE               20\n"
+       "SCALA (ARCSEC/PIXEL)          .154699\n"
+       "CAMPO ORIZZ. (ARCMIN)         3.300237\n"
+       "CAMPO VERT. (ARCMIN)          2.475178\n",
+       ""},
+      // f/10 at 200 mm: EFL 2000 mm, extraction 5 * 1000 / 2000 = 2.5; scale
+      // 206.264806 * 2.9 / 2000 = .299084; width 1920 * 2.9 um = 5.568 mm,
+      // 2 atan(5.568 / 4000) = 0.0027840 rad = 9.570681'; height 5.38351'.
+      {"solved for a focal ratio",
+       "--tsv --header --aperture 200 --pixel-size 2.9 --pixels 1920x1080 --focal-ratio 10 1000 5",
+       "", 0,
+       "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
+       "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tCAMPO ORIZZ. (ARCMIN)\tCAMPO VERT. (ARCMIN)\n"
+       "2.5\t2\t2000\t15\t10\t.299084\t9.570681\t5.38351\n",
+       ""},
+      {"solved for an image scale", "--tsv --pixel-size 3.75 --image-scale=.15 2500 5", "", 0,
+       "2.42406840554768\t2.062648\t5156.620156\t15.31324\t.15\n", ""},
+      {"batch, failures keep the columns", "--tsv " + plan, "2000 10 5\n2500 5 0\n1 2 3 4\n", 1,
+       "2\t4000\t30\t16\t.193373\t4.125296\t3.093972\n\t\t\t\t\t\t\n\t\t\t\t\t\t\n",
+       "line 3: more than three fields"},
+      {"sweep", "--tsv --aperture 100 --extraction 4:5:1 2000 10", "", 0,
+       "4\t2.5\t5000\t35\t50\n5\t2\t4000\t30\t40\n", ""},
+      {"zero aperture", "--tsv --aperture 0 2500 5 3", "", 1, "\t\t\t\n",
+       "Errore di run-time '11': Divisione per zero"},
+      {"scale that rounds to zero", "--pixel-size 2.9 1e12 1 1", "", 1,
+       "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n",
+       "Errore di run-time '13': Tipo non corrispondente"},
+      {"zero target focal ratio", "--tsv --aperture 250 --focal-ratio 0 2500 5", "", 1,
+       "\t\t\t\t\n", "Errore di run-time '11': Divisione per zero"},
+  };
+  for (const Case& c : cases) Check(c);
+}
+
 TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
   const struct {
     const char* arguments;
@@ -237,7 +286,25 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       {"--magnification=--header 2500 5", "--magnification: expected a value, got --header"},
       {"--extraction -- 2500 5", "--extraction: expected a value, got --"},
       {"--focal-length 1 --magnification 2 2500 5",
-       "--magnification: only one of --extraction, --focal-length and --magnification"},
+       "--magnification: only one of --extraction, --focal-length, --magnification, "
+       "--focal-ratio and --image-scale"},
+      {"--aperture 1 --pixel-size 2 --focal-ratio 1 --image-scale 2 2500 5",
+       "--image-scale: only one of --extraction, --focal-length, --magnification, "
+       "--focal-ratio and --image-scale"},
+      {"--focal-ratio 20 2500 5", "--focal-ratio: needs --aperture"},
+      {"--image-scale .15 2500 5", "--image-scale: needs --pixel-size"},
+      {"--pixels 640x480 2500 5 3", "--pixels: needs --pixel-size"},
+      {"--pixel-size 3 --pixels 640 2500 5 3",
+       "--pixels: expected WxH, whole numbers of pixels from 1 to 1,000,000, got 640"},
+      {"--pixel-size 3 --pixels 0x480 2500 5 3",
+       "--pixels: expected WxH, whole numbers of pixels from 1 to 1,000,000, got 0x480"},
+      {"--pixel-size 3 --pixels=640x-4 2500 5 3",
+       "--pixels: expected WxH, whole numbers of pixels from 1 to 1,000,000, got 640x-4"},
+      {"--pixel-size 3 --pixels 1000001x1 2500 5 3",
+       "--pixels: expected WxH, whole numbers of pixels from 1 to 1,000,000, got 1000001x1"},
+      {"--aperture", "--aperture: a value is missing"},
+      {"--aperture 250 --focal-ratio 20 2500 5 3",
+       "expected OBJECTIVE EYEPIECE with --focal-ratio, got 3 operands"},
       {"--extraction 1:3 2500 5", "--extraction: expected FROM:TO:STEP, got 1:3"},
       {"--extraction 1:3:0 2500 5", "--extraction: STEP is zero"},
       {"--extraction 1:3:-1 2500 5", "--extraction: STEP leads away from TO"},
@@ -261,6 +328,10 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
   EXPECT_NE(help.out.find("1,000,000 rows at most"), std::string::npos) << help.out;
+  for (const char* option : {"--aperture D", "--pixel-size P", "--pixels WxH", "--focal-ratio N",
+                             "--image-scale S", "micrometres", "the exact angles"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
 }
 
 TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {

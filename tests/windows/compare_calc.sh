@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # celforo-calc.exe under Wine against the Linux build: standard output and
 # error byte for byte, and the exit status, for 100,000 generated batch lines
-# in each output form, and for one set-up, sweeps, solves and misuse.
+# in each output form, and for one set-up, sweeps, solves and misuse, each
+# also with the planning columns.
 # Usage: compare_calc.sh LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR RUNNER...
 # where RUNNER... is the command that runs a Windows program (tools/wine-run).
 set -euo pipefail
@@ -66,6 +67,16 @@ check solve-focal-length "$work/empty.txt" --focal-length 4166.666667 2500 5
 check solve-magnification "$work/empty.txt" --tsv --magnification 1.666667 2500 5
 check misuse "$work/empty.txt" --extraction 1:3:0 2500 5
 check version "$work/empty.txt" --version
+check planning-set-up "$work/empty.txt" --aperture 250 --pixel-size 3.75 --pixels 1280x960 \
+  2500 5 2.5
+check planning-batch "$work/batch.txt" --tsv --header --aperture 250 --pixel-size 3.75 \
+  --pixels 1920x1080
+check planning-sweep "$work/empty.txt" --aperture 200 --pixel-size 2.9 --pixels 1920x1080 \
+  --extraction=-2:12:.25 1000 10
+check solve-focal-ratio "$work/empty.txt" --aperture 250 --pixel-size 3.75 --pixels 1280x960 \
+  --focal-ratio 20 2500 5
+check solve-image-scale "$work/empty.txt" --tsv --pixel-size 3.75 --image-scale .15 2500 5
+check planning-misuse "$work/empty.txt" --pixels 640x480 2500 5 3
 
 echo "$((cases - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

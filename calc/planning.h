@@ -1,0 +1,47 @@
+// Planning an imaging set-up from its equivalent focal length: the focal
+// ratio, the sampling of a camera's pixels and the field its sensor covers,
+// and the extraction that reaches a wanted focal ratio or sampling.
+//
+// The focal ratio takes the aperture in the set-up's own length unit. The
+// image scale and the field take the pixel size in micrometres, with the
+// set-up's lengths then in millimetres, as data sheets give them.
+#pragma once
+
+#include <numbers>
+
+namespace celforo {
+
+// Arcseconds per pixel for each micrometre of pixel per millimetre of focal
+// length: 648000 / pi arcseconds per radian over 1000 micrometres per millimetre.
+inline constexpr double kImageScaleFactor = 648000.0 / std::numbers::pi / 1000.0;
+
+// The effective focal ratio, equivalentFocalLength / aperture: 5000 and 250
+// give 20. Throws RunTimeError: DivisionByZero for an aperture of zero,
+// Overflow for 0 / 0 and for anything not finite.
+double FocalRatio(double equivalentFocalLength, double aperture);
+
+// Arcseconds of sky on one pixel, kImageScaleFactor * pixelSize /
+// equivalentFocalLength: 3.75 um and 5000 mm give 0.1546986046853223.
+// Throws RunTimeError as FocalRatio does.
+double ImageScale(double equivalentFocalLength, double pixelSize);
+
+// The angle in arcminutes that `pixels` pixels side by side span, the exact
+// angle 2 * atan(pixels * pixelSize / (2000 * equivalentFocalLength)), not the
+// small-angle pixels * ImageScale / 60: 1280 pixels of 3.75 um at 5000 mm span
+// 3.3002366... arcminutes. Throws RunTimeError as FocalRatio does.
+double FieldOfView(double equivalentFocalLength, double pixelSize, double pixels);
+
+// The extraction giving focal ratio `focalRatio` with `aperture`: the one
+// giving the equivalent focal length focalRatio * aperture, so 2500, 5, 250
+// and 20 give 2.5. Throws RunTimeError as ExtractionForFocalLength does.
+double ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocalLength,
+                               double aperture, double focalRatio);
+
+// The extraction giving `imageScale` arcseconds per pixel of `pixelSize`
+// micrometres: the one giving the equivalent focal length kImageScaleFactor *
+// pixelSize / imageScale. Throws RunTimeError as ExtractionForFocalLength
+// does, with DivisionByZero for an image scale of zero.
+double ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
+                               double pixelSize, double imageScale);
+
+}  // namespace celforo

@@ -1,0 +1,41 @@
+#include "cli/sweep.h"
+
+#include <cmath>
+
+#include "calc/numeric_text.h"
+
+namespace celforo::cli {
+
+std::optional<Sweep> ParseSweep(std::string_view text, std::string& problem) {
+  const std::size_t first = text.find(':');
+  const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
+  if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
+    problem = "expected FROM:TO:STEP, got " + std::string(text);
+    return std::nullopt;
+  }
+  Sweep sweep;
+  sweep.from = ReadNumber(text.substr(0, first));
+  sweep.to = ReadNumber(text.substr(first + 1, second - first - 1));
+  sweep.step = ReadNumber(text.substr(second + 1));
+  const double span = (sweep.to - sweep.from) / sweep.step;
+  if (!std::isfinite(sweep.from) || !std::isfinite(sweep.to) || !std::isfinite(sweep.step)) {
+    problem = "FROM, TO and STEP must be finite";
+  } else if (sweep.step == 0) {
+    problem = "STEP is zero";
+  } else if (span < 0) {
+    problem = "STEP leads away from TO";
+  } else if (!(span < static_cast<double>(kMaxSweepRows))) {
+    problem = "more than 1,000,000 rows";
+  }
+  if (!problem.empty()) return std::nullopt;
+  sweep.steps = static_cast<std::size_t>(std::floor(span + 1e-6));
+  sweep.toApart = std::fabs(sweep.from + static_cast<double>(sweep.steps) * sweep.step - sweep.to) >
+                  1e-6 * std::fabs(sweep.step);
+  if (sweep.rows() > kMaxSweepRows) {
+    problem = "more than 1,000,000 rows";
+    return std::nullopt;
+  }
+  return sweep;
+}
+
+}  // namespace celforo::cli
