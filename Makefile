@@ -1,6 +1,6 @@
 # Convenience targets around the CMake presets; CMake remains the build.
-.PHONY: all build run test screenshot package asan fuzz windows windows-test format format-check \
-        clean
+.PHONY: all build run test screenshot package asan fuzz windows windows-test web web-test \
+        format format-check clean
 
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = projection celforo_calc
@@ -61,6 +61,21 @@ windows-test:
 	cmake --build --preset linux-calc --target celforo-calc
 	if [ -n "$${DISPLAY:-}" ]; then ctest --preset windows; \
 	else xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset windows; fi
+
+# The web page, build/web/site/ (the folder to publish on any static host),
+# and build/web/app/celforo-calc.js for node, with Debian's emscripten.
+web:
+	tools/install-deps web
+	cmake --preset web
+	cmake --build --preset web
+
+# The page in headless Chromium, and celforo-calc.js against the Linux build's
+# celforo-calc; screenshots in build/web/screenshots.
+web-test:
+	$(MAKE) --no-print-directory web
+	cmake --preset linux-calc
+	cmake --build --preset linux-calc --target celforo-calc
+	ctest --preset web
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
