@@ -6,24 +6,21 @@ other origins, and the page opening offline. Writes screenshots to SHOTS.
 
 Usage: page_test.py SITE_DIR SHOTS_DIR
 """
-import functools
-import http.server
 import io
 import json
 import re
 import sys
 import tempfile
-import threading
 import traceback
 from pathlib import Path
 
 from PIL import Image
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+
+from browser import Site, chromium
 
 ROOT = Path(__file__).resolve().parents[2]
 SITE, SHOTS = Path(sys.argv[1]), Path(sys.argv[2])
@@ -57,38 +54,7 @@ def table_of_failures():
             for what, a, b, c, kind, x, y, z in rows]
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-class Site:
-    """build/web/site served on the loopback, as any static host serves it."""
-
-    def __init__(self):
-        handler = functools.partial(QuietHandler, directory=str(SITE))
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.origin = f"http://127.0.0.1:{self.server.server_port}"
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-def chromium(profile):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                 "--disable-background-networking", "--disable-component-update",
-                 "--disable-sync", "--disable-dev-shm-usage", "--force-color-profile=srgb",
-                 "--window-size=800,600", f"--user-data-dir={profile}"):
-        options.add_argument(flag)
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-
-
-site = Site()
+site = Site(SITE)
 profile = tempfile.TemporaryDirectory()
 driver = chromium(profile.name)
 requested = []  # every URL the browser asked for

@@ -1,6 +1,8 @@
-// The page around the form: night mode, starting again after ESCI, and the
-// service worker that keeps the page for use without a network. Loaded in
-// <head>, so the night colours are there before anything is drawn.
+// The page around the form, at the head of celforo.js: night mode, starting
+// again after ESCI, the service worker that keeps the page for use without a
+// network, and the program held back until the document has its elements.
+// celforo.js is loaded in <head>, so the night colours are there before
+// anything is drawn.
 (function () {
   'use strict';
   var key = 'celforo-night';  // the one thing the page stores: "1" or "0"
@@ -21,6 +23,16 @@
   }
 
   showNight(storedNight());
+
+  // Asked once the WebAssembly is ready, which may be before or after the
+  // document is.
+  Module['preRun'] = [function () {
+    if (document.readyState !== 'loading') return;
+    addRunDependency('document');
+    document.addEventListener('DOMContentLoaded', function () {
+      removeRunDependency('document');
+    });
+  }];
 
   document.addEventListener('DOMContentLoaded', function () {
     showNight(root.classList.contains('night'));
