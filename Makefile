@@ -87,9 +87,12 @@ clean:
 	rm -rf build
 
 # Refreshes the README's pictures of the window: the Qt one from the window
-# tests' grab, the Windows one from the screen under Wine.
+# tests' grab, the web page's from its browser suite, the Windows one from the
+# screen under Wine.
 screenshot:
 	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
+	$(MAKE) --no-print-directory web-test
+	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
