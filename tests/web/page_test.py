@@ -179,7 +179,7 @@ def calcola_on_a_table_of_set_ups():
                 screenshot("web-dialog.png")
             element("message-ok").click()
             assert not js("return document.getElementById('message').open"), what
-            assert focused() == "Command1", (what, focused())
+            wait_for(lambda: focused() == "Command1", f"{what}: the focus back on CALCOLA")
         assert boxes() == texts and results() == expected, (what, boxes(), results())
 
 
