@@ -1,11 +1,14 @@
 #include "calc/numeric_text.h"
 
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
-#include <system_error>
+#include <cstring>
+
+// Doubles are read by fast_float and written by {fmt}, the same code on every
+// platform: both are correctly rounded and know no locale.
+#include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 
 #include "calc/run_time_error.h"
 
@@ -24,41 +27,6 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
   return at;
 }
 
-// The decimal exponent of the first significant digit of an unsigned number
-// text that holds a non-zero digit, for telling an overflow from an underflow:
-// "0.05e3" gives 1. Saturates far beyond any double's range.
-std::int64_t ScientificExponent(std::string_view number) {
-  constexpr std::int64_t kLimit = std::int64_t{1} << 40;
-  std::int64_t exponent = 0;
-  std::size_t at = 0;
-  std::int64_t integerDigits = 0;
-  bool significant = false;
-  for (; at < number.size() && IsDigit(number[at]); ++at) {
-    if (number[at] != '0') significant = true;
-    if (significant) ++integerDigits;
-  }
-  if (significant) {
-    exponent = integerDigits - 1;
-  } else if (at < number.size() && number[at] == '.') {
-    std::int64_t zeros = 0;
-    for (++at; at < number.size() && number[at] == '0'; ++at) ++zeros;
-    exponent = -zeros - 1;
-  }
-  const std::size_t letter = number.find_first_of("eE");
-  if (letter != std::string_view::npos) {
-    std::size_t digit = letter + 1;
-    const bool negative = number[digit] == '-';
-    if (number[digit] == '-' || number[digit] == '+') ++digit;
-    std::int64_t written = 0;
-    for (; digit < number.size(); ++digit) {
-      written = written * 10 + (number[digit] - '0');
-      if (written > kLimit) written = kLimit;
-    }
-    exponent += negative ? -written : written;
-  }
-  return exponent;
-}
-
 // The text of an infinity or a NaN, without the sign column.
 std::string NonFiniteText(double value, char decimalSeparator) {
   std::string text = std::signbit(value) && std::isinf(value) ? "-1" : "1";
@@ -68,12 +36,18 @@ std::string NonFiniteText(double value, char decimalSeparator) {
 }
 
 #if defined(__SIZEOF_INT128__)
+std::uint64_t DoubleBits(double value) {
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
 __extension__ using Uint128 = unsigned __int128;
 
 // The value times 10^6, rounded half to even on its exact binary value: the
 // digits SixDecimalText writes. For magnitudes below 1E+9 only.
 std::uint64_t Micros(double magnitude) {
-  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const std::uint64_t bits = DoubleBits(magnitude);
   const auto biased = static_cast<int>(bits >> 52);
   const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
   const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
@@ -142,15 +116,11 @@ NumberScan ScanNumber(std::string_view text) noexcept {
     if (exponentEnd > exponentBegin) at = exponentEnd;
   }
 
-  const std::string_view number = text.substr(numberBegin, at - numberBegin);
+  // The text from numberBegin to at is a whole number of the form above, which
+  // fast_float reads in full: beyond the double range it gives infinity, below
+  // half the smallest subnormal zero.
   double magnitude = 0.0;
-  const auto [end, error] =
-      std::from_chars(number.data(), number.data() + number.size(), magnitude);
-  if (error == std::errc::result_out_of_range) {
-    // The converter leaves the value alone when the number is out of range.
-    magnitude = ScientificExponent(number) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  static_cast<void>(end);
+  fast_float::from_chars(text.data() + numberBegin, text.data() + at, magnitude);
   return {negative ? -magnitude : magnitude, at};
 }
 
@@ -169,9 +139,7 @@ std::string SignedNumberText(double value) {
 
   // "d.dddddddddddddde+XX": the first digit, 14 more, the exponent.
   char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                     std::chars_format::scientific, 14)
-                           .ptr;
+  const char* written = fmt::format_to(buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
   const std::string_view scientific(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t letter = scientific.find('e');
   std::string digits;
@@ -219,9 +187,7 @@ std::string SixDecimalText(double value, char decimalSeparator) {
   if (!std::isfinite(value)) return NonFiniteText(value, decimalSeparator);
   // The largest double has 309 integer digits; six decimals and a point follow.
   char buffer[330];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 6)
-          .ptr;
+  const char* written = fmt::format_to(buffer, FMT_COMPILE("{:.6f}"), std::fabs(value));
   std::string_view fixed(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t point = fixed.find('.');
   std::string_view integer = fixed.substr(0, point);

@@ -64,7 +64,14 @@ TEST(ReadNumber, ReadsTheLongestLeadingNumber) {
       {"1.7976931348623157e308", kMax, 22},
       {"1.7976931348623159e308", kInf, 22},  // rounds up past the largest double
       {"4.9406564584124654e-324", std::numeric_limits<double>::denorm_min(), 23},
-      {"2e-324", 0, 6},  // below half the smallest subnormal
+      {"2e-324", 0, 6},                    // below half the smallest subnormal
+      {"2.4703282292062327e-324", 0, 23},  // just below the half
+      {"2.4703282292062328e-324", std::numeric_limits<double>::denorm_min(), 23},  // just above
+      {"9007199254740993", 9007199254740992.0, 16},  // halfway between doubles: to the even one
+      {"9007199254740995", 9007199254740996.0, 16},
+      {"9007199254740993." + Repeat('0', 800), 9007199254740992.0, 817},        // a tie to the end
+      {"9007199254740993." + Repeat('0', 800) + "1", 9007199254740994.0, 818},  // just past it
+      {"1e23", 1e23, 4},
       {"0.30000000000000004", 0.30000000000000004, 19},
       {"1" + Repeat('0', 4999) + "e-4999", 1, 5006},
       {"." + Repeat('0', 4999) + "3e5000", 3, 5006},
@@ -118,6 +125,8 @@ TEST(SignedNumberText, WritesFifteenSignificantDigits) {
       {999999999999999, " 999999999999999"},
       {999999999999999.5, " 1E+15"},  // rounds up into the exponent form
       {123456789012345.6, " 123456789012346"},
+      {100000000000002.5, " 100000000000002"},  // a tie at 15 digits goes to the even digit
+      {100000000000003.5, " 100000000000004"},
       {1e15, " 1E+15"},
       {1234567890123456, " 1.23456789012346E+15"},
       {1e100, " 1E+100"},
@@ -164,7 +173,9 @@ TEST(SixDecimalText, RoundsToSixDecimalsHalfToEven) {
       {0.0078125, '.', ".007812"},  // an exact tie goes to the even digit
       {-0.0078125, '.', "-.007812"},
       {0.0234375, '.', ".023438"},
-      {2.0000005, '.', "2.000001"},  // not a tie: the double is above the half
+      {2.0000005, '.', "2.000001"},                    // not a tie: the double is above the half
+      {1000000000.0078125, '.', "1000000000.007812"},  // ties to even above 1E+9 as well
+      {-1000000000.0234375, ',', "-1000000000,023438"},
       {1.6666666666666667, ',', "1,666667"},
       {1500, ',', "1500,"},
       {0, ',', ","},
@@ -202,6 +213,7 @@ TEST(ResultText, ShowsTheRoundedValueOrFails) {
       {0.0078125, " .007812"},
       {-0.0078125, "-.007812"},
       {123456789012345.6, " 123456789012346"},
+      {1000000000.0078125, " 1000000000.00781"},
       // "2626469099.649605" reads back just below its 15-digit tie, so it is
       // shown ...6496, where the value itself would round to ...64961.
       {2626469099.6496053, " 2626469099.6496"},

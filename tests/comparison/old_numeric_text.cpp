@@ -1,0 +1,254 @@
+// The four text rules as they were when doubles went through the standard
+// library's std::from_chars and std::to_chars, frozen here as the reference
+// the conversion comparison holds the current rules to.
+#include "tests/comparison/old_numeric_text.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+#include "calc/run_time_error.h"
+
+namespace celforo::old {
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t at) {
+  while (at < text.size() && IsDigit(text[at])) ++at;
+  return at;
+}
+
+// The decimal exponent of the first significant digit of an unsigned number
+// text that holds a non-zero digit, for telling an overflow from an underflow:
+// "0.05e3" gives 1. Saturates far beyond any double's range.
+std::int64_t ScientificExponent(std::string_view number) {
+  constexpr std::int64_t kLimit = std::int64_t{1} << 40;
+  std::int64_t exponent = 0;
+  std::size_t at = 0;
+  std::int64_t integerDigits = 0;
+  bool significant = false;
+  for (; at < number.size() && IsDigit(number[at]); ++at) {
+    if (number[at] != '0') significant = true;
+    if (significant) ++integerDigits;
+  }
+  if (significant) {
+    exponent = integerDigits - 1;
+  } else if (at < number.size() && number[at] == '.') {
+    std::int64_t zeros = 0;
+    for (++at; at < number.size() && number[at] == '0'; ++at) ++zeros;
+    exponent = -zeros - 1;
+  }
+  const std::size_t letter = number.find_first_of("eE");
+  if (letter != std::string_view::npos) {
+    std::size_t digit = letter + 1;
+    const bool negative = number[digit] == '-';
+    if (number[digit] == '-' || number[digit] == '+') ++digit;
+    std::int64_t written = 0;
+    for (; digit < number.size(); ++digit) {
+      written = written * 10 + (number[digit] - '0');
+      if (written > kLimit) written = kLimit;
+    }
+    exponent += negative ? -written : written;
+  }
+  return exponent;
+}
+
+// The text of an infinity or a NaN, without the sign column.
+std::string NonFiniteText(double value, char decimalSeparator) {
+  std::string text = std::signbit(value) && std::isinf(value) ? "-1" : "1";
+  text += decimalSeparator;
+  text += std::isinf(value) ? "#INF" : "#QNAN";
+  return text;
+}
+
+#if defined(__SIZEOF_INT128__)
+__extension__ using Uint128 = unsigned __int128;
+
+// The value times 10^6, rounded half to even on its exact binary value: the
+// digits SixDecimalText writes. For magnitudes below 1E+9 only.
+std::uint64_t Micros(double magnitude) {
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto biased = static_cast<int>(bits >> 52);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+  const std::uint64_t mantissa = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+  const int shift = 1075 - (biased == 0 ? 1 : biased);  // magnitude = mantissa / 2^shift
+  const Uint128 product = static_cast<Uint128>(mantissa) * 1'000'000U;  // below 2^73
+  if (shift > 80) return 0;  // below a tenth of a millionth
+  if (shift <= 0) return static_cast<std::uint64_t>(product << -shift);
+  const auto whole = static_cast<std::uint64_t>(product >> shift);
+  const Uint128 rest = product & ((Uint128{1} << shift) - 1);
+  const Uint128 half = Uint128{1} << (shift - 1);
+  return whole + ((rest > half || (rest == half && (whole & 1))) ? 1 : 0);
+}
+
+// ResultText for magnitudes below 1E+9, from the six-decimal digits q alone.
+// The three steps give the same text: q has at most 15 digits, so the double
+// read back from the six-decimal text, written at 15 significant digits,
+// gives back exactly q / 10^6 (15 digits survive a trip through a double).
+std::string ShortResultText(double value) {
+  const std::uint64_t micros = Micros(std::fabs(value));
+  if (micros == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+  std::string text(1, std::signbit(value) ? '-' : ' ');
+  char digits[24];
+  const std::uint64_t whole = micros / 1'000'000;
+  if (whole != 0) text.append(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
+  std::uint64_t fraction = micros % 1'000'000;
+  if (fraction != 0) {
+    int places = 6;
+    while (fraction % 10 == 0) {
+      fraction /= 10;
+      --places;
+    }
+    char* end = std::to_chars(digits, digits + sizeof digits, fraction).ptr;
+    text += '.';
+    text.append(static_cast<std::size_t>(places - (end - digits)), '0');
+    text.append(digits, end);
+  }
+  return text;
+}
+#endif
+
+}  // namespace
+
+NumberScan ScanNumber(std::string_view text) noexcept {
+  std::size_t at = 0;
+  while (at < text.size() && IsBlank(text[at])) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  const std::size_t numberBegin = at;
+  at = SkipDigits(text, at);
+  bool anyDigit = at > numberBegin;
+  if (at < text.size() && text[at] == '.') {
+    const std::size_t fractionBegin = at + 1;
+    at = SkipDigits(text, fractionBegin);
+    anyDigit = anyDigit || at > fractionBegin;
+  }
+  if (!anyDigit) return {0.0, 0};
+  if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+    std::size_t exponentBegin = at + 1;
+    if (exponentBegin < text.size() && (text[exponentBegin] == '+' || text[exponentBegin] == '-')) {
+      ++exponentBegin;
+    }
+    const std::size_t exponentEnd = SkipDigits(text, exponentBegin);
+    if (exponentEnd > exponentBegin) at = exponentEnd;
+  }
+
+  const std::string_view number = text.substr(numberBegin, at - numberBegin);
+  double magnitude = 0.0;
+  const auto [end, error] =
+      std::from_chars(number.data(), number.data() + number.size(), magnitude);
+  if (error == std::errc::result_out_of_range) {
+    // The converter leaves the value alone when the number is out of range.
+    magnitude = ScientificExponent(number) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  static_cast<void>(end);
+  return {negative ? -magnitude : magnitude, at};
+}
+
+double ReadNumber(std::string_view text) noexcept {
+  return ScanNumber(text).value;
+}
+
+std::string SignedNumberText(double value) {
+  if (!std::isfinite(value)) {
+    std::string text = NonFiniteText(value, '.');
+    if (text[0] != '-') text.insert(text.begin(), ' ');
+    return text;
+  }
+  std::string text(1, std::signbit(value) && value != 0.0 ? '-' : ' ');
+  if (value == 0.0) return text + '0';
+
+  // "d.dddddddddddddde+XX": the first digit, 14 more, the exponent.
+  char buffer[32];
+  const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                     std::chars_format::scientific, 14)
+                           .ptr;
+  const std::string_view scientific(buffer, static_cast<std::size_t>(written - buffer));
+  const std::size_t letter = scientific.find('e');
+  std::string digits;
+  digits += scientific[0];
+  digits += scientific.substr(2, letter - 2);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const char* exponentText = scientific.data() + letter + 1;
+  if (*exponentText == '+') ++exponentText;
+  int exponent = 0;
+  std::from_chars(exponentText, written, exponent);
+
+  if (exponent >= -6 && exponent < 15) {
+    if (exponent < 0) {
+      text += '.';
+      text.append(static_cast<std::size_t>(-exponent - 1), '0');
+      text += digits;
+    } else {
+      const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
+      if (digits.size() <= integerDigits) {
+        text += digits;
+        text.append(integerDigits - digits.size(), '0');
+      } else {
+        text.append(digits, 0, integerDigits);
+        text += '.';
+        text.append(digits, integerDigits);
+      }
+    }
+    return text;
+  }
+  text += digits[0];
+  if (digits.size() > 1) {
+    text += '.';
+    text.append(digits, 1);
+  }
+  text += exponent < 0 ? "E-" : "E+";
+  const int magnitude = exponent < 0 ? -exponent : exponent;
+  if (magnitude < 10) text += '0';
+  char exponentDigits[8];
+  text.append(exponentDigits,
+              std::to_chars(exponentDigits, exponentDigits + sizeof exponentDigits, magnitude).ptr);
+  return text;
+}
+
+std::string SixDecimalText(double value, char decimalSeparator) {
+  if (!std::isfinite(value)) return NonFiniteText(value, decimalSeparator);
+  // The largest double has 309 integer digits; six decimals and a point follow.
+  char buffer[330];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed, 6)
+          .ptr;
+  std::string_view fixed(buffer, static_cast<std::size_t>(written - buffer));
+  const std::size_t point = fixed.find('.');
+  std::string_view integer = fixed.substr(0, point);
+  std::string_view fraction = fixed.substr(point + 1);
+  if (integer == "0") integer = {};
+  while (!fraction.empty() && fraction.back() == '0') fraction.remove_suffix(1);
+
+  std::string text;
+  if (std::signbit(value) && !(integer.empty() && fraction.empty())) text += '-';
+  text += integer;
+  text += decimalSeparator;
+  text += fraction;
+  return text;
+}
+
+std::string ResultText(double value) {
+  if (!std::isfinite(value)) throw RunTimeError(RunTimeErrorKind::Overflow);
+#if defined(__SIZEOF_INT128__)
+  if (std::fabs(value) < 1e9) return ShortResultText(value);
+#endif
+  const std::string shown = SixDecimalText(value, '.');
+  const NumberScan readBack = ScanNumber(shown);
+  if (readBack.consumed == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+  return SignedNumberText(readBack.value);
+}
+
+}  // namespace celforo::old
