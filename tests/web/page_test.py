@@ -9,6 +9,7 @@ Usage: page_test.py SITE_DIR SHOTS_DIR
 import io
 import json
 import re
+import shutil
 import sys
 import tempfile
 import traceback
@@ -54,7 +55,9 @@ def table_of_failures():
             for what, a, b, c, kind, x, y, z in rows]
 
 
-site = Site(SITE)
+served = tempfile.TemporaryDirectory()  # a copy, which a test makes a new release of
+shutil.copytree(SITE, Path(served.name) / "site")
+site = Site(Path(served.name) / "site")
 profile = tempfile.TemporaryDirectory()
 driver = chromium(profile.name)
 requested = []  # every URL the browser asked for
@@ -288,15 +291,35 @@ def phone_width_and_pixel_ratio_three():
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
 
+def stored_caches():
+    """The page's caches, once its service worker controls it."""
+    return driver.execute_async_script(
+        "var done = arguments[arguments.length - 1];"
+        "navigator.serviceWorker.ready.then(function () { (function check() {"
+        " if (navigator.serviceWorker.controller) caches.keys().then(done);"
+        " else setTimeout(check, 50); })(); });")
+
+
+@test
+def a_new_release_replaces_the_stored_files():
+    open_page()
+    worker = Path(served.name) / "site" / "sw.js"
+    release = re.search(r"const CACHE = '([^']+)'", worker.read_text()).group(1)
+    assert stored_caches() == [release], (stored_caches(), release)
+    page = worker.with_name("index.html")
+    page.write_text(page.read_text().replace("</body>", "<!-- the next release --></body>"))
+    worker.write_text(worker.read_text().replace(release, release + "-next"))
+    driver.execute_async_script("var done = arguments[arguments.length - 1];"
+                                "navigator.serviceWorker.ready.then(r => r.update()).then(done)")
+    wait_for(lambda: stored_caches() == [release + "-next"], "the next release's cache alone")
+    open_page()
+    assert "the next release" in driver.page_source
+
+
 @test
 def the_page_opens_offline_from_its_own_cache():
     open_page()
-    js_ready = ("var done = arguments[arguments.length - 1];"
-                "navigator.serviceWorker.ready.then(function () { (function check() {"
-                " if (navigator.serviceWorker.controller) caches.keys().then(done);"
-                " else setTimeout(check, 50); })(); });")
-    caches = driver.execute_async_script(js_ready)
-    assert len(caches) == 1 and caches[0].startswith("celforo-1.00-"), caches
+    assert len(stored_caches()) == 1
     site.stop()
     driver.refresh()
     wait_for(lambda: js("var l = document.getElementById('Label1'); return l && l.textContent"),
