@@ -1,6 +1,6 @@
 # Convenience targets around the CMake presets; CMake remains the build.
-.PHONY: all build run test screenshot package asan fuzz windows windows-test format format-check \
-        clean
+.PHONY: all build run test screenshot package asan fuzz windows windows-test web web-test \
+        format format-check clean
 
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = projection celforo_calc
@@ -63,6 +63,21 @@ windows-test:
 	if [ -n "$${DISPLAY:-}" ]; then ctest --preset windows; \
 	else xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset windows; fi
 
+# The web page, build/web/site/ (the folder to publish on any static host),
+# and build/web/app/celforo-calc.js for node, with Debian's emscripten.
+web:
+	tools/install-deps web
+	cmake --preset web
+	cmake --build --preset web
+
+# The page in headless Chromium, and celforo-calc.js against the Linux build's
+# celforo-calc; screenshots in build/web/screenshots.
+web-test:
+	$(MAKE) --no-print-directory web
+	cmake --preset linux-calc
+	cmake --build --preset linux-calc --target celforo-calc
+	ctest --preset web
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
@@ -73,9 +88,12 @@ clean:
 	rm -rf build
 
 # Refreshes the README's pictures of the window: the Qt one from the window
-# tests' grab, the Windows one from the screen under Wine.
+# tests' grab, the web page's from its browser suite, the Windows one from the
+# screen under Wine.
 screenshot:
 	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
+	$(MAKE) --no-print-directory web-test
+	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png

@@ -23,7 +23,10 @@ public:
   virtual void SetCaption(ElementId label, std::string_view caption) = 0;
 
   // Shows a modal message box owned by the window, with an error icon and one
-  // OK button, and returns once the user has dismissed it.
+  // OK button. Until the user dismisses it the window takes no input, and the
+  // focus then goes back where it was. It may return before the dismissal (a
+  // web page cannot wait inside a call) or after it (the desktop windows), so
+  // a caller does nothing after it that the user should see first.
   virtual void ShowErrorMessage(std::string_view title, std::string_view text) = 0;
 
   // Ends the program at once, with exit status 0.

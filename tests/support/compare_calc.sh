@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# celforo-calc.exe under Wine against the Linux build: standard output and
-# error byte for byte, and the exit status, for 100,000 generated batch lines
-# in each output form, and for one set-up, sweeps, solves and misuse, each
-# also with the planning columns.
-# Usage: compare_calc.sh LINUX_PROGRAM WINDOWS_PROGRAM WORK_DIR RUNNER...
-# where RUNNER... is the command that runs a Windows program (tools/wine-run).
+# Another build's celforo-calc (celforo-calc.exe under Wine, celforo-calc.js
+# under node) against the Linux build: standard output and error byte for
+# byte, and the exit status, for 100,000 generated batch lines in each output
+# form, and for one set-up, sweeps, solves and misuse, each also with the
+# planning columns.
+# Usage: compare_calc.sh LINUX_PROGRAM OTHER_PROGRAM WORK_DIR RUNNER...
+# where RUNNER... is the command that runs the other program (tools/wine-run,
+# node).
 set -euo pipefail
 linux=$1
-windows=$2
+other=$2
 work=$3
 shift 3
 runner=("$@")
@@ -29,22 +31,22 @@ failures=0
 check() {
   local name=$1 input=$2
   shift 2
-  local linux_status=0 windows_status=0
+  local linux_status=0 other_status=0
   "$linux" "$@" <"$input" >"$work/$name.linux.out" 2>"$work/$name.linux.err" || linux_status=$?
-  "${runner[@]}" "$windows" "$@" <"$input" >"$work/$name.windows.out" \
-    2>"$work/$name.windows.err" || windows_status=$?
+  "${runner[@]}" "$other" "$@" <"$input" >"$work/$name.other.out" \
+    2>"$work/$name.other.err" || other_status=$?
   cases=$((cases + 1))
   local same=1
   for stream in out err; do
-    if ! cmp -s "$work/$name.linux.$stream" "$work/$name.windows.$stream"; then
+    if ! cmp -s "$work/$name.linux.$stream" "$work/$name.other.$stream"; then
       echo "$name: standard $stream differs ($*):" >&2
-      cmp "$work/$name.linux.$stream" "$work/$name.windows.$stream" >&2 || true
-      diff "$work/$name.linux.$stream" "$work/$name.windows.$stream" | head -6 >&2 || true
+      cmp "$work/$name.linux.$stream" "$work/$name.other.$stream" >&2 || true
+      diff "$work/$name.linux.$stream" "$work/$name.other.$stream" | head -6 >&2 || true
       same=0
     fi
   done
-  if [ $linux_status -ne $windows_status ]; then
-    echo "$name: exit status $linux_status on Linux, $windows_status on Windows ($*)" >&2
+  if [ $linux_status -ne $other_status ]; then
+    echo "$name: exit status $linux_status on Linux, $other_status in $other ($*)" >&2
     same=0
   fi
   if [ $same -eq 1 ]; then

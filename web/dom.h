@@ -1,0 +1,35 @@
+// The few things the page's C++ asks of the browser's document, carried out by
+// dom.js. Elements are named by their id; every text is UTF-8.
+#pragma once
+
+extern "C" {
+
+// Makes a <tag> with the given id as the last child of the element `parent`.
+void celforo_dom_create(const char* parent, const char* tag, const char* id);
+void celforo_dom_set_attribute(const char* id, const char* name, const char* value);
+// One CSS property of the element's own style ("left", "font-size", ...).
+void celforo_dom_set_style(const char* id, const char* property, const char* value);
+// The element's text, shown as it is (never read as markup).
+void celforo_dom_set_text(const char* id, const char* text);
+// The element's content as markup; only for markup the program writes itself.
+void celforo_dom_set_markup(const char* id, const char* markup);
+
+// The value of a box, in memory from malloc that the caller frees.
+char* celforo_dom_value(const char* id);
+// Sets the value of a box; no event follows.
+void celforo_dom_set_value(const char* id, const char* value);
+void celforo_dom_focus(const char* id);
+
+// Calls celforo_deliver(element, event) on each "input" (event 0) or "click"
+// (event 1) of the element.
+void celforo_dom_listen(const char* id, const char* type, int element, int event);
+// A "," typed into the box is entered as "."; pasted text is left as it is.
+void celforo_dom_comma_typed_as_point(const char* id);
+
+// Opens the modal message dialog; returns at once, while the dialog is open.
+void celforo_dom_show_message(const char* title, const char* text);
+// Closes the page's window where the browser allows it, else takes the form
+// down and offers only to start again.
+void celforo_dom_end_program();
+
+}  // extern "C"
