@@ -10,6 +10,14 @@ namespace celforo {
 namespace {
 
 constexpr double kArcminutesPerRadian = 10800.0 / std::numbers::pi;
+constexpr double kRadiansPerArcsecond = std::numbers::pi / 648000.0;
+constexpr double kSecondsPerHour = 3600.0;
+constexpr double kNanometresPerMicrometre = 1000.0;
+
+// tan(diameter / 2) of an angle in arcseconds.
+double HalfTangent(double diameter) {
+  return Checked(std::tan(Checked(diameter) * kRadiansPerArcsecond / 2.0));
+}
 
 // The equivalent focal length that gives `imageScale` with `pixelSize`.
 double FocalLengthForImageScale(double pixelSize, double imageScale) {
@@ -44,6 +52,38 @@ double ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocal
                                double pixelSize, double imageScale) {
   return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength,
                                   FocalLengthForImageScale(pixelSize, imageScale));
+}
+
+double Sampling(double focalRatio, double wavelength, double pixelSize) {
+  const double wavelengthMicrometres = Checked(wavelength) / kNanometresPerMicrometre;
+  return CheckedQuotient(Checked(wavelengthMicrometres * Checked(focalRatio)), Checked(pixelSize));
+}
+
+double DiscPixels(double equivalentFocalLength, double pixelSize, double diameter) {
+  const double across = Checked(2000.0 * Checked(equivalentFocalLength) * HalfTangent(diameter));
+  return CheckedQuotient(across, Checked(pixelSize));
+}
+
+double LongestCapture(double imageScale, double rotationHours, double diameter) {
+  const double period = Checked(Checked(rotationHours) * kSecondsPerHour);
+  return CheckedQuotient(Checked(Checked(imageScale) * period),
+                         Checked(std::numbers::pi * Checked(diameter)));
+}
+
+double ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
+                             double aperture, double pixelSize, double wavelength,
+                             double sampling) {
+  const double wavelengthMicrometres = Checked(wavelength) / kNanometresPerMicrometre;
+  const double focalRatio =
+      CheckedQuotient(Checked(Checked(sampling) * Checked(pixelSize)), wavelengthMicrometres);
+  return ExtractionForFocalRatio(objectiveFocalLength, eyepieceFocalLength, aperture, focalRatio);
+}
+
+double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
+                               double pixelSize, double diameter, double pixels) {
+  const double focalLength = CheckedQuotient(Checked(Checked(pixels) * Checked(pixelSize)),
+                                             Checked(2000.0 * HalfTangent(diameter)));
+  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
 }
 
 }  // namespace celforo

@@ -1,6 +1,8 @@
 // Planning an imaging set-up from its equivalent focal length: the focal
-// ratio, the sampling of a camera's pixels and the field its sensor covers,
-// and the extraction that reaches a wanted focal ratio or sampling.
+// ratio, the image scale of a camera's pixels, the field its sensor covers,
+// how finely it samples the telescope's resolution, how large a target comes
+// out and how long one capture may last; and the extraction that reaches a
+// wanted focal ratio, image scale, sampling or target size.
 //
 // The focal ratio takes the aperture in the set-up's own length unit. The
 // image scale and the field take the pixel size in micrometres, with the
@@ -43,5 +45,38 @@ double ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocal
 // does, with DivisionByZero for an image scale of zero.
 double ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
                                double pixelSize, double imageScale);
+
+// The sampling Q = wavelength * focalRatio / pixelSize, the wavelength in
+// nanometres and the pixel size in micrometres: 550 nm at f/20 on 3.75 um
+// pixels is 2.933333... Q = 2 samples the diffraction cutoff at the Nyquist
+// rate; below 2 the camera undersamples. Throws RunTimeError as FocalRatio.
+double Sampling(double focalRatio, double wavelength, double pixelSize);
+
+// The pixels a disc of `diameter` arcseconds spans, from the exact angle:
+// 2000 * equivalentFocalLength * tan(diameter / 2) / pixelSize, so 45
+// arcseconds at 5000 mm on 3.75 um pixels span 290.888... Throws
+// RunTimeError as FocalRatio does.
+double DiscPixels(double equivalentFocalLength, double pixelSize, double diameter);
+
+// The longest capture, in seconds, before a feature at the centre of a disc
+// of `diameter` arcseconds, turning once in `rotationHours`, moves by one
+// pixel of `imageScale` arcseconds: imageScale * period / (pi * diameter),
+// so .15 arcsec/pixel on Jupiter (9.925 h) at 45 arcseconds gives
+// 37.91... s. Throws RunTimeError as FocalRatio does.
+double LongestCapture(double imageScale, double rotationHours, double diameter);
+
+// The extraction giving sampling `sampling`: the one giving the focal ratio
+// sampling * pixelSize / wavelength (nanometres over micrometres, / 1000).
+// Throws RunTimeError as ExtractionForFocalRatio does, with DivisionByZero
+// for a wavelength of zero.
+double ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
+                             double aperture, double pixelSize, double wavelength, double sampling);
+
+// The extraction that makes a disc of `diameter` arcseconds span `pixels`
+// pixels: the one giving the equivalent focal length pixels * pixelSize /
+// (2000 * tan(diameter / 2)). Throws RunTimeError as ExtractionForFocalLength
+// does, with DivisionByZero for a diameter of zero.
+double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
+                               double pixelSize, double diameter, double pixels);
 
 }  // namespace celforo

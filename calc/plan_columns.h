@@ -1,0 +1,83 @@
+// What a set-up does to a camera and a target, as columns: each one a caption,
+// when it applies, and how its value comes from the equivalent focal length.
+// celforo-calc prints them after the three results, and the planning panel
+// shows them, from this one table.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "calc/ephemeris.h"
+#include "calc/targets.h"
+
+namespace celforo {
+
+// A sensor's size in pixels.
+struct SensorPixels {
+  double width = 0;
+  double height = 0;
+};
+
+// The sensor "WxH" describes, "1280x960" or "1280×960": two whole numbers of
+// pixels from 1 to 1,000,000; nothing for any other text.
+std::optional<SensorPixels> ParseSensorPixels(std::string_view text);
+
+// A target and its size at the chosen instant.
+struct TargetOnDate {
+  Target target;
+  TargetSize size;
+};
+
+// The camera and the target a set-up is planned for; what is not given is
+// nothing, and the columns that need it do not apply.
+struct CameraAndTarget {
+  std::optional<double> aperture;      // in the set-up's length unit
+  std::optional<double> pixelSize;     // micrometres; the lengths then in millimetres
+  std::optional<SensorPixels> sensor;  // with pixelSize
+  double wavelength = 550;             // nanometres
+  std::optional<TargetOnDate> target;
+};
+
+inline constexpr double kDefaultWavelength = 550;
+
+struct PlanColumn {
+  std::string_view caption;
+  bool (*applies)(const CameraAndTarget&);
+  // The value for an equivalent focal length; called only where the column
+  // applies. Throws RunTimeError.
+  double (*compute)(const CameraAndTarget&, double equivalentFocalLength);
+};
+
+// In the order they are printed and shown.
+extern const std::array<PlanColumn, 9> kPlanColumns;
+
+// The captions of kPlanColumns, to name a column where it is needed.
+inline constexpr std::string_view kFocalRatioCaption = "RAPPORTO FOCALE";
+inline constexpr std::string_view kImageScaleCaption = "SCALA (ARCSEC/PIXEL)";
+inline constexpr std::string_view kFieldWidthCaption = "CAMPO ORIZZ. (ARCMIN)";
+inline constexpr std::string_view kFieldHeightCaption = "CAMPO VERT. (ARCMIN)";
+inline constexpr std::string_view kDiameterCaption = "DIAMETRO (ARCSEC)";
+inline constexpr std::string_view kDiscPixelsCaption = "DIAMETRO (PIXEL)";
+inline constexpr std::string_view kRingsCaption = "ANELLI (ARCSEC)";
+inline constexpr std::string_view kSamplingCaption = "CAMPIONAMENTO (Q)";
+inline constexpr std::string_view kCaptureCaption = "RIPRESA MAX (S)";
+
+// What a solve can aim at, beyond the equivalent focal length and the
+// magnification: a value of one of the columns above.
+enum class PlanAim { FocalRatio, ImageScale, Sampling, DiscPixels };
+
+struct PlanSolve {
+  PlanAim aim;
+  std::string_view caption;                  // the column whose value is aimed at
+  bool (*possible)(const CameraAndTarget&);  // what it needs is given
+  // The extraction that gives `value`. Throws RunTimeError.
+  double (*extraction)(double objectiveFocalLength, double eyepieceFocalLength,
+                       const CameraAndTarget&, double value);
+};
+
+extern const std::array<PlanSolve, 4> kPlanSolves;
+
+const PlanSolve& SolveFor(PlanAim aim);
+
+}  // namespace celforo
