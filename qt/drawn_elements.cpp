@@ -3,15 +3,13 @@
 #include <QPainter>
 #include <QPen>
 
+#include "qt/element_fonts.h"
+#include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 #include "ui/credit_picture.h"
 
 namespace celforo::qt {
 namespace {
-
-QColor ToQColor(Rgb rgb) {
-  return {rgb.red, rgb.green, rgb.blue};
-}
 
 QRect ToQRect(PixelRect rect) {
   return {rect.left, rect.top, rect.width, rect.height};
@@ -33,20 +31,25 @@ QStringList CreditPicture::lines() {
 }
 
 QFont CreditPicture::lineFont() {
-  QFont font(ToQString(kCreditPicture.fontFamily));
+  QFont font(ElementFontFamily());  // kCreditPicture.fontFamily, or its substitute
   font.setPixelSize(kCreditPicture.lineFontPixels);
   return font;
+}
+
+void CreditPicture::setColours(const Palette& palette) {
+  palette_ = &palette;
+  update();
 }
 
 void CreditPicture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(rect(), ToQColor(kCreditPicture.ground));
+  painter.fillRect(rect(), ToQColor(Colour(*palette_, Role::PictureGround)));
 
   const QRect box = ToQRect(kCreditPicture.monogramBox);
   const qreal inset = kCreditPicture.monogramPen / 2.0;
-  painter.setPen(QPen(ToQColor(kCreditPicture.ink), kCreditPicture.monogramPen));
+  painter.setPen(QPen(ToQColor(Colour(*palette_, Role::PictureInk)), kCreditPicture.monogramPen));
   painter.drawRect(QRectF(box).adjusted(inset, inset, -inset, -inset));
   QFont monogramFont = lineFont();
   monogramFont.setPixelSize(kCreditPicture.monogramFontPixels);
@@ -65,6 +68,11 @@ RectangleShape::RectangleShape(QColor colour, int lineWidth, QWidget* parent)
     : QWidget(parent), colour_(colour), lineWidth_(lineWidth) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
+}
+
+void RectangleShape::setColour(QColor colour) {
+  colour_ = colour;
+  update();
 }
 
 void RectangleShape::paintEvent(QPaintEvent*) {

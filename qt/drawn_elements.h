@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "ui/palette.h"
+
 namespace celforo::qt {
 
 // The credit panel of kCreditPicture, painted at run time so that it stays
@@ -16,8 +18,14 @@ public:
   static QStringList lines();
   static QFont lineFont();
 
+  // Paints from now on in `palette`'s picture colours.
+  void setColours(const Palette& palette);
+
 protected:
   void paintEvent(QPaintEvent* event) override;
+
+private:
+  const Palette* palette_ = &kDayPalette;
 };
 
 // A rectangle outline, not filled, that lets every click through.
@@ -25,6 +33,8 @@ class RectangleShape : public QWidget {
   Q_OBJECT
 public:
   RectangleShape(QColor colour, int lineWidth, QWidget* parent = nullptr);
+
+  void setColour(QColor colour);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
