@@ -10,23 +10,17 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"CelforoCreditPicture";
 
-COLORREF ToColorRef(Rgb rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 }  // namespace
 
 CreditPicture::CreditPicture(const ControlArgs& args) : Control(kClassName, args, this) {}
 
 void CreditPicture::Register(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, kClassName, WindowProc);
+}
+
+void CreditPicture::SetColours(const Palette& palette) {
+  palette_ = &palette;
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void CreditPicture::SetDpi(UINT dpi) {
@@ -61,21 +55,16 @@ void CreditPicture::Paint(HDC dc) const {
   };
   RECT client;
   GetClientRect(hwnd(), &client);
-  const Brush ground(CreateSolidBrush(ToColorRef(kCreditPicture.ground)));
+  const Brush ground = SolidBrush(Colour(*palette_, Role::PictureGround));
   FillRect(dc, &client, ground.get());
 
   // The monogram's box: an outline whose whole width lies inside the box.
-  const Brush ink(CreateSolidBrush(ToColorRef(kCreditPicture.ink)));
+  const Brush ink = SolidBrush(Colour(*palette_, Role::PictureInk));
   const RECT box = scaled(kCreditPicture.monogramBox);
-  const int pen = scale(kCreditPicture.monogramPen);
-  const RECT sides[] = {{box.left, box.top, box.right, box.top + pen},
-                        {box.left, box.bottom - pen, box.right, box.bottom},
-                        {box.left, box.top, box.left + pen, box.bottom},
-                        {box.right - pen, box.top, box.right, box.bottom}};
-  for (const RECT& side : sides) FillRect(dc, &side, ink.get());
+  FillFrame(dc, box, scale(kCreditPicture.monogramPen), ink.get());
 
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ToColorRef(kCreditPicture.ink));
+  SetTextColor(dc, ToColorRef(Colour(*palette_, Role::PictureInk)));
   const auto draw = [&](std::string_view text, RECT where) {
     const std::wstring wide = Widen(text);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &where,
