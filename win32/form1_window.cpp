@@ -319,6 +319,8 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       menuBar_.PaintNightBar(hwnd_);
       return result;
     }
+    case WM_ENTERMENULOOP: menuBar_.EnterMenuLoop(); break;
+    case WM_EXITMENULOOP: menuBar_.ExitMenuLoop(); break;
     case WM_MEASUREITEM:
       if (menuBar_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd_)) return TRUE;
       break;

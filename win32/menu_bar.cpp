@@ -1,5 +1,7 @@
 #include "win32/menu_bar.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "win32/text.h"
@@ -17,6 +19,66 @@ WORD VirtualKeyOf(ShortcutKey key) {
     case ShortcutKey::F3: return VK_F3;
   }
   return 0;
+}
+
+// The menu bar whose menu is open on this thread, for the hook below.
+thread_local const MenuBar* openMenuBar = nullptr;
+constexpr UINT_PTR kFrameSubclassId = 1;
+
+// A menu window's frame: its non-client area in the night's ground, a line
+// of the border's colour around it.
+void PaintMenuFrame(HWND menuWindow, HDC dc, const Palette& palette) {
+  RECT window;
+  GetWindowRect(menuWindow, &window);
+  RECT client;
+  GetClientRect(menuWindow, &client);
+  MapWindowPoints(menuWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  OffsetRect(&window, -window.left, -window.top);
+  const int saved = SaveDC(dc);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  const Brush ground = SolidBrush(Colour(palette, Role::WindowGround));
+  FillRect(dc, &window, ground.get());
+  const Brush line = SolidBrush(Colour(palette, Role::ControlBorder));
+  FillFrame(dc, window, 1, line.get());
+  RestoreDC(dc, saved);
+}
+
+LRESULT CALLBACK MenuFrameProc(HWND menuWindow, UINT message, WPARAM wParam, LPARAM lParam,
+                               UINT_PTR, DWORD_PTR palette) {
+  const auto* night = reinterpret_cast<const Palette*>(palette);
+  switch (message) {
+    case WM_NCPAINT: {
+      const HDC dc = GetWindowDC(menuWindow);
+      PaintMenuFrame(menuWindow, dc, *night);
+      ReleaseDC(menuWindow, dc);
+      return 0;
+    }
+    case WM_PRINT: {
+      // Drawn into a bitmap, as when the system animates the menu's opening.
+      const LRESULT result = DefSubclassProc(menuWindow, message, wParam, lParam);
+      if (lParam & PRF_NONCLIENT) PaintMenuFrame(menuWindow, reinterpret_cast<HDC>(wParam), *night);
+      return result;
+    }
+    case WM_NCDESTROY: RemoveWindowSubclass(menuWindow, MenuFrameProc, kFrameSubclassId); break;
+    default: break;
+  }
+  return DefSubclassProc(menuWindow, message, wParam, lParam);
+}
+
+// Each menu window made while a menu is open by night takes the night's frame.
+LRESULT CALLBACK WatchMenuWindows(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && openMenuBar != nullptr) {
+    const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+    const auto window = reinterpret_cast<HWND>(wParam);
+    // The system's class of menu windows, #32768, named by its atom.
+    if (create->lpcs->lpszClass == MAKEINTATOM(0x8000) ||
+        (!IS_INTRESOURCE(create->lpcs->lpszClass) &&
+         std::wstring_view(create->lpcs->lpszClass) == L"#32768"))
+      SetWindowSubclass(window, MenuFrameProc, kFrameSubclassId,
+                        reinterpret_cast<DWORD_PTR>(openMenuBar->night()));
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace
@@ -46,6 +108,7 @@ MenuBar::MenuBar() : bar_(CreateMenu()) {
 }
 
 MenuBar::~MenuBar() {
+  ExitMenuLoop();
   if (accelerators_ != nullptr) DestroyAcceleratorTable(accelerators_);
   if (!attached_) DestroyMenu(bar_);
 }
@@ -101,6 +164,19 @@ Font MenuBar::MenuFont() const {
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
   return Font(CreateFontIndirectW(&metrics.lfMenuFont));
+}
+
+void MenuBar::EnterMenuLoop() {
+  if (night_ == nullptr || menuWindows_ != nullptr) return;
+  openMenuBar = this;
+  menuWindows_ = SetWindowsHookExW(WH_CBT, WatchMenuWindows, nullptr, GetCurrentThreadId());
+}
+
+void MenuBar::ExitMenuLoop() {
+  if (menuWindows_ == nullptr) return;
+  UnhookWindowsHookEx(menuWindows_);
+  menuWindows_ = nullptr;
+  openMenuBar = nullptr;
 }
 
 void MenuBar::PaintNightBar(HWND window) const {

@@ -36,11 +36,17 @@ public:
 
   // Drawn by the system (null), or by the program in `night`'s colours.
   void SetNight(const Palette* night, UINT dpi);
+  const Palette* night() const { return night_; }
 
   // By night, after the system has drawn the window's frame: the menu bar
   // around its items, and the line under it, in the night's ground. The
   // system draws them in its own colours whatever the menu's background.
   void PaintNightBar(HWND window) const;
+
+  // WM_ENTERMENULOOP and WM_EXITMENULOOP: while a menu is open, by night, the
+  // system's menu windows get the night's frame, not the system's grey one.
+  void EnterMenuLoop();
+  void ExitMenuLoop();
 
   // WM_MEASUREITEM and WM_DRAWITEM of the menu's items; false for another's.
   bool Measure(MEASUREITEMSTRUCT& item, HWND window) const;
@@ -65,6 +71,7 @@ private:
   const Palette* night_ = nullptr;
   UINT dpi_ = 96;
   Brush ground_;
+  HHOOK menuWindows_ = nullptr;
 };
 
 }  // namespace celforo::win32
