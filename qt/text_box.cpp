@@ -72,7 +72,7 @@ void TextBox::timerEvent(QTimerEvent* event) {
     return;
   }
   caretShown_ = !caretShown_;
-  update();
+  update(cursorRect());
 }
 
 void TextBox::RestartBlinking() {

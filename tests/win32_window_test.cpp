@@ -693,6 +693,14 @@ TEST_F(Win32Window, F3TurnsTheWindowRedOnBlackAndBack) {
   const Capture night(window);
   EXPECT_EQ(night.NotNight(), 0);
   EXPECT_GT(night.Red(), 1500);
+  // A result with the focus and its text selected, as a click and a drag leave it.
+  SetFocus(Element(kLabel2));
+  SendMessageW(Element(kLabel2), EM_SETSEL, 0, -1);
+  redraw();
+  EXPECT_EQ(Capture(window).NotNight(), 0) << "a result selected";
+  SetFocus(Element(kText2));
+  SendMessageW(Element(kText2), EM_SETSEL, 0, -1);
+  redraw();
   MENUBARINFO info{};
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetMenuBarInfo(window, OBJID_MENU, 0, &info));

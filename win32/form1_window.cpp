@@ -421,8 +421,11 @@ void Form1Window::ShowTheme(Theme theme) {
   night_.palette = theme == Theme::Night ? &palette() : nullptr;
   if (picture_ != nullptr) picture_->SetColours(palette());
   menuBar_.SetNight(night_.palette, dpi_);
-  for (ElementId id = 0; id < kForm1Elements.size(); ++id)
-    if (kForm1Elements[id].kind == ElementKind::TextBox) RenewCaret(element(id), &night_);
+  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+    const ElementKind kind = kForm1Elements[id].kind;
+    if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
+      RenewCaret(element(id), &night_);
+  }
   DrawMenuBar(hwnd_);
   RedrawWindow(hwnd_, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

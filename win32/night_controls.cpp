@@ -153,7 +153,7 @@ void FollowNightLook(HWND edit, NightLook* look) {
 }
 
 void RenewCaret(HWND edit, NightLook* look) {
-  if (GetFocus() != edit || (GetWindowLongW(edit, GWL_STYLE) & ES_READONLY)) return;
+  if (GetFocus() != edit) return;
   POINT where{};
   GetCaretPos(&where);
   const HDC dc = GetDC(edit);
