@@ -214,4 +214,10 @@ std::string ResultText(double value) {
   return SignedNumberText(readBack.value);
 }
 
+std::string FixedText(double value, int decimals) {
+  if (decimals < 0) decimals = 0;
+  if (decimals > 9) decimals = 9;
+  return fmt::format(FMT_COMPILE("{:.{}f}"), value, decimals);
+}
+
 }  // namespace celforo

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "ui/credit_picture.h"
 
 namespace celforo::web {
 namespace {
@@ -41,10 +40,6 @@ std::string Attribute(std::string_view name, std::string_view value) {
   return " " + std::string(name) + "=\"" + Escaped(value) + '"';
 }
 
-std::string Attribute(std::string_view name, int value) {
-  return Attribute(name, std::to_string(value));
-}
-
 }  // namespace
 
 std::string CssColour(Rgb colour) {
@@ -67,36 +62,81 @@ std::string CssFontFamily() {
   return families + ", sans-serif";
 }
 
-std::string CreditPictureSvg() {
-  const CreditPictureContent& picture = kCreditPicture;
+namespace {
+
+// A coordinate to the hundredth of a picture unit: 160.5 is "160.5".
+std::string Number(double value) {
+  return Hundredths(std::lround(value * 100));
+}
+
+std::string Paint(std::string_view property, const std::optional<Role>& role,
+                  const Palette& palette) {
+  return Attribute(property, role ? CssColour(Colour(palette, *role)) : "none");
+}
+
+std::string ClassOf(std::string_view mark) {
+  return mark.empty() ? std::string() : Attribute("class", mark);
+}
+
+std::string RectMarkup(const RectShape& rect, std::string_view mark, const Palette& palette) {
+  return "<rect" + ClassOf(mark) + Attribute("x", Number(rect.box.left)) +
+         Attribute("y", Number(rect.box.top)) + Attribute("width", Number(rect.box.width)) +
+         Attribute("height", Number(rect.box.height)) + Paint("fill", rect.fill, palette) +
+         Paint("stroke", rect.stroke, palette) +
+         (rect.stroke ? Attribute("stroke-width", Number(rect.pen)) : std::string()) + "/>";
+}
+
+std::string EllipseMarkup(const EllipseShape& ellipse, std::string_view mark,
+                          const Palette& palette) {
+  const std::string stroke =
+      Paint("stroke", ellipse.stroke, palette) +
+      (ellipse.stroke ? Attribute("stroke-width", Number(ellipse.pen)) : std::string());
+  if (ellipse.part != EllipsePart::Whole) {
+    // From the left end to the right one, over the top (sweep 1) or under it.
+    const bool upper = ellipse.part == EllipsePart::UpperHalf;
+    const std::string path = "M" + Number(ellipse.cx - ellipse.rx) + " " + Number(ellipse.cy) +
+                             "A" + Number(ellipse.rx) + " " + Number(ellipse.ry) + " 0 0 " +
+                             (upper ? "1 " : "0 ") + Number(ellipse.cx + ellipse.rx) + " " +
+                             Number(ellipse.cy);
+    return "<path" + ClassOf(mark) + Attribute("d", path) + Attribute("fill", "none") + stroke +
+           "/>";
+  }
+  const bool circle = ellipse.rx == ellipse.ry;
+  std::string markup = circle ? "<circle" : "<ellipse";
+  markup += ClassOf(mark) + Attribute("cx", Number(ellipse.cx)) + Attribute("cy", Number(ellipse.cy));
+  markup += circle ? Attribute("r", Number(ellipse.rx))
+                   : Attribute("rx", Number(ellipse.rx)) + Attribute("ry", Number(ellipse.ry));
+  return markup + Paint("fill", ellipse.fill, palette) + stroke + "/>";
+}
+
+std::string TextMarkup(const TextShape& text, std::string_view mark, const Palette& palette) {
+  const bool centred = text.align == TextAlign::Centre;
+  const double x = centred ? text.box.left + text.box.width / 2 : text.box.left;
+  return "<text" + ClassOf(mark) + Attribute("text-anchor", centred ? "middle" : "start") +
+         " dominant-baseline=\"central\"" + Attribute("x", Number(x)) +
+         Attribute("y", Number(text.box.top + text.box.height / 2)) +
+         Attribute("font-size", Number(text.fontPixels)) +
+         Attribute("font-weight", text.bold ? "bold" : "normal") +
+         Attribute("fill", CssColour(Colour(palette, text.ink))) + ">" + Escaped(text.text) +
+         "</text>";
+}
+
+}  // namespace
+
+std::string SvgMarkup(const DisplayList& list, const Palette& palette) {
   std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" aria-hidden=\"true\"" +
-                    Attribute("width", picture.width) + Attribute("height", picture.height) +
-                    Attribute("viewBox", "0 0 " + std::to_string(picture.width) + " " +
-                                             std::to_string(picture.height)) +
+                    Attribute("width", Number(list.width)) +
+                    Attribute("height", Number(list.height)) +
+                    Attribute("viewBox", "0 0 " + Number(list.width) + " " + Number(list.height)) +
                     Attribute("font-family", CssFontFamily()) + ">";
-  svg += "<rect class=\"ground\"" + Attribute("width", picture.width) +
-         Attribute("height", picture.height) + Attribute("fill", CssColour(picture.ground)) + "/>";
-
-  // The pen lies wholly inside the monogram's box.
-  const PixelRect box = picture.monogramBox;
-  const int pen = picture.monogramPen;
-  svg += "<rect class=\"ink-line\"" + Attribute("x", Hundredths(box.left * 100 + pen * 50)) +
-         Attribute("y", Hundredths(box.top * 100 + pen * 50)) +
-         Attribute("width", box.width - pen) + Attribute("height", box.height - pen) +
-         Attribute("fill", "none") + Attribute("stroke", CssColour(picture.ink)) +
-         Attribute("stroke-width", pen) + "/>";
-
-  const auto centredText = [&](PixelRect in, int fontPixels, bool bold, std::string_view text) {
-    return "<text class=\"ink\" text-anchor=\"middle\" dominant-baseline=\"central\"" +
-           Attribute("x", Hundredths(in.left * 100 + in.width * 50)) +
-           Attribute("y", Hundredths(in.top * 100 + in.height * 50)) +
-           Attribute("font-size", fontPixels) + Attribute("font-weight", bold ? "bold" : "normal") +
-           Attribute("fill", CssColour(picture.ink)) + ">" + Escaped(text) + "</text>";
-  };
-  svg += centredText(box, picture.monogramFontPixels, true, picture.monogram);
-  for (std::size_t line = 0; line < picture.lines.size(); ++line) {
-    svg += centredText(picture.LineBox(static_cast<int>(line)), picture.lineFontPixels, false,
-                       picture.lines[line]);
+  for (const Shape& shape : list.shapes) {
+    if (const auto* rect = std::get_if<RectShape>(&shape.figure)) {
+      svg += RectMarkup(*rect, shape.mark, palette);
+    } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape.figure)) {
+      svg += EllipseMarkup(*ellipse, shape.mark, palette);
+    } else if (const auto* text = std::get_if<TextShape>(&shape.figure)) {
+      svg += TextMarkup(*text, shape.mark, palette);
+    }
   }
   return svg + "</svg>";
 }
