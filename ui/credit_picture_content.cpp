@@ -34,16 +34,16 @@ DisplayList CreditPictureDisplayList() {
   const PictureBox penCentre{box.left + pen / 2, box.top + pen / 2, box.width - pen,
                              box.height - pen};
   list.shapes.push_back({RectShape{penCentre, std::nullopt, picture.ink, pen}, {}});
-  list.shapes.push_back({TextShape{box, std::string(picture.monogram), picture.ink,
-                                   static_cast<double>(picture.monogramFontPixels), true,
-                                   TextAlign::Centre},
-                         {}});
+  list.shapes.push_back(
+      {TextShape{box, std::string(picture.monogram), picture.ink,
+                 static_cast<double>(picture.monogramFontPixels), true, TextAlign::Centre},
+       {}});
   for (std::size_t line = 0; line < picture.lines.size(); ++line) {
-    list.shapes.push_back({TextShape{ToPictureBox(picture.LineBox(static_cast<int>(line))),
-                                     std::string(picture.lines[line]), picture.ink,
-                                     static_cast<double>(picture.lineFontPixels), false,
-                                     TextAlign::Centre},
-                           {}});
+    list.shapes.push_back(
+        {TextShape{ToPictureBox(picture.LineBox(static_cast<int>(line))),
+                   std::string(picture.lines[line]), picture.ink,
+                   static_cast<double>(picture.lineFontPixels), false, TextAlign::Centre},
+         {}});
   }
   return list;
 }

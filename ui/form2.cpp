@@ -15,7 +15,8 @@ namespace celforo {
 namespace {
 
 constexpr std::string_view kEmpty = "Manca il valore.";
-constexpr std::string_view kNotANumber = "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto).";
+constexpr std::string_view kNotANumber =
+    "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto).";
 constexpr std::string_view kNotPositive = "Deve essere maggiore di zero.";
 constexpr std::string_view kNotASensor = "Larghezza x altezza in pixel, per esempio 1280x960.";
 constexpr std::string_view kNotADate = "Data e ora non valide.";
@@ -101,8 +102,7 @@ std::string OneLine(const RunTimeError& error) {
 
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window,
-             double (*now)())
+Form2::Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window, double (*now)())
     : window_(window),
       form1_(form1),
       form1Window_(form1Window),
@@ -289,7 +289,8 @@ void Form2::Recompute() {
   } catch (const RunTimeError& error) {
     return ClearResults(OneLine(error));
   }
-  for (std::size_t i = 0; i < kPlanColumns.size(); ++i) window_.SetCaption(kForm2Results[i], texts[i]);
+  for (std::size_t i = 0; i < kPlanColumns.size(); ++i)
+    window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
   window_.SetPicture(kPlanPicture, PlanPicture(view));
 }

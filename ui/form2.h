@@ -33,7 +33,7 @@ enum class FieldRule { PositiveNumber, Sensor, Target, DateTime, Aim };
 
 struct Form2Field {
   ElementId field;
-  ElementId problem;     // its problem line; the field itself where it has none
+  ElementId problem;  // its problem line; the field itself where it has none
   FieldRule rule;
   std::string_view first;  // its text (or item) at the first start
   bool remembered;         // kept between runs; the date starts at now every time

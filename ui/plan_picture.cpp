@@ -22,14 +22,19 @@ constexpr std::string_view kDot = " \xC2\xB7 ";           // U+00B7 MIDDLE DOT
 constexpr std::string_view kTimes = " \xC3\x97 ";         // U+00D7 MULTIPLICATION SIGN
 
 void AddGroundAndLine(DisplayList& list, std::string line) {
-  list.shapes.insert(list.shapes.begin(),
-                     {RectShape{{0, 0, kPlanPictureWidth, kSkyHeight}, Role::SkyGround, std::nullopt, 0}, {}});
-  list.shapes.push_back(
-      {RectShape{{0, kSkyHeight, kPlanPictureWidth, kPlanPictureTextHeight}, Role::WindowGround,
-                 std::nullopt, 0},
-       {}});
+  list.shapes.insert(
+      list.shapes.begin(),
+      {RectShape{{0, 0, kPlanPictureWidth, kSkyHeight}, Role::SkyGround, std::nullopt, 0}, {}});
+  list.shapes.push_back({RectShape{{0, kSkyHeight, kPlanPictureWidth, kPlanPictureTextHeight},
+                                   Role::WindowGround,
+                                   std::nullopt,
+                                   0},
+                         {}});
   list.shapes.push_back({TextShape{{4, kSkyHeight, kPlanPictureWidth - 8, kPlanPictureTextHeight},
-                                   std::move(line), Role::PictureText, kTextPixels, false,
+                                   std::move(line),
+                                   Role::PictureText,
+                                   kTextPixels,
+                                   false,
                                    TextAlign::Centre},
                          {}});
 }
@@ -43,11 +48,11 @@ std::string FieldText(const SensorView& view) {
 std::string TargetLine(const SensorView& view) {
   const TargetRecord& record = RecordOf(view.target->target);
   const TargetSize& size = view.target->size;
-  std::string line = std::string(record.shownName) + ' ' + FixedText(size.diameter, 1) +
-                     std::string(kArcseconds);
+  std::string line =
+      std::string(record.shownName) + ' ' + FixedText(size.diameter, 1) + std::string(kArcseconds);
   if (record.ringsRadius > 0) {
-    line += std::string(kDot) + "anelli " + FixedText(size.ringsDiameter, 1) +
-            std::string(kArcseconds);
+    line +=
+        std::string(kDot) + "anelli " + FixedText(size.ringsDiameter, 1) + std::string(kArcseconds);
   }
   const double shortSide = std::min(view.sensor.width, view.sensor.height);
   line += std::string(kDot) + FixedText(view.discPixels, 0) + " px" + std::string(kDot) +
@@ -81,8 +86,8 @@ DisplayList PlanPicture(const SensorView& view) {
 
   // Picture units per sensor pixel: the frame as large as the margins allow.
   const double width = view.sensor.width, height = view.sensor.height;
-  const double scale = std::min((kPlanPictureWidth - 2 * kMargin) / width,
-                                (kSkyHeight - 2 * kMargin) / height);
+  const double scale =
+      std::min((kPlanPictureWidth - 2 * kMargin) / width, (kSkyHeight - 2 * kMargin) / height);
   const double cx = kPlanPictureWidth / 2, cy = kSkyHeight / 2;
   const PictureBox frame{cx - width * scale / 2, cy - height * scale / 2, width * scale,
                          height * scale};
@@ -96,8 +101,8 @@ DisplayList PlanPicture(const SensorView& view) {
     const bool limb = (target == Target::Sun || target == Target::Moon) &&
                       view.discPixels > std::min(width, height);
     const double discY = limb ? cy + radius : cy;
-    const EllipseShape disc{cx, discY, radius, radius, Role::TargetDisc, std::nullopt, 0,
-                            EllipsePart::Whole};
+    const EllipseShape disc{
+        cx, discY, radius, radius, Role::TargetDisc, std::nullopt, 0, EllipsePart::Whole};
     if (view.ringsPixels > 0) {
       // The rings' far half lies behind the disc, their near half before it:
       // with the Earth north of the ring plane (B > 0) the near half is the

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <string_view>
 
-
 namespace celforo::web {
 namespace {
 
@@ -103,7 +102,8 @@ std::string EllipseMarkup(const EllipseShape& ellipse, std::string_view mark,
   }
   const bool circle = ellipse.rx == ellipse.ry;
   std::string markup = circle ? "<circle" : "<ellipse";
-  markup += ClassOf(mark) + Attribute("cx", Number(ellipse.cx)) + Attribute("cy", Number(ellipse.cy));
+  markup +=
+      ClassOf(mark) + Attribute("cx", Number(ellipse.cx)) + Attribute("cy", Number(ellipse.cy));
   markup += circle ? Attribute("r", Number(ellipse.rx))
                    : Attribute("rx", Number(ellipse.rx)) + Attribute("ry", Number(ellipse.ry));
   return markup + Paint("fill", ellipse.fill, palette) + stroke + "/>";

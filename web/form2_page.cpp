@@ -74,8 +74,7 @@ void Form2Page::Deliver(ElementId element, Form1Event event) {
 
 void Form2Page::ShowTheme(Theme theme) {
   theme_ = theme;
-  if (started_ && !form1Page_.ended())
-    ShowPicture(Name(kPlanPicture), picture_, PaletteOf(theme_));
+  if (started_ && !form1Page_.ended()) ShowPicture(Name(kPlanPicture), picture_, PaletteOf(theme_));
 }
 
 std::string Form2Page::Text(ElementId field) const {
