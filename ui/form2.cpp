@@ -212,6 +212,10 @@ std::string Form2::Problem(const Form2Field& field) const {
       }
       break;
     case FieldRule::DateTime:
+      if (Trimmed(window_.Text(field.field)).empty()) {
+        problem = kEmpty;
+        break;
+      }
       switch (ReadInstant(Trimmed(window_.Text(field.field))).problem) {
         case DateProblem::None: break;
         case DateProblem::Malformed: problem = kNotADate; break;
