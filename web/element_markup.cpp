@@ -35,10 +35,6 @@ std::string Escaped(std::string_view text) {
   return escaped;
 }
 
-std::string Attribute(std::string_view name, std::string_view value) {
-  return " " + std::string(name) + "=\"" + Escaped(value) + '"';
-}
-
 }  // namespace
 
 std::string CssColour(Rgb colour) {
@@ -63,79 +59,109 @@ std::string CssFontFamily() {
 
 namespace {
 
-// A coordinate to the hundredth of a picture unit: 160.5 is "160.5".
-std::string Number(double value) {
-  return Hundredths(std::lround(value * 100));
+// Markup written piece by piece into one string.
+class Markup {
+public:
+  explicit Markup(std::string& out) : out_(out) {}
+
+  Markup& Open(std::string_view tag) {
+    out_ += '<';
+    out_ += tag;
+    return *this;
+  }
+  Markup& Text(std::string_view name, std::string_view value) {
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    out_ += Escaped(value);
+    out_ += '"';
+    return *this;
+  }
+  // A coordinate to the hundredth of a picture unit: 160.5 is "160.5".
+  Markup& Number(std::string_view name, double value) {
+    return Text(name, Hundredths(std::lround(value * 100)));
+  }
+  Markup& Paint(std::string_view property, const std::optional<Role>& role, double pen,
+                const Palette& palette) {
+    Text(property, role ? CssColour(Colour(palette, *role)) : "none");
+    if (role && property == "stroke") Number("stroke-width", pen);
+    return *this;
+  }
+  Markup& Mark(std::string_view mark) { return mark.empty() ? *this : Text("class", mark); }
+  void Close() { out_ += "/>"; }
+
+private:
+  std::string& out_;
+};
+
+void RectMarkup(Markup& markup, const RectShape& rect, std::string_view mark,
+                const Palette& palette) {
+  markup.Open("rect").Mark(mark);
+  markup.Number("x", rect.box.left).Number("y", rect.box.top);
+  markup.Number("width", rect.box.width).Number("height", rect.box.height);
+  markup.Paint("fill", rect.fill, 0, palette).Paint("stroke", rect.stroke, rect.pen, palette);
+  markup.Close();
 }
 
-std::string Paint(std::string_view property, const std::optional<Role>& role,
-                  const Palette& palette) {
-  return Attribute(property, role ? CssColour(Colour(palette, *role)) : "none");
-}
-
-std::string ClassOf(std::string_view mark) {
-  return mark.empty() ? std::string() : Attribute("class", mark);
-}
-
-std::string RectMarkup(const RectShape& rect, std::string_view mark, const Palette& palette) {
-  return "<rect" + ClassOf(mark) + Attribute("x", Number(rect.box.left)) +
-         Attribute("y", Number(rect.box.top)) + Attribute("width", Number(rect.box.width)) +
-         Attribute("height", Number(rect.box.height)) + Paint("fill", rect.fill, palette) +
-         Paint("stroke", rect.stroke, palette) +
-         (rect.stroke ? Attribute("stroke-width", Number(rect.pen)) : std::string()) + "/>";
-}
-
-std::string EllipseMarkup(const EllipseShape& ellipse, std::string_view mark,
-                          const Palette& palette) {
-  const std::string stroke =
-      Paint("stroke", ellipse.stroke, palette) +
-      (ellipse.stroke ? Attribute("stroke-width", Number(ellipse.pen)) : std::string());
+void EllipseMarkup(Markup& markup, const EllipseShape& ellipse, std::string_view mark,
+                   const Palette& palette) {
   if (ellipse.part != EllipsePart::Whole) {
     // From the left end to the right one, over the top (sweep 1) or under it.
+    const auto at = [](double value) { return Hundredths(std::lround(value * 100)); };
     const bool upper = ellipse.part == EllipsePart::UpperHalf;
-    const std::string path = "M" + Number(ellipse.cx - ellipse.rx) + " " + Number(ellipse.cy) +
-                             "A" + Number(ellipse.rx) + " " + Number(ellipse.ry) + " 0 0 " +
-                             (upper ? "1 " : "0 ") + Number(ellipse.cx + ellipse.rx) + " " +
-                             Number(ellipse.cy);
-    return "<path" + ClassOf(mark) + Attribute("d", path) + Attribute("fill", "none") + stroke +
-           "/>";
+    std::string path = "M" + at(ellipse.cx - ellipse.rx) + " " + at(ellipse.cy);
+    path += "A" + at(ellipse.rx) + " " + at(ellipse.ry) + (upper ? " 0 0 1 " : " 0 0 0 ");
+    path += at(ellipse.cx + ellipse.rx) + " " + at(ellipse.cy);
+    markup.Open("path").Mark(mark).Text("d", path).Text("fill", "none");
+    markup.Paint("stroke", ellipse.stroke, ellipse.pen, palette).Close();
+    return;
   }
   const bool circle = ellipse.rx == ellipse.ry;
-  std::string markup = circle ? "<circle" : "<ellipse";
-  markup +=
-      ClassOf(mark) + Attribute("cx", Number(ellipse.cx)) + Attribute("cy", Number(ellipse.cy));
-  markup += circle ? Attribute("r", Number(ellipse.rx))
-                   : Attribute("rx", Number(ellipse.rx)) + Attribute("ry", Number(ellipse.ry));
-  return markup + Paint("fill", ellipse.fill, palette) + stroke + "/>";
+  markup.Open(circle ? "circle" : "ellipse").Mark(mark);
+  markup.Number("cx", ellipse.cx).Number("cy", ellipse.cy);
+  if (circle) {
+    markup.Number("r", ellipse.rx);
+  } else {
+    markup.Number("rx", ellipse.rx).Number("ry", ellipse.ry);
+  }
+  markup.Paint("fill", ellipse.fill, 0, palette)
+      .Paint("stroke", ellipse.stroke, ellipse.pen, palette);
+  markup.Close();
 }
 
-std::string TextMarkup(const TextShape& text, std::string_view mark, const Palette& palette) {
+void TextMarkup(std::string& out, const TextShape& text, std::string_view mark,
+                const Palette& palette) {
+  Markup markup(out);
   const bool centred = text.align == TextAlign::Centre;
-  const double x = centred ? text.box.left + text.box.width / 2 : text.box.left;
-  return "<text" + ClassOf(mark) + Attribute("text-anchor", centred ? "middle" : "start") +
-         " dominant-baseline=\"central\"" + Attribute("x", Number(x)) +
-         Attribute("y", Number(text.box.top + text.box.height / 2)) +
-         Attribute("font-size", Number(text.fontPixels)) +
-         Attribute("font-weight", text.bold ? "bold" : "normal") +
-         Attribute("fill", CssColour(Colour(palette, text.ink))) + ">" + Escaped(text.text) +
-         "</text>";
+  markup.Open("text").Mark(mark).Text("text-anchor", centred ? "middle" : "start");
+  markup.Text("dominant-baseline", "central");
+  markup.Number("x", centred ? text.box.left + text.box.width / 2 : text.box.left);
+  markup.Number("y", text.box.top + text.box.height / 2);
+  markup.Number("font-size", text.fontPixels).Text("font-weight", text.bold ? "bold" : "normal");
+  markup.Text("fill", CssColour(Colour(palette, text.ink)));
+  out += '>';
+  out += Escaped(text.text);
+  out += "</text>";
 }
 
 }  // namespace
 
 std::string SvgMarkup(const DisplayList& list, const Palette& palette) {
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" aria-hidden=\"true\"" +
-                    Attribute("width", Number(list.width)) +
-                    Attribute("height", Number(list.height)) +
-                    Attribute("viewBox", "0 0 " + Number(list.width) + " " + Number(list.height)) +
-                    Attribute("font-family", CssFontFamily()) + ">";
+  std::string svg;
+  Markup markup(svg);
+  markup.Open("svg").Text("xmlns", "http://www.w3.org/2000/svg").Text("aria-hidden", "true");
+  markup.Number("width", list.width).Number("height", list.height);
+  markup.Text("viewBox", "0 0 " + Hundredths(std::lround(list.width * 100)) + " " +
+                             Hundredths(std::lround(list.height * 100)));
+  markup.Text("font-family", CssFontFamily());
+  svg += '>';
   for (const Shape& shape : list.shapes) {
     if (const auto* rect = std::get_if<RectShape>(&shape.figure)) {
-      svg += RectMarkup(*rect, shape.mark, palette);
+      RectMarkup(markup, *rect, shape.mark, palette);
     } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape.figure)) {
-      svg += EllipseMarkup(*ellipse, shape.mark, palette);
+      EllipseMarkup(markup, *ellipse, shape.mark, palette);
     } else if (const auto* text = std::get_if<TextShape>(&shape.figure)) {
-      svg += TextMarkup(*text, shape.mark, palette);
+      TextMarkup(svg, *text, shape.mark, palette);
     }
   }
   return svg + "</svg>";
