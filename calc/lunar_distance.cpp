@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <complex>
 #include <numbers>
 
 namespace celforo {
@@ -45,6 +46,26 @@ double Polynomial(const double (&coefficients)[N], double t) {
   return value;
 }
 
+// The multiples -most..most of an angle given in degrees, as the unit complex
+// numbers e^(ik angle), from one sine and one cosine.
+class Turns {
+public:
+  Turns(double degrees, int most) {
+    const double radians = std::remainder(degrees, 360.0) * kRadiansPerDegree;
+    const std::complex<double> once(std::cos(radians), std::sin(radians));
+    powers_[kMost] = 1.0;
+    for (int k = 1; k <= most; ++k) {
+      powers_[kMost + k] = powers_[kMost + k - 1] * once;
+      powers_[kMost - k] = std::conj(powers_[kMost + k]);
+    }
+  }
+  std::complex<double> operator[](int k) const { return powers_[kMost + k]; }
+
+private:
+  static constexpr int kMost = 4;
+  std::complex<double> powers_[2 * kMost + 1];
+};
+
 }  // namespace
 
 // Meeus (47.2) to (47.6) for the arguments, the factor E of (47.6) for the
@@ -53,24 +74,24 @@ double LunarDistance(double julianDay) {
   const double t = (julianDay - 2451545.0) / 36525.0;
   const double elongation =
       Polynomial({297.8501921, 445267.1114034, -0.0018819, 1.0 / 545868.0, -1.0 / 113065000.0}, t);
-  const double sunAnomaly = Polynomial({357.5291092, 35999.0502909, -0.0001536, 1.0 / 24490000.0}, t);
+  const double sunAnomaly =
+      Polynomial({357.5291092, 35999.0502909, -0.0001536, 1.0 / 24490000.0}, t);
   const double moonAnomaly =
       Polynomial({134.9633964, 477198.8675055, 0.0087414, 1.0 / 69699.0, -1.0 / 14712000.0}, t);
   const double latitudeArgument =
       Polynomial({93.2720950, 483202.0175233, -0.0036539, -1.0 / 3526000.0, 1.0 / 863310000.0}, t);
   const double eccentricityFactor = Polynomial({1.0, -0.002516, -0.0000074}, t);
 
-  const double d = std::remainder(elongation, 360.0) * kRadiansPerDegree;
-  const double m = std::remainder(sunAnomaly, 360.0) * kRadiansPerDegree;
-  const double mPrime = std::remainder(moonAnomaly, 360.0) * kRadiansPerDegree;
-  const double f = std::remainder(latitudeArgument, 360.0) * kRadiansPerDegree;
+  const Turns d(elongation, 4), m(sunAnomaly, 2), mPrime(moonAnomaly, 4), f(latitudeArgument, 2);
 
+  // cos(dD + mM + m'M' + fF) is the real part of the product of the four
+  // multiples as unit complex numbers: four sines and cosines for all terms.
   double sumMetres = 0;
   for (const DistanceTerm& term : kDistanceTerms) {
     double coefficient = term.metres;
     if (term.m != 0) coefficient *= eccentricityFactor;
     if (term.m == 2 || term.m == -2) coefficient *= eccentricityFactor;
-    sumMetres += coefficient * std::cos(term.d * d + term.m * m + term.mPrime * mPrime + term.f * f);
+    sumMetres += coefficient * (d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f]).real();
   }
   return 385000.56 + sumMetres / 1000.0;
 }

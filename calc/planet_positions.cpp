@@ -50,7 +50,8 @@ constexpr std::array<ElementsAndRates, 8> kTable1{{
 
 // The angle, in radians, brought into -pi..pi.
 double Centred(double radians) {
-  return std::remainder(radians, 2.0 * std::numbers::pi);
+  constexpr double kTurn = 2.0 * std::numbers::pi;
+  return radians - kTurn * std::nearbyint(radians / kTurn);
 }
 
 // The eccentric anomaly E of Kepler's equation M = E - e sin E, by Newton's
@@ -109,13 +110,14 @@ Vector3 HeliocentricPosition(OrbitingBody body, double centuries) {
   };
 }
 
-// The light time is found by iteration: three rounds leave it within a
-// microsecond for every planet.
+// The light time is found by iteration, each round shrinking its error by the
+// ratio of the planets' speeds to light's: after two the position is right
+// to well under a kilometre.
 Vector3 GeocentricPosition(OrbitingBody body, double julianDay) {
   const double centuries = (julianDay - kJ2000) / kDaysPerCentury;
   const Vector3 earth = HeliocentricPosition(OrbitingBody::EarthMoonBarycentre, centuries);
   Vector3 seen = HeliocentricPosition(body, centuries) - earth;
-  for (int round = 0; round < 3; ++round) {
+  for (int round = 0; round < 2; ++round) {
     const double lightDays = Length(seen) / kLightAuPerDay;
     seen = HeliocentricPosition(body, centuries - lightDays / kDaysPerCentury) - earth;
   }

@@ -15,11 +15,20 @@ Vector3 operator-(const Vector3& a, const Vector3& b);
 double Length(const Vector3& v);
 
 // The bodies of Table 1, in its order.
-enum class OrbitingBody { Mercury, Venus, EarthMoonBarycentre, Mars, Jupiter, Saturn, Uranus, Neptune };
+enum class OrbitingBody {
+  Mercury,
+  Venus,
+  EarthMoonBarycentre,
+  Mars,
+  Jupiter,
+  Saturn,
+  Uranus,
+  Neptune
+};
 
 // The body's heliocentric position, ecliptic and equinox of J2000, at
 // `centuries` Julian centuries from J2000.0 (JD 2451545.0): the Earth-Moon
-// barycentre at 0 is (-0.1771, 0.9672, 0.0000) AU.
+// barycentre at 0 is (-0.17717, 0.96721, 0.00000) AU.
 Vector3 HeliocentricPosition(OrbitingBody body, double centuries);
 
 // The position of `body` as seen from the Earth-Moon barycentre at

@@ -19,7 +19,8 @@ struct Ecliptic {
 // (T = 0, t = centuries).
 Ecliptic PrecessFromJ2000(Ecliptic j2000, double t) {
   const double eta = (47.0029 - (0.03302 - 0.000060 * t) * t) * t * kRadiansPerArcsecond;
-  const double bigPi = 174.876384 * kRadiansPerDegree - (869.8089 - 0.03536 * t) * t * kRadiansPerArcsecond;
+  const double bigPi =
+      174.876384 * kRadiansPerDegree - (869.8089 - 0.03536 * t) * t * kRadiansPerArcsecond;
   const double p = (5029.0966 + (1.11113 - 0.000006 * t) * t) * t * kRadiansPerArcsecond;
   const double cosLatitude = std::cos(j2000.latitude), sinLatitude = std::sin(j2000.latitude);
   const double sinDifference = std::sin(bigPi - j2000.longitude);

@@ -95,12 +95,10 @@ const Published kPublished[] = {
     {"VSOP87 1899-12-31", Target::Sun, k1900, Between(kEarth1900, kOrigin)},
     {"VSOP87 2000-01-01", Target::Sun, k2000, Between(kEarth2000, kOrigin)},
     {"[P] perihelion 2001-01-04 08:52", Target::Sun, Day(2001, 1, 4, 8, 52), Au(0.9832860)},
-    {"[N] aphelion 2018-07-06 16:46:42", Target::Sun, Day(2018, 7, 6, 16, 46, 42),
-     Au(1.016696057)},
+    {"[N] aphelion 2018-07-06 16:46:42", Target::Sun, Day(2018, 7, 6, 16, 46, 42), Au(1.016696057)},
     {"[N] perihelion 2021-01-02 13:50:31", Target::Sun, Day(2021, 1, 2, 13, 50, 31),
      Au(0.983257060)},
-    {"[N] aphelion 2022-07-04 07:10:42", Target::Sun, Day(2022, 7, 4, 7, 10, 42),
-     Au(1.016715374)},
+    {"[N] aphelion 2022-07-04 07:10:42", Target::Sun, Day(2022, 7, 4, 7, 10, 42), Au(1.016715374)},
     {"[N] perihelion 2024-01-03 00:38:40", Target::Sun, Day(2024, 1, 3, 0, 38, 40),
      Au(0.9833069487198)},
     {"[P] aphelion 2035-07-05 18:22", Target::Sun, Day(2035, 7, 5, 18, 22), Au(1.0167406)},
@@ -129,8 +127,7 @@ const Published kPublished[] = {
     // Venus.
     {"VSOP87 1899-12-31", Target::Venus, k1900, Between(kVenus1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Venus, k2000, Between(kVenus2000, kEarth2000)},
-    {"[H] 2010-01-13, superior conjunction", Target::Venus, Day(2010, 1, 13),
-     Au(1.71128441753598)},
+    {"[H] 2010-01-13, superior conjunction", Target::Venus, Day(2010, 1, 13), Au(1.71128441753598)},
     {"[H] 2010-06-10", Target::Venus, Day(2010, 6, 10), Au(1.22681349585370)},
     {"[H] 2010-09-20", Target::Venus, Day(2010, 9, 20), Au(0.44809966058075)},
     // Mars.
@@ -185,8 +182,8 @@ TEST(ApparentSize, DiameterIsTheExactAngleOfTheDistance) {
     EXPECT_DOUBLE_EQ(size->diameter,
                      2.0 * std::atan(record.radius / size->distance) * kArcsecondsPerRadian);
     if (record.ringsRadius > 0) {
-      EXPECT_DOUBLE_EQ(size->ringsDiameter, 2.0 * std::atan(record.ringsRadius / size->distance) *
-                                                kArcsecondsPerRadian);
+      EXPECT_DOUBLE_EQ(size->ringsDiameter,
+                       2.0 * std::atan(record.ringsRadius / size->distance) * kArcsecondsPerRadian);
       EXPECT_NE(size->ringTilt, 0.0);
     } else {
       EXPECT_EQ(size->ringsDiameter, 0.0);
