@@ -56,8 +56,8 @@ double Between(const double (&planet)[3], const double (&earth)[3]) {
 // VSOP87A check values (P. Bretagnon and G. Francou, 1988, the file
 // vsop87.chk): heliocentric rectangular coordinates, ecliptic and equinox of
 // J2000, in au, at JD 2415020.0 (1899-12-31 12:00 TDB) and JD 2451545.0
-// (2000-01-01 12:00 TDB). Copied from the test of the npm package vsop87a
-// and checked against phpsciencelabs.com's "VSOP87 check values".
+// (2000-01-01 12:00 TDB). Copied from the tests of a JavaScript VSOP87A
+// package; Mercury's agree with phpsciencelabs.com's "VSOP87 Check Values".
 constexpr double kOrigin[3] = {0, 0, 0};
 constexpr double kEarth1900[3] = {-0.1883079649, 0.9650688844, 0.0002150325};
 constexpr double kEarth2000[3] = {-0.1771354586, 0.9672416237, -0.0000039};
