@@ -105,7 +105,8 @@ def main():
             driver.quit()
             site.stop()
 
-    counted = {name: size for name, size in sizes.items() if not name.startswith("icons/")}
+    counted = {name: size for name, size in sizes.items()
+               if not name.startswith("icons/") and name != "favicon.ico"}
     total = sum(counted.values())
     print("first visit, gzipped (-9), bytes:")
     for name, size in sizes.items():
