@@ -325,8 +325,9 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
   }
   // The name and version, then the copyright and the licence, as GNU tools give them.
   const std::string version = RunProgram("--version").out;
-  EXPECT_TRUE(version.starts_with("celforo-calc 1.00\nCopyright (C) 2026 The CELFORO developers\n"
-                                  "License MIT: <https://spdx.org/licenses/MIT.html>\n"))
+  EXPECT_TRUE(
+      version.starts_with("celforo-calc 1.00\nCopyright (C) 2026 The CELFORO developers\n"
+                          "License MIT: <https://spdx.org/licenses/MIT.html>\n"))
       << version;
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
