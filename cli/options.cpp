@@ -64,6 +64,7 @@ Parsed Parse(std::span<const std::string_view> arguments, Writer& out) {
       out.Put("celforo-calc ");
       out.Put(kVersion);
       out.Put('\n');
+      out.Put(kCopyrightAndLicence);
       parsed.answered = true;
       return parsed;
     }
