@@ -36,6 +36,8 @@ void celforo_dom_store(const char* key, const char* value);
 
 // Whether the page is in night mode.
 int celforo_dom_night(void);
+// Whether the element is hidden (its "hidden" attribute).
+int celforo_dom_hidden(const char* id);
 // A "," typed into the box is entered as "."; pasted text is left as it is.
 void celforo_dom_comma_typed_as_point(const char* id);
 

@@ -78,6 +78,10 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  celforo_dom_hidden: function (id) {
+    return document.getElementById(UTF8ToString(id)).hidden ? 1 : 0;
+  },
+
   celforo_dom_night: function () {
     return document.documentElement.classList.contains('night') ? 1 : 0;
   },

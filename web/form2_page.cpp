@@ -42,6 +42,7 @@ void DescribeFields() {
 }  // namespace
 
 void Form2Page::Start() {
+  if (started_) return;
   StyleForm(kForm2);
   for (const ElementRecord& record : kForm2Elements) MakeElement(kForm2, record);
   DescribeFields();

@@ -17,7 +17,7 @@ public:
   explicit Form2Page(Form1Page& form1Page)
       : form1Page_(form1Page), form2_(*this, form1Page.form1(), form1Page.operations()) {}
 
-  // Builds the elements and delivers Load: after Form1's.
+  // Builds the elements and delivers Load, once: after Form1's.
   void Start();
 
   // An event of an element, as the page reports it; ignored once the program

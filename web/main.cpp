@@ -1,9 +1,10 @@
-// Starts CELFORO in a web page: builds Form1 in <main id="Form1"> and the
-// planning panel in <div id="Form2">, then answers the events the page
-// delivers, for as long as the page is open.
+// Starts CELFORO in a web page: builds Form1 in <main id="Form1">, and the
+// planning panel in <div id="Form2"> when it is first shown, then answers the
+// events the page delivers, for as long as the page is open.
 #include <emscripten/emscripten.h>
 
 #include "web/form1_page.h"
+#include "web/dom.h"
 #include "web/form2_page.h"
 
 namespace {
@@ -21,6 +22,11 @@ extern "C" EMSCRIPTEN_KEEPALIVE void celforo_deliver(int form, int element, int 
   if (form == 2) form2Page.Deliver(id, kind);
 }
 
+// The planning panel is shown: it is built the first time.
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_panel_shown() {
+  if (!form1Page.ended()) form2Page.Start();
+}
+
 // Night mode was turned on or off: the pictures take its colours.
 extern "C" EMSCRIPTEN_KEEPALIVE void celforo_theme_changed(int night) {
   const celforo::Theme theme = night ? celforo::Theme::Night : celforo::Theme::Day;
@@ -30,6 +36,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void celforo_theme_changed(int night) {
 
 int main() {
   form1Page.Start();
-  if (!form1Page.ended()) form2Page.Start();
+  // The panel waits until it is first shown, unless it was left open.
+  if (!celforo_dom_hidden("plan")) celforo_panel_shown();
   return 0;
 }

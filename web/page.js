@@ -68,6 +68,8 @@
       var on = document.getElementById('plan').hidden;
       showPlan(on);
       store(planKey, on);
+      // The program builds the panel the first time it is shown.
+      if (on && Module['calledRun']) Module['_celforo_panel_shown']();
     });
     document.getElementById('restart').addEventListener('click', function () {
       location.reload();
