@@ -326,6 +326,9 @@ def phone_width_and_pixel_ratio_three():
                    "var p = document.getElementById('Form2').getBoundingClientRect();"
                    "return [document.documentElement.scrollWidth, p.top - f.bottom, p.left, p.right]")
         assert panel[0] <= 360 and panel[1] > 0 and panel[2] >= 0 and panel[3] <= 360, panel
+        # A screen tall enough for the whole panel in one picture.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 360, "height": 1800, "deviceScaleFactor": 3, "mobile": True})
         for night in (False, True):
             if night:
                 element("night").click()
@@ -394,6 +397,9 @@ def named(name):
 
 
 def open_panel():
+    """The panel as at a first visit: nothing kept of an earlier test."""
+    open_page()
+    js("localStorage.clear()")
     open_page()
     if element("plan").get_attribute("hidden") is not None:
         element("plan-button").click()
