@@ -238,22 +238,26 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
        "RAPPORTO FOCALE               20\n"
        "SCALA (ARCSEC/PIXEL)          .154699\n"
        "CAMPO ORIZZ. (ARCMIN)         3.300237\n"
-       "CAMPO VERT. (ARCMIN)          2.475178\n",
+       "CAMPO VERT. (ARCMIN)          2.475178\n"
+       "CAMPIONAMENTO (Q)             2.933333\n",
        ""},
       // f/10 at 200 mm: EFL 2000 mm, extraction 5 * 1000 / 2000 = 2.5; scale
       // 206.264806 * 2.9 / 2000 = .299084; width 1920 * 2.9 um = 5.568 mm,
-      // 2 atan(5.568 / 4000) = 0.0027840 rad = 9.570681'; height 5.38351'.
+      // 2 atan(5.568 / 4000) = 0.0027840 rad = 9.570681'; height 5.38351';
+      // Q = .55 um * 10 / 2.9 um = 1.896552.
       {"solved for a focal ratio",
        "--tsv --header --aperture 200 --pixel-size 2.9 --pixels 1920x1080 --focal-ratio 10 1000 5",
        "", 0,
        "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
-       "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tCAMPO ORIZZ. (ARCMIN)\tCAMPO VERT. (ARCMIN)\n"
-       "2.5\t2\t2000\t15\t10\t.299084\t9.570681\t5.38351\n",
+       "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tCAMPO ORIZZ. (ARCMIN)\tCAMPO VERT. (ARCMIN)\t"
+       "CAMPIONAMENTO (Q)\n"
+       "2.5\t2\t2000\t15\t10\t.299084\t9.570681\t5.38351\t1.896552\n",
        ""},
       {"solved for an image scale", "--tsv --pixel-size 3.75 --image-scale=.15 2500 5", "", 0,
        "2.42406840554768\t2.062648\t5156.620156\t15.31324\t.15\n", ""},
       {"batch, failures keep the columns", "--tsv " + plan, "2000 10 5\n2500 5 0\n1 2 3 4\n", 1,
-       "2\t4000\t30\t16\t.193373\t4.125296\t3.093972\n\t\t\t\t\t\t\n\t\t\t\t\t\t\n",
+       "2\t4000\t30\t16\t.193373\t4.125296\t3.093972\t2.346667\n\t\t\t\t\t\t\t\n"
+       "\t\t\t\t\t\t\t\n",
        "line 3: more than three fields"},
       {"sweep", "--tsv --aperture 100 --extraction 4:5:1 2000 10", "", 0,
        "4\t2.5\t5000\t35\t50\n5\t2\t4000\t30\t40\n", ""},
@@ -287,10 +291,10 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       {"--extraction -- 2500 5", "--extraction: expected a value, got --"},
       {"--focal-length 1 --magnification 2 2500 5",
        "--magnification: only one of --extraction, --focal-length, --magnification, "
-       "--focal-ratio and --image-scale"},
+       "--focal-ratio, --image-scale, --sampling and --target-pixels"},
       {"--aperture 1 --pixel-size 2 --focal-ratio 1 --image-scale 2 2500 5",
        "--image-scale: only one of --extraction, --focal-length, --magnification, "
-       "--focal-ratio and --image-scale"},
+       "--focal-ratio, --image-scale, --sampling and --target-pixels"},
       {"--focal-ratio 20 2500 5", "--focal-ratio: needs --aperture"},
       {"--image-scale .15 2500 5", "--image-scale: needs --pixel-size"},
       {"--pixels 640x480 2500 5 3", "--pixels: needs --pixel-size"},
