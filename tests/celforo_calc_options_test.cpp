@@ -51,8 +51,10 @@ TEST(CelforoCalcOptions, ModesCarryTheirOwnData) {
       {{"2500", "5", "3"}, "single 2500.000000 5.000000 3.000000"},
       {{"--tsv"}, "batch"},
       {{"--extraction", "1:3:.5", "1000", "10"}, "sweep 1000.000000 10.000000 rows 5"},
-      {{"--focal-length", "5000", "2500", "5"}, "solve projection 0 for 5000.000000 with 2500.000000 5.000000"},
-      {{"--magnification=2", "2500", "5"}, "solve projection 1 for 2.000000 with 2500.000000 5.000000"},
+      {{"--focal-length", "5000", "2500", "5"},
+       "solve projection 0 for 5000.000000 with 2500.000000 5.000000"},
+      {{"--magnification=2", "2500", "5"},
+       "solve projection 1 for 2.000000 with 2500.000000 5.000000"},
       {{"--aperture", "250", "--focal-ratio", "20", "2500", "5"},
        "solve plan 0 for 20.000000 with 2500.000000 5.000000"},
       {{"--pixel-size", "3.75", "--image-scale", ".15", "2500", "5"},
@@ -80,26 +82,39 @@ TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
   } cases[] = {
       {{"2500", "5", "3"}, std::nullopt, std::nullopt, kDefaultWavelength},
       {{"--target", "GIOVE", "--date", "2026-12-07T21:30+01:00", "2500", "5", "3"},
-       Target::Jupiter, evening, kDefaultWavelength},
-      {{"--date=2026-12-07T20:30Z", "--target=Saturn"}, Target::Saturn, evening,
+       Target::Jupiter,
+       evening,
        kDefaultWavelength},
-      {{"--date", "2026-12-07T15:00-05:30", "--target", "luna"}, Target::Moon, evening,
+      {{"--date=2026-12-07T20:30Z", "--target=Saturn"},
+       Target::Saturn,
+       evening,
        kDefaultWavelength},
-      {{"--target", "nettuno", "--date", "2026-12-07"}, Target::Neptune,
-       JulianDay({2026, 12, 7}), kDefaultWavelength},
-      {{"--target", "Sole", "--date", "2026-12-07 20:30:00Z"}, Target::Sun, evening,
+      {{"--date", "2026-12-07T15:00-05:30", "--target", "luna"},
+       Target::Moon,
+       evening,
+       kDefaultWavelength},
+      {{"--target", "nettuno", "--date", "2026-12-07"},
+       Target::Neptune,
+       JulianDay({2026, 12, 7}),
+       kDefaultWavelength},
+      {{"--target", "Sole", "--date", "2026-12-07 20:30:00Z"},
+       Target::Sun,
+       evening,
        kDefaultWavelength},
       {{"--target", "mars"}, Target::Mars, std::nullopt, kDefaultWavelength},
-      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "656nm"}, std::nullopt,
-       std::nullopt, 656},
-      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "1e-3"}, std::nullopt,
-       std::nullopt, 1e-3},
+      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "656nm"},
+       std::nullopt,
+       std::nullopt,
+       656},
+      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "1e-3"},
+       std::nullopt,
+       std::nullopt,
+       1e-3},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(*c.arguments.begin());
     const Parsed parsed = ParseWords(c.arguments);
-    ASSERT_TRUE(std::holds_alternative<Options>(parsed))
-        << std::get<Misuse>(parsed).reason;
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Misuse>(parsed).reason;
     const Options& options = std::get<Options>(parsed);
     EXPECT_FALSE(options.cameraAndTarget.target.has_value());  // its size comes at the run
     EXPECT_EQ(options.cameraAndTarget.wavelength, c.wavelength);
@@ -186,7 +201,8 @@ double CountedEvening() {
 }
 
 TEST(CelforoCalcOptions, WithoutADateTheInstantIsNowReadOnce) {
-  const Outcome dated = RunAt({"--tsv", "--target", "saturn", "--date", "2026-12-07T20:30Z"}, Evening);
+  const Outcome dated =
+      RunAt({"--tsv", "--target", "saturn", "--date", "2026-12-07T20:30Z"}, Evening);
   clockReads = 0;
   const Outcome now = RunAt({"--tsv", "--target", "saturn"}, CountedEvening);
   EXPECT_EQ(clockReads, 1);
