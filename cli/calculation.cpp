@@ -10,18 +10,18 @@ namespace celforo::cli {
 namespace {
 
 double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget) {
-  return std::visit(
-      Overloaded{[&](ProjectionAim aim) {
-                   return aim == ProjectionAim::FocalLength
-                              ? ExtractionForFocalLength(solve.objective, solve.eyepiece,
-                                                         solve.value)
-                              : ExtractionForMagnification(solve.eyepiece, solve.value);
-                 },
-                 [&](PlanAim aim) {
-                   return SolveFor(aim).extraction(solve.objective, solve.eyepiece,
-                                                   cameraAndTarget, solve.value);
-                 }},
-      solve.aim);
+  return std::visit(Overloaded{[&](ProjectionAim aim) {
+                                 return aim == ProjectionAim::FocalLength
+                                            ? ExtractionForFocalLength(solve.objective,
+                                                                       solve.eyepiece, solve.value)
+                                            : ExtractionForMagnification(solve.eyepiece,
+                                                                         solve.value);
+                               },
+                               [&](PlanAim aim) {
+                                 return SolveFor(aim).extraction(solve.objective, solve.eyepiece,
+                                                                 cameraAndTarget, solve.value);
+                               }},
+                    solve.aim);
 }
 
 }  // namespace
@@ -29,7 +29,8 @@ double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget)
 Row Calculator::Texts(const ProjectionInputs& inputs) const {
   const ProjectionResults results = ComputeProjection(inputs);
   Row row;
-  if (columns_.withExtraction()) row.fields[row.count++] = SignedNumberText(inputs.eyepieceExtraction);
+  if (columns_.withExtraction())
+    row.fields[row.count++] = SignedNumberText(inputs.eyepieceExtraction);
   row.fields[row.count++] = ResultText(results.magnification);
   row.fields[row.count++] = ResultText(results.equivalentFocalLength);
   row.fields[row.count++] = ResultText(results.focalPlaneDistance);

@@ -29,7 +29,9 @@ public:
 
   bool withExtraction() const { return withExtraction_; }
   std::span<const PlanColumn* const> plan() const { return {plan_.data(), planCount_}; }
-  std::size_t size() const { return (withExtraction_ ? 1 : 0) + kResultCaptions.size() + planCount_; }
+  std::size_t size() const {
+    return (withExtraction_ ? 1 : 0) + kResultCaptions.size() + planCount_;
+  }
   std::string_view Caption(std::size_t field) const;
 
 private:

@@ -8,4 +8,8 @@ struct Overloaded : Visitors... {
   using Visitors::operator()...;
 };
 
+// Needed by compilers that deduce no aggregate's template arguments (clang 14).
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
+
 }  // namespace celforo::cli
