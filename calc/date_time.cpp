@@ -140,7 +140,11 @@ std::optional<DateText> ParseDateText(std::string_view text) {
   civil.second = *second;
   if (civil.hour > 23 || civil.minute > 59 || civil.second > 59) return std::nullopt;
   if (at == text.size()) return parsed;  // no zone: local time
-  if (Expect(text, at, 'Z')) return at == text.size() ? std::optional(parsed) : std::nullopt;
+  if (Expect(text, at, 'Z')) {
+    if (at != text.size()) return std::nullopt;
+    parsed.offsetMinutes = 0;
+    return parsed;
+  }
   const char sign = text[at++];
   if (sign != '+' && sign != '-') return std::nullopt;
   const std::optional<int> offsetHours = Digits(text, at, 2);
