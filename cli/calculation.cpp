@@ -26,11 +26,11 @@ double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget)
 
 }  // namespace
 
-Row Calculator::Texts(const ProjectionInputs& inputs) const {
+void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
   const ProjectionResults results = ComputeProjection(inputs);
-  Row row;
-  if (columns_.withExtraction())
+  if (columns_.withExtraction()) {
     row.fields[row.count++] = SignedNumberText(inputs.eyepieceExtraction);
+  }
   row.fields[row.count++] = ResultText(results.magnification);
   row.fields[row.count++] = ResultText(results.equivalentFocalLength);
   row.fields[row.count++] = ResultText(results.focalPlaneDistance);
@@ -38,23 +38,29 @@ Row Calculator::Texts(const ProjectionInputs& inputs) const {
     row.fields[row.count++] =
         ResultText(column->compute(cameraAndTarget_, results.equivalentFocalLength));
   }
-  return row;
 }
 
+// The row is filled where the outcome holds it: a batch of a million lines
+// moves no texts.
 Outcome Calculator::Calculate(const ProjectionInputs& inputs) const {
+  Outcome outcome(std::in_place_type<Row>);
   try {
-    return Texts(inputs);
+    Fill(inputs, std::get<Row>(outcome));
   } catch (const RunTimeError& error) {
-    return Failure{error.kind()};
+    outcome = Failure{error.kind()};
   }
+  return outcome;
 }
 
 Outcome Calculator::Calculate(const Solve& solve) const {
+  Outcome outcome(std::in_place_type<Row>);
   try {
-    return Texts({solve.objective, solve.eyepiece, ExtractionFor(solve, cameraAndTarget_)});
+    Fill({solve.objective, solve.eyepiece, ExtractionFor(solve, cameraAndTarget_)},
+         std::get<Row>(outcome));
   } catch (const RunTimeError& error) {
-    return Failure{error.kind()};
+    outcome = Failure{error.kind()};
   }
+  return outcome;
 }
 
 }  // namespace celforo::cli

@@ -28,7 +28,8 @@ public:
   Outcome Calculate(const Solve& solve) const;
 
 private:
-  Row Texts(const ProjectionInputs& inputs) const;  // throws RunTimeError
+  // The texts of a set-up's fields into an empty `row`. Throws RunTimeError.
+  void Fill(const ProjectionInputs& inputs, Row& row) const;
 
   CameraAndTarget cameraAndTarget_;
   Columns columns_;
