@@ -269,9 +269,8 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
       {"zero target focal ratio", "--tsv --aperture 250 --focal-ratio 0 2500 5", "", 1,
        "\t\t\t\t\n", "Errore di run-time '11': Divisione per zero"},
       {"sampling at a wavelength",
-       "--tsv --aperture 250 --pixel-size 3.75 --wavelength 656nm "
-       "2500 5 2.5",
-       "", 0, "2\t5000\t15\t20\t.154699\t3.498667\n", ""},
+       "--tsv --aperture 250 --pixel-size 3.75 --wavelength 656nm 2500 5 2.5", "", 0,
+       "2\t5000\t15\t20\t.154699\t3.498667\n", ""},
       // f/ = Q * P / wavelength = 2 * 3.75 / .55 = 13.636364, EFL 3409.0909,
       // extraction 5 * 2500 / 3409.0909 = 3.6666667.
       {"solved for a sampling", "--aperture 250 --pixel-size 3.75 --sampling 2 2500 5", "", 0,
