@@ -70,8 +70,9 @@ web:
 	cmake --preset web
 	cmake --build --preset web
 
-# The page in headless Chromium, and celforo-calc.js against the Linux build's
-# celforo-calc; screenshots in build/web/screenshots.
+# The page in headless Chromium and in WebKitGTK (under a private Xvfb), and
+# celforo-calc.js against the Linux build's celforo-calc; screenshots in
+# build/web/screenshots.
 web-test:
 	$(MAKE) --no-print-directory web
 	cmake --preset linux-calc

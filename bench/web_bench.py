@@ -40,7 +40,8 @@ new MutationObserver(function (changes, observer) {
 
 
 def first_visit_bytes(driver, origin):
-    """The files the page asked for on a first visit: gzipped sizes by name."""
+    """The files a first visit downloads, those the page asks for and those its
+    service worker stores: gzipped sizes by name."""
     driver.get_log("performance")
     driver.get(origin + "/index.html")
     driver.execute_async_script(
@@ -54,6 +55,9 @@ def first_visit_bytes(driver, origin):
             if url.startswith(origin + "/"):
                 names.add(url[len(origin) + 1:].split("?")[0] or "index.html")
     names.add("sw.js")  # fetched by the browser itself, outside the page's log
+    # and what the service worker stores on installing, outside it too
+    stored = re.search(r"const FILES = \[(.*)\];", (SITE / "sw.js").read_text()).group(1)
+    names.update(name for name in re.findall(r"'([^']+)'", stored) if name != "./")
     return {name: len(gzip.compress((SITE / name).read_bytes(), 9)) for name in sorted(names)}
 
 
@@ -105,7 +109,8 @@ def main():
             driver.quit()
             site.stop()
 
-    counted = {name: size for name, size in sizes.items() if not name.startswith("icons/")}
+    counted = {name: size for name, size in sizes.items()
+               if not name.startswith("icons/") and name != "favicon.ico"}
     total = sum(counted.values())
     print("first visit, gzipped (-9), bytes:")
     for name, size in sizes.items():

@@ -100,6 +100,7 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
                           output.Put("celforo-calc ");
                           output.Put(kVersion);
                           output.Put('\n');
+                          output.Put(kCopyrightAndLicence);
                           return kSuccess;
                         },
                         [&](const Misuse& misuse) -> int { return PutMisuse(misuse, errors); },

@@ -495,7 +495,12 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
     EXPECT_NE(outcome.err.find("\nusage: celforo-calc"), std::string::npos) << outcome.err;
     EXPECT_NE(outcome.err.find("Try 'celforo-calc --help'"), std::string::npos) << outcome.err;
   }
-  EXPECT_EQ(RunProgram("--version").out, "celforo-calc 1.00\n");
+  // The name and version, then the copyright and the licence, as GNU tools give them.
+  const std::string version = RunProgram("--version").out;
+  EXPECT_TRUE(
+      version.starts_with("celforo-calc 1.00\nCopyright (C) 2026 The CELFORO developers\n"
+                          "License MIT: <https://spdx.org/licenses/MIT.html>\n"))
+      << version;
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);

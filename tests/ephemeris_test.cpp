@@ -1,8 +1,9 @@
-// Apparent sizes against published positions and distances: JPL Horizons
-// output, the VSOP87 check values and J. Meeus's worked examples. Each
-// published distance gives the reference diameter 2 atan(R / distance) with
-// the radius the program uses, so a diameter within a share of its reference
-// is a distance within the same share.
+// Apparent sizes against published positions and distances, 1828 to 2050:
+// JPL Horizons output, the check values of VSOP87, VSOP2013 and ELP 2000-82B
+// and J. Meeus's worked examples. Each published distance gives the reference
+// diameter 2 atan(R / distance) with the radius the program uses, so a
+// diameter within a share of its reference is a distance within the same
+// share.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -39,7 +40,7 @@ double Tolerance(Target target) {
 struct Published {
   const char* what;
   Target target;
-  double julianDay;  // UTC (Horizons, almanacs) or dynamical time (VSOP87, Meeus)
+  double julianDay;  // UTC (Horizons, almanacs) or dynamical time (VSOP, ELP, Meeus)
   double distance;   // km
 };
 
@@ -56,8 +57,8 @@ double Between(const double (&planet)[3], const double (&earth)[3]) {
 // VSOP87A check values (P. Bretagnon and G. Francou, 1988, the file
 // vsop87.chk): heliocentric rectangular coordinates, ecliptic and equinox of
 // J2000, in au, at JD 2415020.0 (1899-12-31 12:00 TDB) and JD 2451545.0
-// (2000-01-01 12:00 TDB). Copied from the test of the npm package vsop87a
-// and checked against phpsciencelabs.com's "VSOP87 check values".
+// (2000-01-01 12:00 TDB). Copied from the tests of a JavaScript VSOP87A
+// package; Mercury's agree with phpsciencelabs.com's "VSOP87 Check Values".
 constexpr double kOrigin[3] = {0, 0, 0};
 constexpr double kEarth1900[3] = {-0.1883079649, 0.9650688844, 0.0002150325};
 constexpr double kEarth2000[3] = {-0.1771354586, 0.9672416237, -0.0000039};
@@ -77,6 +78,21 @@ constexpr double kNeptune1900[3] = {1.5164557467, 29.8254538901, -0.6491400216};
 constexpr double kNeptune2000[3] = {16.8121116576, -24.9916630908, 0.1272190171};
 constexpr double k1900 = 2415020.0, k2000 = 2451545.0;
 
+// VSOP2013 check values (J.-L. Simon, G. Francou, A. Fienga and H. Manche,
+// 2013, the file VSOP2013.ctl): heliocentric rectangular coordinates,
+// dynamical ecliptic and equinox of J2000, in au, at JD 2411545.0 (1890-06-26
+// 12:00 TDB); VSOP2013's third body is the Earth-Moon barycentre. Read from
+// github.com/kingsznhone/VSOP2013.NET, DataConverter/Resources/VSOP2013.ctl.
+constexpr double kEarth1890[3] = {0.1117529336, -1.0104931629, -0.0002498901};
+constexpr double kMercury1890[3] = {0.3493879042, -0.1615770401, -0.0453430160};
+constexpr double kVenus1890[3] = {-0.7178452078, 0.0333612116, 0.0419440586};
+constexpr double kMars1890[3] = {-0.1474458094, -1.4589014057, -0.0268451993};
+constexpr double kJupiter1890[3] = {2.9837893541, -4.1334108921, -0.0501531373};
+constexpr double kSaturn1890[3] = {-8.5151107303, 3.6958970183, 0.2724266220};
+constexpr double kUranus1890[3] = {-16.4159077405, -8.4156336905, 0.1821646518};
+constexpr double kNeptune1890[3] = {12.1323737542, 27.2358156923, -0.8402970634};
+constexpr double k1890 = 2411545.0;
+
 // Sources of the other rows:
 // [H] JPL Horizons, geocentric observer tables, column "delta" (light-time
 //     corrected range, au), DE431 and satellite ephemerides, saved 2019-04-28
@@ -90,8 +106,19 @@ constexpr double k1900 = 2415020.0, k2000 = 2451545.0;
 // [M] J. Meeus, "Astronomical Algorithms", 2nd ed. (1998), worked examples.
 // [W] Mars's closest approaches, Wikipedia "Mars" (after JPL/Meeus): 2003
 //     at 09:51:13 UT, 55,758,006 km geometric; 1924-08-22, 0.37285 au.
+// [E] The Moon's geocentric rectangular coordinates from the complete ELP
+//     2000-82B series (M. Chapront-Touze and J. Chapront, 1988; CDS catalogue
+//     VI/79, the notice's Table H), km, mean ecliptic and equinox of J2000, at
+//     0h TDB; copied from github.com/fmassei/libamspace, utils/elp82/main.c.
+// [J] JPL Horizons (DE440), geometric geocentric vectors at 1850-01-01 00:00
+//     UT, saved as the validation fixtures of the @jauza/jpl-de package.
+// Before 1900 dynamical time and UT differ by a few seconds, which moves the
+// Moon's distance by under 1 km and any other by under 1e-5 of itself: the
+// dynamical instants are used as they stand.
 const Published kPublished[] = {
     // The Sun.
+    {"[J] 1850-01-01 00:00 UT", Target::Sun, Day(1850, 1, 1), 147089406.472},
+    {"VSOP2013 1890-06-26", Target::Sun, k1890, Between(kEarth1890, kOrigin)},
     {"VSOP87 1899-12-31", Target::Sun, k1900, Between(kEarth1900, kOrigin)},
     {"VSOP87 2000-01-01", Target::Sun, k2000, Between(kEarth2000, kOrigin)},
     {"[P] perihelion 2001-01-04 08:52", Target::Sun, Day(2001, 1, 4, 8, 52), Au(0.9832860)},
@@ -105,6 +132,11 @@ const Published kPublished[] = {
     {"[P] perihelion 2050-01-04 19:35", Target::Sun, Day(2050, 1, 4, 19, 35), Au(0.9833060)},
     {"[P] aphelion 2050-07-06 01:57", Target::Sun, Day(2050, 7, 6, 1, 57), Au(1.0166285)},
     // The Moon.
+    {"[E] 1828-10-05 0h TDB", Target::Moon, 2389000.5,
+     std::hypot(-346331.77361, 206365.40364, -28502.11732)},
+    {"[J] 1850-01-01 00:00 UT", Target::Moon, Day(1850, 1, 1), 361833.34},
+    {"[E] 1883-07-09 0h TDB", Target::Moon, 2409000.5,
+     std::hypot(-373896.15893, 127406.79129, -30037.79225)},
     {"[M] example 47.a, 1992-04-12 0h TD", Target::Moon, 2448724.5, 368409.7},
     // Example 50.a: apogee at JDE 2447442.3543 with parallax 3240.679", the
     // distance 6378.14 km / sin(parallax).
@@ -116,6 +148,7 @@ const Published kPublished[] = {
     {"[H] 2010-07-26", Target::Moon, Day(2010, 7, 26), Au(0.00269163524092)},
     {"[H] 2010-09-08", Target::Moon, Day(2010, 9, 8), Au(0.00238782091158)},
     // Mercury.
+    {"VSOP2013 1890-06-26", Target::Mercury, k1890, Between(kMercury1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Mercury, k1900, Between(kMercury1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Mercury, k2000, Between(kMercury2000, kEarth2000)},
     {"[H] 2010-01-05, inferior conjunction", Target::Mercury, Day(2010, 1, 5),
@@ -125,12 +158,14 @@ const Published kPublished[] = {
     {"[H] 2010-05-01", Target::Mercury, Day(2010, 5, 1), Au(0.56155067532406)},
     {"[H] 2010-09-20", Target::Mercury, Day(2010, 9, 20), Au(0.95311193942450)},
     // Venus.
+    {"VSOP2013 1890-06-26", Target::Venus, k1890, Between(kVenus1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Venus, k1900, Between(kVenus1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Venus, k2000, Between(kVenus2000, kEarth2000)},
     {"[H] 2010-01-13, superior conjunction", Target::Venus, Day(2010, 1, 13), Au(1.71128441753598)},
     {"[H] 2010-06-10", Target::Venus, Day(2010, 6, 10), Au(1.22681349585370)},
     {"[H] 2010-09-20", Target::Venus, Day(2010, 9, 20), Au(0.44809966058075)},
     // Mars.
+    {"VSOP2013 1890-06-26", Target::Mars, k1890, Between(kMars1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Mars, k1900, Between(kMars1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Mars, k2000, Between(kMars2000, kEarth2000)},
     {"[W] closest approach 1924-08-22", Target::Mars, Day(1924, 8, 22, 12), Au(0.37285)},
@@ -139,21 +174,25 @@ const Published kPublished[] = {
     {"[H] 2010-01-27, opposition", Target::Mars, Day(2010, 1, 27), Au(0.66404531536426)},
     {"[H] 2010-09-22", Target::Mars, Day(2010, 9, 22), Au(2.22926634704304)},
     // Jupiter.
+    {"VSOP2013 1890-06-26", Target::Jupiter, k1890, Between(kJupiter1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Jupiter, k1900, Between(kJupiter1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Jupiter, k2000, Between(kJupiter2000, kEarth2000)},
     {"[HJ] 2008-04-26", Target::Jupiter, Day(2008, 4, 26), Au(4.86846766318949)},
     {"[HJ] 2008-05-26", Target::Jupiter, Day(2008, 5, 26), Au(4.44810725829017)},
     // Saturn.
+    {"VSOP2013 1890-06-26", Target::Saturn, k1890, Between(kSaturn1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Saturn, k1900, Between(kSaturn1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Saturn, k2000, Between(kSaturn2000, kEarth2000)},
     {"[H] 2010-03-22, opposition", Target::Saturn, Day(2010, 3, 22), Au(8.50380411718196)},
     {"[H] 2010-08-01", Target::Saturn, Day(2010, 8, 1), Au(10.1266373563018)},
     // Uranus.
+    {"VSOP2013 1890-06-26", Target::Uranus, k1890, Between(kUranus1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Uranus, k1900, Between(kUranus1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Uranus, k2000, Between(kUranus2000, kEarth2000)},
     {"[H] 2010-03-18, conjunction", Target::Uranus, Day(2010, 3, 18), Au(21.0908706922235)},
     {"[H] 2010-09-20, opposition", Target::Uranus, Day(2010, 9, 20), Au(19.0882755777358)},
     // Neptune.
+    {"VSOP2013 1890-06-26", Target::Neptune, k1890, Between(kNeptune1890, kEarth1890)},
     {"VSOP87 1899-12-31", Target::Neptune, k1900, Between(kNeptune1900, kEarth1900)},
     {"VSOP87 2000-01-01", Target::Neptune, k2000, Between(kNeptune2000, kEarth2000)},
     {"[H] 2010-02-16, conjunction", Target::Neptune, Day(2010, 2, 16), Au(31.0109178551952)},

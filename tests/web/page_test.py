@@ -1,11 +1,21 @@
 #!/usr/bin/python3
-"""The web page in headless Chromium, driven by Selenium: start-up, clearing,
-CALCOLA on a table of set-ups (the failures' dialog included), Tab, Enter and
-Escape, the comma key, the length limit, ESCI, night mode, phones, requests to
-other origins, and the page opening offline. Writes screenshots to SHOTS.
+"""The web page in a browser, driven by Selenium: start-up in either order of
+document and WebAssembly, clearing, CALCOLA on a table of set-ups (the
+failures' dialog included), Tab, Enter and Escape, the comma key, the length
+limit, ESCI, night mode, the licence, accessibility (axe-core), phones,
+requests to other origins, and the page opening offline. Writes screenshots to
+SHOTS_DIR.
 
-Usage: page_test.py SITE_DIR SHOTS_DIR
+Every test runs in both engines, headless Chromium and WebKitGTK (Safari's),
+but those that need Chromium's DevTools protocol, marked `devtools`: the
+phone's screen (device emulation) and the requests and console messages the
+browser logs. WebDriver has no command to empty a browser's HTTP cache, which
+the offline test needs: Chromium's is emptied through DevTools, and for
+WebKitGTK the server answers every request with "Cache-Control: no-store".
+
+Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS SITE_DIR SHOTS_DIR
 """
+import argparse
 import io
 import json
 import re
@@ -21,10 +31,19 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-from browser import Site, chromium
+from browser import ENGINES, Hold, Site, browser
 
 ROOT = Path(__file__).resolve().parents[2]
-SITE, SHOTS = Path(sys.argv[1]), Path(sys.argv[2])
+arguments = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+arguments.add_argument("--engine", choices=ENGINES, default="chromium")
+arguments.add_argument("--axe", type=Path, required=True, help="axe-core's axe.min.js")
+arguments.add_argument("--only", metavar="WORD", help="run only the tests whose names hold WORD")
+arguments.add_argument("site", type=Path)
+arguments.add_argument("shots", type=Path)
+arguments = arguments.parse_args()
+ENGINE, SITE, SHOTS = arguments.engine, arguments.site, arguments.shots
+CHROMIUM = ENGINE == "chromium"
+SHOT_PREFIX = "web-" if CHROMIUM else "webkit-"
 BOXES, RESULTS = ("Text1", "Text2", "Text3"), ("Label1", "Label2", "Label8")
 DEFAULT_BOXES = [" 2500", " 5", " 3"]
 DEFAULT_RESULTS = [" 1.666667", " 4166.666667", " 13.333333"]
@@ -55,18 +74,22 @@ def table_of_failures():
             for what, a, b, c, kind, x, y, z in rows]
 
 
+if not arguments.axe.is_file():
+    sys.exit(f"{arguments.axe} is missing: tools/install-deps web installs axe-core")
 served = tempfile.TemporaryDirectory()  # a copy, which a test makes a new release of
 shutil.copytree(SITE, Path(served.name) / "site")
-site = Site(Path(served.name) / "site")
+site = Site(Path(served.name) / "site", no_store=not CHROMIUM)
 profile = tempfile.TemporaryDirectory()
-driver = chromium(profile.name)
+driver = browser(ENGINE, profile.name)
 requested = []  # every URL the browser asked for
-tests = []
+tests = []  # (test, whether it needs Chromium's DevTools)
 
 
-def test(function):
-    tests.append(function)
-    return function
+def test(function=None, *, devtools=False):
+    def register(function):
+        tests.append((function, devtools))
+        return function
+    return register(function) if function else register
 
 
 def js(script, *args):
@@ -77,8 +100,8 @@ def element(id_):
     return driver.find_element(By.ID, id_)
 
 
-def wait_for(condition, what, seconds=10):
-    WebDriverWait(driver, seconds).until(lambda _: condition(), what)
+def wait_for(condition, what, seconds=10, session=None):
+    WebDriverWait(session or driver, seconds).until(lambda _: condition(), what)
 
 
 def open_page():
@@ -109,7 +132,7 @@ def replace_text(id_, text):
 def screenshot(name):
     SHOTS.mkdir(parents=True, exist_ok=True)
     png = driver.get_screenshot_as_png()
-    (SHOTS / name).write_bytes(png)
+    (SHOTS / (SHOT_PREFIX + name)).write_bytes(png)
     return Image.open(io.BytesIO(png)).convert("RGB")
 
 
@@ -121,8 +144,8 @@ def start_up_texts_focus_and_title():
     assert focused() == "Text1", focused()
     assert driver.title == "CELFORO"
     assert js("return document.documentElement.lang") == "it"
-    screenshot("web-dpr1.png")
-    SHOTS.joinpath("web-form1-dpr1.png").write_bytes(element("Form1").screenshot_as_png)
+    screenshot("dpr1.png")
+    SHOTS.joinpath(SHOT_PREFIX + "form1-dpr1.png").write_bytes(element("Form1").screenshot_as_png)
 
 
 @test
@@ -179,7 +202,7 @@ def calcola_on_a_table_of_set_ups():
             assert shown == ["CELFORO", message, True], (what, shown)
             assert focused() == "message-ok", (what, focused())
             if what == "extraction 0":
-                screenshot("web-dialog.png")
+                screenshot("dialog.png")
             element("message-ok").click()
             assert not js("return document.getElementById('message').open"), what
             wait_for(lambda: focused() == "Command1", f"{what}: the focus back on CALCOLA")
@@ -261,10 +284,10 @@ def night_mode_is_red_on_black_and_remembered():
     element("night").click()
     assert element("night").get_attribute("aria-pressed") == "true"
     element("Text2").click()  # a focus ring and a caret
-    assert_only_red(screenshot("web-night.png"), "the form")
+    assert_only_red(screenshot("night.png"), "the form")
     replace_text("Text3", "0")
     element("Command1").click()
-    assert_only_red(screenshot("web-night-dialog.png"), "the dialog")
+    assert_only_red(screenshot("night-dialog.png"), "the dialog")
     element("message-ok").click()
     open_page()
     assert js("return document.documentElement.classList.contains('night')")
@@ -274,7 +297,7 @@ def night_mode_is_red_on_black_and_remembered():
     assert not js("return document.documentElement.classList.contains('night')")
 
 
-@test
+@test(devtools=True)
 def phone_width_and_pixel_ratio_three():
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
@@ -286,9 +309,117 @@ def phone_width_and_pixel_ratio_three():
         assert layout[0] <= layout[1] == 360, layout
         assert abs(layout[2] - (360 - layout[3])) <= 1, layout  # centred
         assert layout[4:] == [3, "decimal"], layout
-        screenshot("web-phone-dpr3.png")
+        screenshot("phone-dpr3.png")
     finally:
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+def started(session=None):
+    return (session or driver).execute_script(
+        "var l = document.getElementById('Label1'); return !!l && l.textContent")
+
+
+@test
+def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
+    """Both orders, made certain by the server holding one file back: the
+    WebAssembly until the document has been parsed, then the document's body
+    until the WebAssembly is ready, which the page shows by taking up its
+    Module.preRun (the program's request to start). A session of its own does
+    not wait for pages to load, and each order has an origin of its own, with
+    no service worker yet."""
+    orders = (("the document first", Hold("/celforo.wasm"),
+               "document.readyState !== 'loading' && Module.preRun.length === 1"),
+              ("the WebAssembly first", Hold("/", after="<body>"),
+               "document.readyState === 'loading' && Module.preRun.length === 0"))
+    with tempfile.TemporaryDirectory() as own_profile:
+        session = browser(ENGINE, own_profile, page_load_strategy="none")
+        try:
+            for order, hold, before_release in orders:
+                ordered = Site(Path(served.name) / "site", holds=[hold])
+                try:
+                    session.get(ordered.origin + "/")
+                    assert hold.reached.wait(10), f"{order}: {hold.path} was never asked for"
+                    wait_for(lambda: session.execute_script(
+                        "return location.origin === arguments[0] && typeof Module === 'object'"
+                        " && " + before_release, ordered.origin), order, session=session)
+                    assert not started(session), order
+                    hold.release()
+                    wait_for(lambda: started(session), f"{order}: the results", session=session)
+                finally:
+                    ordered.stop()
+        finally:
+            session.quit()
+
+
+def axe_violations():
+    """What axe-core finds against WCAG 2.1 A and AA, and a page without a
+    level-one heading, in the page as it is now."""
+    js(arguments.axe.read_text())
+    return driver.execute_async_script(
+        "var done = arguments[arguments.length - 1];"
+        "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]},"
+        "                   rules: {'page-has-heading-one': {enabled: true}}})"
+        ".then(function (results) { done(results.violations.map(function (v) {"
+        "  return v.id + ': ' + v.help + ' (' + v.nodes.map(function (n) {"
+        "    return n.target.join(' ') + (n.failureSummary ? ' - ' + n.failureSummary : '');"
+        "  }).join('; ') + ')'; })); }, function (error) { done(['axe-core failed: ' + error]); });",
+        ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"])
+
+
+# The states of the page that axe-core checks, each shown by its function.
+page_states = []
+
+
+def page_state(name):
+    def register(show):
+        page_states.append((name, show))
+        return show
+    return register
+
+
+@page_state("by day")
+def show_day():
+    open_page()
+
+
+@page_state("by night")
+def show_night():
+    open_page()
+    element("night").click()
+
+
+@page_state("with the message open")
+def show_message():
+    open_page()
+    replace_text("Text3", "0")
+    element("Command1").click()
+
+
+@test
+def no_accessibility_violation_by_axe_core():
+    found = {}
+    for name, show in page_states:
+        show()
+        found[name] = axe_violations()
+        js("localStorage.clear()")  # by day again for what follows
+    assert not any(found.values()), json.dumps(found, indent=1, ensure_ascii=False)
+
+
+@test
+def the_page_names_its_licence():
+    open_page()
+    about = element("about")
+    assert "licenza MIT" in about.text, about.text
+    links = {a.text: a.get_attribute("href") for a in about.find_elements(By.TAG_NAME, "a")}
+    assert links == {"licenza MIT": site.origin + "/LICENSE.txt",
+                     "librerie incluse": site.origin + "/THIRD-PARTY-NOTICES.txt"}, links
+    expected = {"licenza MIT": (ROOT / "LICENSE").read_text(encoding="utf-8"),
+                "librerie incluse": (ROOT / "data" / "THIRD-PARTY-NOTICES.txt").read_text(
+                    encoding="utf-8")}
+    for name, url in links.items():  # read as the browser decodes them
+        driver.get(url)
+        shown = js("return document.body.textContent").replace("\r\n", "\n")
+        assert shown.strip() == expected[name].strip(), (name, shown[:200])
 
 
 def stored_caches():
@@ -318,13 +449,19 @@ def a_new_release_replaces_the_stored_files():
 
 @test
 def the_page_opens_offline_from_its_own_cache():
+    """With the server stopped and nothing in the browser's HTTP cache, as on
+    a device that has lost it, only the service worker's files can serve."""
     open_page()
     assert len(stored_caches()) == 1
+    if CHROMIUM:
+        driver.execute_cdp_cmd("Network.clearBrowserCache", {})
     site.stop()
     driver.refresh()
     wait_for(lambda: js("var l = document.getElementById('Label1'); return l && l.textContent"),
              "the results with the server stopped")
     assert boxes() == DEFAULT_BOXES and results() == DEFAULT_RESULTS
+    driver.get(site.origin + "/LICENSE.txt")
+    assert js("return document.body.textContent").startswith("MIT License"), "the licence offline"
 
 
 def log_entries(kind):
@@ -340,6 +477,8 @@ def collect_requests():
 
 def no_request_to_another_origin():
     # The browser's own pages (chrome://) are no request of the page's.
+    if not requested:
+        collect_requests()
     foreign = [url for url in requested if re.match(r"(https?|wss?|ftp):", url)
                and not url.startswith(site.origin + "/")]
     assert requested and not foreign, foreign
@@ -351,18 +490,26 @@ def no_policy_violation():
     assert not complaints, complaints
 
 
-passed = failed = 0
+passed = failed = skipped = 0
 try:
-    for check in tests + [no_request_to_another_origin, no_policy_violation]:
+    for check, devtools in tests + [(no_request_to_another_origin, True),
+                                    (no_policy_violation, True)]:
+        if arguments.only and arguments.only not in check.__name__:
+            continue
+        if devtools and not CHROMIUM:
+            skipped += 1
+            print(f"skipped {check.__name__}: it needs Chromium's DevTools", flush=True)
+            continue
         try:
             check()
-            collect_requests()
+            if CHROMIUM:
+                collect_requests()
             passed += 1
-            print(f"ok {check.__name__}", flush=True)
+            print(f"ok {check.__name__} ({ENGINE})", flush=True)
         except Exception:  # one failing check does not stop the others
             failed += 1
-            print(f"FAILED {check.__name__}\n{traceback.format_exc()}", flush=True)
+            print(f"FAILED {check.__name__} ({ENGINE})\n{traceback.format_exc()}", flush=True)
 finally:
     driver.quit()
-print(f"{passed} passed, {failed} failed")
+print(f"{ENGINE}: {passed} passed, {failed} failed, {skipped} skipped")
 sys.exit(1 if failed else 0)
