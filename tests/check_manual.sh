@@ -1,8 +1,10 @@
 #!/bin/sh
 # celforo-calc's manual page and bash completion against its --help: the page
 # formats without a warning and holds every word of --help in order, then the
-# copyright and licence of --version, and the
-# completion offers exactly the options --help names (its list `options`).
+# copyright and licence of --version; the completion offers exactly the
+# options --help names (its list `options`), and after --target exactly the
+# names the program takes (its list `targets`, against the names an unknown
+# target's message lists).
 # Usage: check_manual.sh PROGRAM MANUAL_PAGE COMPLETION
 set -eu
 program=$1
@@ -43,5 +45,15 @@ if ! cmp -s "$work/help-options" "$work/completion-options"; then
   diff "$work/help-options" "$work/completion-options" >&2 || true
   exit 1
 fi
+# "--target: expected one of sun, moon, ..., or in Italian sole, ..., got -"
+"$program" --target - 1 1 1 2>&1 | sed -n '1s/.*expected one of \(.*\), got -$/\1/p' |
+  sed 's/, or in Italian / /; s/, / /g' | tr ' ' '\n' | sort >"$work/program-targets"
+sed -n '/targets="/,/"$/p' "$completion" | sed 's/.*targets="//; s/"$//' | tr -s ' \n' '\n\n' |
+  sed '/^$/d' | sort >"$work/completion-targets"
+if [ ! -s "$work/program-targets" ] || ! cmp -s "$work/program-targets" "$work/completion-targets"; then
+  echo "the completion's targets differ from the program's (< program, > completion):" >&2
+  diff "$work/program-targets" "$work/completion-targets" >&2 || true
+  exit 1
+fi
 echo "manual page and completion agree with --help ($(wc -l <"$work/help-words") words," \
-  "$(wc -l <"$work/help-options") options)"
+  "$(wc -l <"$work/help-options") options, $(wc -l <"$work/program-targets") targets)"
