@@ -376,8 +376,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "Errore di run-time '11': Divisione per zero"},
       // A date or a wavelength with nothing to use it on adds no column: a
       // script may pass them always.
-      {"a date and a wavelength alone", "--tsv --date 2026-12-07 --wavelength 656 2500 5 3", "",
-       0, "1.666667\t4166.666667\t13.333333\n", ""},
+      {"a date and a wavelength alone", "--tsv --date 2026-12-07 --wavelength 656 2500 5 3", "", 0,
+       "1.666667\t4166.666667\t13.333333\n", ""},
       {"a target too small to aim at",
        "--tsv --target uranus --date 2026-12-07 --pixel-size 3.75 "
        "--target-pixels 0 2500 5",

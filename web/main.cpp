@@ -3,8 +3,8 @@
 // events the page delivers, for as long as the page is open.
 #include <emscripten/emscripten.h>
 
-#include "web/form1_page.h"
 #include "web/dom.h"
+#include "web/form1_page.h"
 #include "web/form2_page.h"
 
 namespace {
