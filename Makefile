@@ -96,5 +96,7 @@ screenshot:
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
 	$(MAKE) --no-print-directory web-test
 	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
+	for shot in jupiter saturn jupiter-night saturn-night; do \
+	  cp build/web/screenshots/web-panel-$$shot-phone.png docs/panel-$$shot-phone.png; done
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png

@@ -98,7 +98,7 @@ inline constexpr std::string_view kHelpText =
     "                             the ground the Moon looks up to about 1.8% larger\n"
     "                             when it is high in the sky.\n"
     "  --date WHEN                the instant of the target's size, for the whole\n"
-    "                             run (needs --target): YYYY-MM-DD (00:00 UTC), or\n"
+    "                             run (with --target): YYYY-MM-DD (00:00 UTC), or\n"
     "                             YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS followed\n"
     "                             by Z (UTC), an offset +HH:MM or -HH:MM, or\n"
     "                             nothing for this machine's local time:\n"

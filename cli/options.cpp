@@ -137,9 +137,9 @@ constexpr OptionRow kOptionRows[] = {
     {"--aperture", Role::Value, {}, ReadAperture},
     {"--pixel-size", Role::Value, {}, ReadPixelSize},
     {"--pixels", Role::Value, {"--pixel-size"}, ReadPixels},
-    {"--wavelength", Role::Value, {"--aperture", "--pixel-size"}, ReadWavelength},
+    {"--wavelength", Role::Value, {}, ReadWavelength},
     {"--target", Role::Value, {}, ReadTarget},
-    {"--date", Role::Value, {"--target"}, ReadDate},
+    {"--date", Role::Value, {}, ReadDate},
 };
 
 // "--a, --b and --c": the options that choose a sweep or a solve.

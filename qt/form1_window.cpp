@@ -10,15 +10,13 @@
 #include <QScreen>
 
 #include "qt/drawn_elements.h"
+#include "qt/qt_colour.h"
 #include "qt/qt_text.h"
+#include "ui/credit_picture_content.h"
 #include "ui/form1_layout.h"
 
 namespace celforo::qt {
 namespace {
-
-QColor ToQColor(Rgb rgb) {
-  return {rgb.red, rgb.green, rgb.blue};
-}
 
 QRect Geometry(const ElementRecord& record) {
   return {TwipsToPixels(record.left), TwipsToPixels(record.top), TwipsToPixels(record.width),
@@ -87,9 +85,16 @@ QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
     }
     case ElementKind::CaptionLabel:
     case ElementKind::ResultLabel: return MakeLabel(record, parent);
-    case ElementKind::PictureBox: return new CreditPicture(parent);
+    case ElementKind::PictureBox: {
+      auto* picture = new PictureView(parent);
+      picture->SetList(CreditPictureDisplayList());
+      return picture;
+    }
     case ElementKind::Rectangle:
       return new RectangleShape(ToQColor(kFrameColour), kFrameWidth, parent);
+    case ElementKind::Choice:
+    case ElementKind::DateTimeField:
+    case ElementKind::ProblemLabel: break;  // only in the planning panel
   }
   return nullptr;
 }

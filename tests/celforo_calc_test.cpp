@@ -374,6 +374,10 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n"
        "DIAMETRO (ARCSEC)\nDIAMETRO (PIXEL)\nRIPRESA MAX (S)\n",
        "Errore di run-time '11': Divisione per zero"},
+      // A date or a wavelength with nothing to use it on adds no column: a
+      // script may pass them always.
+      {"a date and a wavelength alone", "--tsv --date 2026-12-07 --wavelength 656 2500 5 3", "", 0,
+       "1.666667\t4166.666667\t13.333333\n", ""},
       {"a target too small to aim at",
        "--tsv --target uranus --date 2026-12-07 --pixel-size 3.75 "
        "--target-pixels 0 2500 5",
@@ -453,7 +457,6 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       {"--target moon --date 2050-12-31T23:30-01:00 2500 5 3",
        "--date: expected an instant from 1800-01-01 to 2050-12-31 (UTC), got "
        "2050-12-31T23:30-01:00"},
-      {"--date 2026-12-07 2500 5 3", "--date: needs --target"},
       {"--aperture 250 --pixel-size 3.75 --wavelength 0 2500 5 3",
        "--wavelength: expected a positive number of nanometres, got 0"},
       {"--aperture 250 --pixel-size 3.75 --wavelength=-550 2500 5 3",
@@ -462,9 +465,6 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
        "--wavelength: expected a positive number of nanometres, got red"},
       {"--aperture 250 --pixel-size 3.75 --wavelength 1e999 2500 5 3",
        "--wavelength: expected a positive number of nanometres, got 1e999"},
-      {"--wavelength 656 2500 5 3", "--wavelength: needs --aperture and --pixel-size"},
-      {"--aperture 250 --wavelength 656 2500 5 3",
-       "--wavelength: needs --aperture and --pixel-size"},
       {"--target-pixels 300 2500 5", "--target-pixels: needs --target and --pixel-size"},
       {"--target jupiter --target-pixels 300 2500 5",
        "--target-pixels: needs --target and --pixel-size"},

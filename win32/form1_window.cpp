@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/credit_picture.h"
-#include "win32/credit_picture.h"
+#include "ui/credit_picture_content.h"
 #include "win32/fonts.h"
+#include "win32/picture_view.h"
 #include "win32/text.h"
 
 namespace celforo::win32 {
@@ -55,8 +55,15 @@ std::unique_ptr<Control> MakeControl(const ElementRecord& record, HWND parent, i
       // A read-only edit, so that a result can be selected and copied.
       args.style = ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER;
       return std::make_unique<Edit>(args);
-    case ElementKind::PictureBox: return std::make_unique<CreditPicture>(args);
+    case ElementKind::PictureBox: {
+      auto picture = std::make_unique<PictureView>(args);
+      picture->SetList(CreditPictureDisplayList());
+      return picture;
+    }
     case ElementKind::Rectangle: return nullptr;  // painted by the window
+    case ElementKind::Choice:
+    case ElementKind::DateTimeField:
+    case ElementKind::ProblemLabel: break;  // only in the planning panel
   }
   return nullptr;
 }
@@ -89,7 +96,7 @@ Form1Window::Form1Window(HINSTANCE instance)
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClass(instance, &Form1Window::WindowProc);
-  CreditPicture::Register(instance);
+  PictureView::Register(instance);
   hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kForm1.title).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                           this);
@@ -141,7 +148,7 @@ void Form1Window::CreateElements() {
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     elements_[id] = MakeControl(kForm1Elements[id], hwnd_, kFirstControlId + static_cast<int>(id));
     if (kForm1Elements[id].kind == ElementKind::PictureBox)
-      picture_ = static_cast<CreditPicture*>(elements_[id].get());
+      picture_ = static_cast<PictureView*>(elements_[id].get());
   }
 }
 
@@ -164,11 +171,8 @@ void Form1Window::NameElements() {
       accessibleTexts_.SetDescription(element(id), record.meaning);
   }
   if (picture_ == nullptr) return;
-  std::string description;
-  for (const std::string_view line : kCreditPicture.lines)
-    description.append(description.empty() ? "" : "\n").append(line);
-  accessibleTexts_.SetName(picture_->hwnd(), kCreditPicture.name);
-  accessibleTexts_.SetDescription(picture_->hwnd(), description);
+  accessibleTexts_.SetName(picture_->hwnd(), picture_->list().name);
+  accessibleTexts_.SetDescription(picture_->hwnd(), picture_->list().description);
 }
 
 void Form1Window::LayOutElements(UINT dpi) {

@@ -15,7 +15,7 @@
 
 namespace celforo::win32 {
 
-class CreditPicture;
+class PictureView;
 
 class Form1Window : private Form1Operations {
 public:
@@ -76,7 +76,7 @@ private:
   Icon smallIcon_;
   std::vector<Font> fonts_;
   std::array<std::unique_ptr<Control>, kForm1Elements.size()> elements_;
-  CreditPicture* picture_ = nullptr;
+  PictureView* picture_ = nullptr;
   AccessibleTexts accessibleTexts_;
   Form1 form1_{*this};
 };

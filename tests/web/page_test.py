@@ -3,8 +3,10 @@
 document and WebAssembly, clearing, CALCOLA on a table of set-ups (the
 failures' dialog included), Tab, Enter and Escape, the comma key, the length
 limit, ESCI, night mode, the licence, accessibility (axe-core), phones,
-requests to other origins, and the page opening offline. Writes screenshots to
-SHOTS_DIR.
+requests to other origins, the page opening offline, and the planning panel
+(driven by its fields' accessible names, every result held to the Linux
+celforo-calc's, the picture's proportions, ADATTA and bad input). Writes
+screenshots to SHOTS_DIR.
 
 Every test runs in both engines, headless Chromium and WebKitGTK (Safari's),
 but those that need Chromium's DevTools protocol, marked `devtools`: the
@@ -13,13 +15,15 @@ browser logs. WebDriver has no command to empty a browser's HTTP cache, which
 the offline test needs: Chromium's is emptied through DevTools, and for
 WebKitGTK the server answers every request with "Cache-Control: no-store".
 
-Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS SITE_DIR SHOTS_DIR
+Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS --calc CELFORO_CALC
+                    SITE_DIR SHOTS_DIR
 """
 import argparse
 import io
 import json
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import traceback
@@ -29,7 +33,7 @@ from PIL import Image
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 from browser import ENGINES, Hold, Site, browser
 
@@ -38,6 +42,8 @@ arguments = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
 arguments.add_argument("--engine", choices=ENGINES, default="chromium")
 arguments.add_argument("--axe", type=Path, required=True, help="axe-core's axe.min.js")
 arguments.add_argument("--only", metavar="WORD", help="run only the tests whose names hold WORD")
+arguments.add_argument("--calc", type=Path, required=True,
+                       help="the Linux celforo-calc, which the panel's results are held to")
 arguments.add_argument("site", type=Path)
 arguments.add_argument("shots", type=Path)
 arguments = arguments.parse_args()
@@ -76,6 +82,8 @@ def table_of_failures():
 
 if not arguments.axe.is_file():
     sys.exit(f"{arguments.axe} is missing: tools/install-deps web installs axe-core")
+if not arguments.calc.is_file():
+    sys.exit(f"{arguments.calc} is missing: make web-test builds it (the linux-calc preset)")
 served = tempfile.TemporaryDirectory()  # a copy, which a test makes a new release of
 shutil.copytree(SITE, Path(served.name) / "site")
 site = Site(Path(served.name) / "site", no_store=not CHROMIUM)
@@ -310,6 +318,26 @@ def phone_width_and_pixel_ratio_three():
         assert abs(layout[2] - (360 - layout[3])) <= 1, layout  # centred
         assert layout[4:] == [3, "decimal"], layout
         screenshot("phone-dpr3.png")
+        # The panel under the form and its buttons, still no sideways scroll;
+        # its pictures, Jupiter's and Saturn's, by day and by night.
+        open_panel()
+        set_field("DATA E ORA", "2026-12-07T22:00")
+        panel = js("var f = document.getElementById('Form1').getBoundingClientRect();"
+                   "var p = document.getElementById('Form2').getBoundingClientRect();"
+                   "return [document.documentElement.scrollWidth, p.top - f.bottom, p.left, p.right]")
+        assert panel[0] <= 360 and panel[1] > 0 and panel[2] >= 0 and panel[3] <= 360, panel
+        # A screen tall enough for the whole panel in one picture.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 360, "height": 1800, "deviceScaleFactor": 3, "mobile": True})
+        for night in (False, True):
+            if night:
+                element("night").click()
+            for target in ("Giove", "Saturno"):
+                set_field("OGGETTO", target)
+                shot = element("plan").screenshot_as_png
+                name = f"panel-{'jupiter' if target == 'Giove' else 'saturn'}"
+                (SHOTS / f"{SHOT_PREFIX}{name}{'-night' if night else ''}-phone.png").write_bytes(shot)
+        js("localStorage.clear()")
     finally:
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
@@ -349,6 +377,224 @@ def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
                     ordered.stop()
         finally:
             session.quit()
+
+
+# The planning panel.
+PANEL_CAPTIONS = ("RAPPORTO FOCALE", "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
+                  "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)", "DIAMETRO (PIXEL)",
+                  "ANELLI (ARCSEC)", "CAMPIONAMENTO (Q)", "RIPRESA MAX (S)")
+
+
+def named(name):
+    """A field, result or button of the panel by its accessible name, as a
+    screen reader finds it."""
+    found = js("var name = arguments[0];"
+               "return Array.from(document.querySelectorAll('#Form2 > *')).filter(function (e) {"
+               " return e.getAttribute('aria-label') === name ||"
+               " (e.tagName === 'BUTTON' && e.textContent === name); })", name)
+    assert len(found) == 1, f"{len(found)} elements of the panel are named {name!r}"
+    return found[0]
+
+
+def open_panel():
+    """The panel as at a first visit: nothing kept of an earlier test."""
+    open_page()
+    js("localStorage.clear()")
+    open_page()
+    if element("plan").get_attribute("hidden") is not None:
+        element("plan-button").click()
+    wait_for(lambda: element("Form2").is_displayed(), "the panel")
+
+
+def set_field(name, value):
+    field = named(name)
+    if field.tag_name == "select":
+        Select(field).select_by_visible_text(value)
+    elif field.get_attribute("type") == "datetime-local":
+        # As the browser's own picker sets it, whatever the display's format.
+        js("arguments[0].value = arguments[1];"
+           "arguments[0].dispatchEvent(new Event('input', {bubbles: true}))", field, value)
+    else:
+        field.click()
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys(value if value else Keys.BACKSPACE)
+
+
+def problem_of(name):
+    """The problem line a field is described by."""
+    line = named(name).get_attribute("aria-describedby").split()[-1]
+    return element(line).get_property("textContent")
+
+
+def panel_results():
+    return {caption: named(caption).get_property("textContent") for caption in PANEL_CAPTIONS}
+
+
+def celforo_calc(*args):
+    """The columns the Linux celforo-calc prints for a set-up, by caption."""
+    lines = subprocess.run([str(arguments.calc), "--tsv", "--header", *args], check=True,
+                           capture_output=True, text=True).stdout.splitlines()
+    return dict(zip(lines[0].split("\t"), lines[1].split("\t")))
+
+
+ENGLISH = {"Sole": "sun", "Luna": "moon", "Giove": "jupiter", "Saturno": "saturn",
+           "Marte": "mars", "Urano": "uranus", "nessuno": None}
+
+
+@test
+def the_panels_results_are_celforo_calcs():
+    cases = [  # Form1's boxes; aperture, pixel, sensor, wavelength; target, local date and time
+        (("2500", "5", "3"), ("250", "3.75", "1280x960", "550"), "Giove", "2026-12-07T22:00"),
+        (("2000", "10", "4"), ("200", "2.9", "1936x1096", "656"), "Saturno", "2030-06-01T03:30"),
+        (("1000", "25", "5"), ("100", "5.86", "1920x1200", "550"), "Luna", "1969-07-20T20:17"),
+        (("800", "20", "10"), ("80", "4.8", "4144x2822", "540"), "Sole", "1800-01-01T00:00"),
+        (("2350", "6", "2"), ("235", "2.4", "3840x2160", "450"), "Marte", "2050-12-31T23:59"),
+        (("2500", "5", "3"), ("250", "3.75", "640\u00d7480", "550"), "nessuno", "2026-12-07T22:00"),
+    ]
+    open_panel()
+    for setup, (aperture, pixel, sensor, wavelength), target, when in cases:
+        for id_, text in zip(BOXES, setup):
+            replace_text(id_, text)
+        element("Command1").click()
+        for name, value in (("DIAMETRO OBIETTIVO", aperture), ("PIXEL", pixel),
+                            ("SENSORE", sensor), ("LUNGHEZZA D'ONDA", wavelength),
+                            ("OGGETTO", target), ("DATA E ORA", when)):
+            set_field(name, value)
+        args = ["--aperture", aperture, "--pixel-size", pixel, "--pixels", sensor,
+                "--wavelength", wavelength, "--date", when]
+        if ENGLISH[target]:
+            args += ["--target", ENGLISH[target]]
+        expected = celforo_calc(*args, *setup)
+        shown = panel_results()
+        assert shown == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, (target, shown, expected)
+
+
+def ratio_holds(numerator, denominator, expected, numerator_error=0.005):
+    """Whether numerator / denominator, each read from figures written to the
+    hundredth, is the expected ratio within what that rounding allows."""
+    slack = numerator_error / numerator + 0.005 / denominator + 1e-9
+    return abs(numerator / denominator / expected - 1) <= slack
+
+
+def picture_figures():
+    return js("var svg = document.querySelector('#Picture2 svg');"
+              "function f(selector, names) { var e = svg.querySelector(selector);"
+              " return e && names.map(function (n) { return +e.getAttribute(n); }); }"
+              "return {sensor: f('rect.sensor', ['width', 'height']),"
+              " target: f('.target', ['r', 'cx', 'cy']),"
+              " rings: f('ellipse.rings', ['rx', 'ry']),"
+              " name: document.getElementById('Picture2').getAttribute('aria-label')}")
+
+
+@test
+def the_picture_is_to_scale_and_says_what_it_shows():
+    open_panel()
+    set_field("SENSORE", "1280x960")
+    set_field("DATA E ORA", "2026-12-07T22:00")
+    set_field("OGGETTO", "nessuno")
+    figures = picture_figures()
+    width, height = figures["sensor"]
+    assert ratio_holds(width, height, 1280 / 960) and figures["target"] is None, figures
+    assert "3.2" in figures["name"] or "Campo" in figures["name"] or "campo" in figures["name"]
+    for target in ("Giove", "Saturno"):
+        set_field("OGGETTO", target)
+        figures = picture_figures()
+        width, _ = figures["sensor"]
+        radius = figures["target"][0]
+        disc = float(named("DIAMETRO (PIXEL)").get_property("textContent"))
+        assert ratio_holds(2 * radius, width, disc / 1280, 0.01), (target, figures, disc)
+        assert target in figures["name"] and "px" in figures["name"], figures
+        if target == "Saturno":
+            rings = (float(named("ANELLI (ARCSEC)").get_property("textContent")) /
+                     float(named("DIAMETRO (ARCSEC)").get_property("textContent")))
+            rx, ry = figures["rings"]
+            assert ratio_holds(rx, radius, rings) and 0 <= ry <= rx, (figures, rings)
+    screenshot("panel-saturn.png")
+
+
+@test
+def adatta_puts_the_extraction_into_form1():
+    open_panel()
+    set_field("RAGGIUNGI", "RAPPORTO FOCALE")
+    set_field("VALORE", "20")
+    named("ADATTA").click()
+    assert boxes() == [" 2500", " 5", " 2.5"] and results() == [" 2", " 5000", " 15"], boxes()
+    assert named("RAPPORTO FOCALE").get_property("textContent") == "20"
+    set_field("RAGGIUNGI", "DIAMETRO (PIXEL)")
+    set_field("OGGETTO", "nessuno")
+    named("ADATTA").click()
+    assert boxes()[2] == " 2.5", boxes()  # nothing to reach without a target
+    problem = problem_of("VALORE")
+    assert "OGGETTO" in problem, problem
+
+
+@test
+def bad_input_is_named_beside_its_field_and_kept():
+    cases = [("PIXEL", "abc", "numero"), ("SENSORE", "1280", "1280x960"),
+             ("DIAMETRO OBIETTIVO", "", "Manca"), ("LUNGHEZZA D'ONDA", "0", "maggiore"),
+             ("DATA E ORA", "1799-12-31T23:00", "1800")]
+    for name, text, said in cases:
+        open_panel()
+        set_field(name, text)
+        field = named(name)
+        problem = problem_of(name)
+        assert said in problem and field.get_attribute("aria-invalid") == "true", (name, problem)
+        assert field.get_property("value") == text, name
+        assert set(panel_results().values()) == {""}, (name, panel_results())
+        js("localStorage.clear()")
+
+
+@test
+def the_panel_is_shown_remembered_and_read_in_order():
+    open_page()
+    js("localStorage.clear()")
+    open_page()
+    assert element("plan").get_attribute("hidden") is not None, "hidden at first"
+    element("plan-button").click()
+    assert element("plan-button").get_attribute("aria-expanded") == "true"
+    set_field("DIAMETRO OBIETTIVO", "203")
+    open_page()  # the panel and its inputs are remembered
+    assert element("Form2").is_displayed() and named("DIAMETRO OBIETTIVO").get_property("value") == "203"
+    js("localStorage.setItem('celforo-plan-Text5', 'x9'); localStorage.setItem('celforo-plan-Combo1', 'Plutone')")
+    open_page()  # what cannot be used is passed over
+    assert named("PIXEL").get_property("value") == "3.75"
+    assert Select(named("OGGETTO")).first_selected_option.text == "nessuno"
+    # Beside the form on a wide screen.
+    form1, form2 = (element(i).rect for i in ("Form1", "Form2"))
+    assert form2["x"] >= form1["x"] + form1["width"] and abs(form2["y"] - form1["y"]) < 40, (form1, form2)
+    # Tab goes through the panel in its reading order.
+    named("DIAMETRO OBIETTIVO").click()
+    order = [focused()]
+    for _ in range(30):  # a date-time field may take a press for each of its parts
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        if focused() != order[-1]:
+            order.append(focused())
+        if len(order) == 10:
+            break
+    assert order == ["Text4", "Text5", "Text6", "Text7", "Combo1", "DTPicker1", "Command3",
+                     "Combo2", "Text8", "Command4"], order
+    element("plan-button").click()
+    open_page()
+    assert element("plan").get_attribute("hidden") is not None
+    js("localStorage.clear()")
+
+
+@test
+def the_panel_is_red_on_black_at_night():
+    # WebKitGTK draws the page's scroll bar itself, in its own grey, as a
+    # desktop draws its title bars: the window is made tall enough to need none.
+    size = driver.get_window_size()
+    driver.set_window_size(1000, 1400)
+    open_panel()
+    set_field("OGGETTO", "Saturno")
+    element("night").click()
+    named("PIXEL").click()
+    image = screenshot("night-panel.png")
+    assert_only_red(image, "the panel")
+    assert_only_red(Image.open(io.BytesIO(element("Picture2").screenshot_as_png)).convert("RGB"),
+                    "the picture")
+    js("localStorage.clear()")
+    driver.set_window_size(size["width"], size["height"])
 
 
 def axe_violations():
@@ -393,6 +639,19 @@ def show_message():
     open_page()
     replace_text("Text3", "0")
     element("Command1").click()
+
+
+@page_state("with the planning panel open")
+def show_panel():
+    open_panel()
+    set_field("OGGETTO", "Saturno")
+    set_field("PIXEL", "abc")  # a problem shown beside its field
+
+
+@page_state("with the planning panel open by night")
+def show_panel_at_night():
+    show_panel()
+    element("night").click()
 
 
 @test
