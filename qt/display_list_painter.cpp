@@ -45,7 +45,7 @@ void Paint(QPainter& painter, const EllipseShape& ellipse, const Palette& palett
 void Paint(QPainter& painter, const TextShape& text, const Palette& palette) {
   painter.setFont(FontOf(text));
   painter.setPen(ToQColor(Colour(palette, text.ink)));
-  const Qt::Alignment across = text.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+  const int across = text.align == TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
   painter.drawText(ToQRectF(text.box), across | Qt::AlignVCenter | Qt::TextDontClip,
                    ToQString(text.text));
 }
