@@ -70,8 +70,9 @@ web:
 	cmake --preset web
 	cmake --build --preset web
 
-# The page in headless Chromium, and celforo-calc.js against the Linux build's
-# celforo-calc; screenshots in build/web/screenshots.
+# The page in headless Chromium and in WebKitGTK (under a private Xvfb), and
+# celforo-calc.js against the Linux build's celforo-calc; screenshots in
+# build/web/screenshots.
 web-test:
 	$(MAKE) --no-print-directory web
 	cmake --preset linux-calc
@@ -96,6 +97,8 @@ screenshot:
 	cp build/default/screenshots/form1-night-scale1.png docs/form1-night.png
 	$(MAKE) --no-print-directory web-test
 	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
+	for shot in jupiter saturn jupiter-night saturn-night; do \
+	  cp build/web/screenshots/web-panel-$$shot-phone.png docs/panel-$$shot-phone.png; done
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
 	tools/windows-screenshot --night 96 docs/form1-windows-night.png

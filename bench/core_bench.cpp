@@ -1,4 +1,5 @@
-// ReadNumber and ResultText per call, beside naive strtod/snprintf versions.
+// ReadNumber and ResultText per call, beside naive strtod/snprintf versions;
+// and one target's apparent size at one instant.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/ephemeris.h"
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
 
@@ -80,10 +82,26 @@ void BM_NaiveResultText(benchmark::State& state) {
   ShowAll(state, NaiveResultText);
 }
 
+// One body's size at one instant, the bodies and instants taken in turn over
+// 1800-2050, so that no answer is carried from one call to the next.
+void BM_ApparentSize(benchmark::State& state) {
+  std::mt19937_64 engine(11);
+  std::uniform_real_distribution<double> day(2378497.0, 2469807.0);
+  std::vector<double> days(4096);
+  for (double& d : days) d = day(engine);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto target = static_cast<celforo::Target>(i % celforo::kTargets.size());
+    benchmark::DoNotOptimize(celforo::ApparentSize(target, days[i % days.size()]));
+    ++i;
+  }
+}
+
 BENCHMARK(BM_ReadNumber);
 BENCHMARK(BM_NaiveReadNumber);
 BENCHMARK(BM_ResultText);
 BENCHMARK(BM_NaiveResultText);
+BENCHMARK(BM_ApparentSize);
 
 }  // namespace
 

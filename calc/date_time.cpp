@@ -8,6 +8,8 @@
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten/emscripten.h>
 #endif
 
 namespace celforo {
@@ -138,7 +140,11 @@ std::optional<DateText> ParseDateText(std::string_view text) {
   civil.second = *second;
   if (civil.hour > 23 || civil.minute > 59 || civil.second > 59) return std::nullopt;
   if (at == text.size()) return parsed;  // no zone: local time
-  if (Expect(text, at, 'Z')) return at == text.size() ? std::optional(parsed) : std::nullopt;
+  if (Expect(text, at, 'Z')) {
+    if (at != text.size()) return std::nullopt;
+    parsed.offsetMinutes = 0;
+    return parsed;
+  }
   const char sign = text[at++];
   if (sign != '+' && sign != '-') return std::nullopt;
   const std::optional<int> offsetHours = Digits(text, at, 2);
@@ -217,6 +223,42 @@ CivilTime LocalCivilTime(double julianDay) {
   SYSTEMTIME local{};
   if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return civil;
   return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};
+}
+
+#elif defined(__EMSCRIPTEN__)
+
+// JavaScript's Date, which knows the zone's rules in every year, where the C
+// library's conversions hold the time in 32 bits and so wrap around before
+// 1901 and after 2038.
+EM_JS(double, LocalToUtcMilliseconds,
+      (int year, int month, int day, int hour, int minute, int second), {
+        const date = new Date(0);
+        date.setFullYear(year, month - 1, day);
+        date.setHours(hour, minute, second, 0);
+        return date.getTime();
+      });
+
+EM_JS(void, UtcToLocalFields, (double milliseconds, int* fields), {
+  const date = new Date(milliseconds);
+  const values = [
+    date.getFullYear(), date.getMonth() + 1, date.getDate(), date.getHours(), date.getMinutes(),
+    date.getSeconds()
+  ];
+  for (let i = 0; i < values.length; ++i) HEAP32[(fields >> 2) + i] = values[i];
+});
+
+std::optional<double> JulianDayFromLocal(const CivilTime& local) {
+  const double milliseconds = LocalToUtcMilliseconds(local.year, local.month, local.day, local.hour,
+                                                     local.minute, local.second);
+  if (!std::isfinite(milliseconds)) return std::nullopt;
+  return JulianDayOfSeconds(static_cast<std::int64_t>(milliseconds / 1000.0));
+}
+
+CivilTime LocalCivilTime(double julianDay) {
+  const double milliseconds = static_cast<double>(SecondsOf(julianDay)) * 1000.0;
+  int fields[6] = {};
+  UtcToLocalFields(milliseconds, fields);
+  return {fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
 }
 
 #else

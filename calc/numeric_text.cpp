@@ -214,4 +214,12 @@ std::string ResultText(double value) {
   return SignedNumberText(readBack.value);
 }
 
+std::string FixedText(double value, int decimals) {
+  if (decimals < 0) decimals = 0;
+  if (decimals > 9) decimals = 9;
+  char buffer[400];  // the most a double takes in fixed notation, with nine decimals
+  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.{}f}"), value, decimals);
+  return std::string(static_cast<const char*>(buffer), end);
+}
+
 }  // namespace celforo

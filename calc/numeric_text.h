@@ -47,4 +47,10 @@ std::string SixDecimalText(double value, char decimalSeparator = '.');
 // Overflow when it is infinite or NaN.
 std::string ResultText(double value);
 
+// The value rounded to `decimals` places (0 to 9), ties to even on the exact
+// binary value, with a leading zero and "." as the point: 47.25 with one
+// decimal is "47.2", 0.5 with none is "0", -3.14159 with two is "-3.14".
+// Infinities and NaN are written "inf", "-inf" and "nan".
+std::string FixedText(double value, int decimals);
+
 }  // namespace celforo

@@ -8,7 +8,6 @@
 
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
-#include "cli/row.h"
 
 namespace celforo::cli {
 namespace {
@@ -37,12 +36,12 @@ Fields SplitFields(std::string_view line) {
 // read, so rows come back as soon as the input pauses. A line is held only up
 // to kLineLimit bytes: a longer one is reported, gets an empty row and is
 // passed over to its newline, so memory stays bounded whatever the input.
-class Batch {
+class BatchReader {
   static_assert(kReadBlock < kLineLimit, "a line too long to hold spans more than one read");
 
 public:
-  Batch(const PlanningColumns& planning, Printer& printer, Writer& out, Writer& err)
-      : planning_(planning), printer_(printer), out_(out), err_(err) {}
+  BatchReader(const Calculator& calculator, Printer& printer, Writer& out, Writer& err)
+      : calculator_(calculator), printer_(printer), out_(out), err_(err) {}
 
   // Answers every line of `in`. Stops at the first failure to read, which it
   // gives back, or to write.
@@ -106,13 +105,12 @@ private:
     const Fields fields = SplitFields(line);
     if (fields.count == 0 || fields.field[0][0] == '#') return;
     if (fields.count > 3) {
-      printer_.Unreadable(Describe(place) + ": more than three fields");
+      printer_.PutRow(Failure{"more than three fields"}, place);
       return;
     }
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
-    const ProjectionInputs inputs{values[0], values[1], values[2]};
-    printer_.CalculateRow([&] { return Calculate(inputs, false, planning_); }, false, place);
+    printer_.PutRow(calculator_.Calculate({values[0], values[1], values[2]}), place);
   }
 
   // Part of a line whose newline has not come yet.
@@ -174,9 +172,9 @@ private:
     if (kind == Kind::SetUp) ReportOverlong({"line", lineNumber_ + 1});
   }
 
-  void ReportOverlong(Place place) { printer_.Unreadable(Describe(place) + ": longer than 1 MiB"); }
+  void ReportOverlong(Place place) { printer_.PutRow(Failure{"longer than 1 MiB"}, place); }
 
-  const PlanningColumns& planning_;
+  const Calculator& calculator_;
   Printer& printer_;
   Writer& out_;
   Writer& err_;
@@ -190,9 +188,9 @@ private:
 
 }  // namespace
 
-std::optional<StreamFailure> AnswerBatch(Input& in, const PlanningColumns& planning,
-                                         Printer& printer, Writer& out, Writer& err) {
-  return Batch(planning, printer, out, err).Run(in);
+std::optional<StreamFailure> AnswerBatch(Input& in, const Calculator& calculator, Printer& printer,
+                                         Writer& out, Writer& err) {
+  return BatchReader(calculator, printer, out, err).Run(in);
 }
 
 }  // namespace celforo::cli

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "cli/byte_stream.h"
-#include "cli/planning_columns.h"
+#include "cli/calculation.h"
 #include "cli/printer.h"
 #include "cli/writer.h"
 
@@ -20,10 +20,10 @@ inline constexpr std::size_t kReadBlock = std::size_t{1} << 16;
 // it is reported and leaves an empty row.
 inline constexpr std::size_t kLineLimit = std::size_t{1} << 20;
 
-// Answers every line of `in` with a row through `printer`, with the planning
-// columns of `planning`. Stops at the first
-// failure to read, which it gives back, or to write (left in `out` or `err`).
-std::optional<StreamFailure> AnswerBatch(Input& in, const PlanningColumns& planning,
-                                         Printer& printer, Writer& out, Writer& err);
+// Answers every line of `in` with the row `calculator` computes, written by
+// `printer`. Stops at the first failure to read, which it gives back, or to
+// write (left in `out` or `err`).
+std::optional<StreamFailure> AnswerBatch(Input& in, const Calculator& calculator, Printer& printer,
+                                         Writer& out, Writer& err);
 
 }  // namespace celforo::cli

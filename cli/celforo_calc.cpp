@@ -2,105 +2,122 @@
 
 #include <cstddef>
 #include <optional>
+#include <variant>
 
-#include "calc/numeric_text.h"
-#include "calc/planning.h"
-#include "calc/projection.h"
+#include "calc/ephemeris.h"
+#include "calc/version.h"
 #include "cli/batch_reader.h"
+#include "cli/calculation.h"
 #include "cli/help_text.h"
 #include "cli/options.h"
+#include "cli/overloaded.h"
 #include "cli/printer.h"
-#include "cli/row.h"
 #include "cli/writer.h"
 
 namespace celforo::cli {
 namespace {
 
-// The extraction a solving mode aims at `target` with.
-double SolveExtraction(const Options& options, double objective, double eyepiece, double target) {
-  switch (options.mode) {
-    case Mode::SolveMagnification: return ExtractionForMagnification(eyepiece, target);
-    case Mode::SolveFocalRatio:
-      return ExtractionForFocalRatio(objective, eyepiece, *options.planning.aperture, target);
-    case Mode::SolveImageScale:
-      return ExtractionForImageScale(objective, eyepiece, *options.planning.pixelSize, target);
-    default: return ExtractionForFocalLength(objective, eyepiece, target);
-  }
+int PutMisuse(const Misuse& misuse, Writer& errors) {
+  errors.Put("celforo-calc: ");
+  errors.Put(misuse.reason);
+  errors.Put('\n');
+  errors.Put(kUsageText);
+  errors.Put("Try 'celforo-calc --help' for more information.\n");
+  return kUsage;
 }
 
-// The program without its last word: a write failure, which the caller reports.
-int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors) {
-  const Parsed parsed = Parse(arguments, output);
-  if (parsed.answered) return kSuccess;
-  if (!parsed.problem.empty()) {
-    errors.Put("celforo-calc: ");
-    errors.Put(parsed.problem);
-    errors.Put('\n');
-    errors.Put(kUsageText);
-    errors.Put("Try 'celforo-calc --help' for more information.\n");
-    return kUsage;
+// The camera and target of the run: the target's size computed once, at the
+// instant of --date or now; a misuse when now is beyond the ephemerides.
+std::variant<CameraAndTarget, Misuse> CameraAndTargetOfRun(const Options& options, Clock now) {
+  CameraAndTarget cameraAndTarget = options.cameraAndTarget;
+  if (!options.target) return cameraAndTarget;
+  const TargetChoice& choice = *options.target;
+  const double julianDay = choice.julianDay ? *choice.julianDay : now();
+  const std::optional<TargetSize> size = ApparentSize(choice.target, julianDay);
+  if (!size) {
+    return Misuse{"--target: now is outside " + std::string(kEphemerisRangeText) +
+                  "; give an instant within it with --date"};
   }
-  const Options* const options = &parsed.options;
-  const PlanningColumns& planning = options->planning;
+  cameraAndTarget.target = TargetOnDate{choice.target, *size};
+  return cameraAndTarget;
+}
 
-  Printer printer(*options, output, errors);
-  const auto operand = [&](std::size_t i) { return ReadNumber(options->operands[i]); };
-  switch (options->mode) {
-    case Mode::Single:
-      printer.CalculateCaptioned(
-          [&] {
-            return Calculate({operand(0), operand(1), operand(2)}, false, planning);
+// Computes the options' rows and writes them as they come.
+int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors, Clock now) {
+  const std::variant<CameraAndTarget, Misuse> cameraAndTarget = CameraAndTargetOfRun(options, now);
+  if (const Misuse* misuse = std::get_if<Misuse>(&cameraAndTarget)) {
+    return PutMisuse(*misuse, errors);
+  }
+  const bool withExtraction =
+      std::holds_alternative<Sweep>(options.mode) || std::holds_alternative<Solve>(options.mode);
+  const Calculator calculator(std::get<CameraAndTarget>(cameraAndTarget), withExtraction);
+  Printer printer(options.layout, calculator.columns(), output, errors);
+  const auto header = [&] {
+    if (options.layout.header) printer.Header();
+  };
+  std::optional<StreamFailure> readFailure;
+  std::visit(
+      Overloaded{
+          [&](const Single& single) { printer.PutCaptioned(calculator.Calculate(single.inputs)); },
+          [&](const Batch&) {
+            header();
+            readFailure = AnswerBatch(in, calculator, printer, output, errors);
           },
-          false);
-      break;
-    case Mode::Batch:
-      if (options->header) printer.Header(false);
-      if (const std::optional<StreamFailure> failure =
-              AnswerBatch(in, planning, printer, output, errors)) {
-        output.Flush();
-        errors.Put("celforo-calc: read error: ");
-        errors.Put(*failure);
-        errors.Put('\n');
-        return kStreamFailed;
-      }
-      break;
-    case Mode::Sweep: {
-      if (options->header) printer.Header(true);
-      const Sweep& sweep = options->sweep;
-      for (std::size_t row = 0; row < sweep.rows(); ++row) {
-        if (output.failure() || errors.failure()) break;
-        printer.CalculateRow(
-            [&] {
-              return Calculate({operand(0), operand(1), sweep.Extraction(row)}, true, planning);
-            },
-            true, Place{"row", row + 1});
-      }
-      break;
-    }
-    case Mode::SolveFocalLength:
-    case Mode::SolveMagnification:
-    case Mode::SolveFocalRatio:
-    case Mode::SolveImageScale: {
-      const double target = ReadNumber(options->target);
-      printer.CalculateCaptioned(
-          [&] {
-            const double extraction = SolveExtraction(*options, operand(0), operand(1), target);
-            return Calculate({operand(0), operand(1), extraction}, true, planning);
+          [&](const Sweep& sweep) {
+            header();
+            const ExtractionSteps& steps = sweep.extractions;
+            for (std::size_t row = 0; row < steps.rows(); ++row) {
+              if (output.failure() || errors.failure()) break;
+              const ProjectionInputs inputs{sweep.objective, sweep.eyepiece, steps.Extraction(row)};
+              printer.PutRow(calculator.Calculate(inputs), Place{"row", row + 1});
+            }
           },
-          true);
-      break;
-    }
+          [&](const Solve& solve) { printer.PutCaptioned(calculator.Calculate(solve)); },
+      },
+      options.mode);
+  if (readFailure) {
+    output.Flush();
+    errors.Put("celforo-calc: read error: ");
+    errors.Put(*readFailure);
+    errors.Put('\n');
+    return kStreamFailed;
   }
   return printer.failed() ? kCalculationFailed : kSuccess;
 }
 
+// The program without its last word: a write failure, which the caller reports.
+int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors,
+        Clock now) {
+  const Parsed parsed = Parse(arguments);
+  return std::visit(Overloaded{
+                        [&](const HelpRequest&) -> int {
+                          output.Put(kUsageText);
+                          output.Put('\n');
+                          output.Put(kHelpText);
+                          return kSuccess;
+                        },
+                        [&](const VersionRequest&) -> int {
+                          output.Put("celforo-calc ");
+                          output.Put(kVersion);
+                          output.Put('\n');
+                          output.Put(kCopyrightAndLicence);
+                          return kSuccess;
+                        },
+                        [&](const Misuse& misuse) -> int { return PutMisuse(misuse, errors); },
+                        [&](const Options& options) -> int {
+                          return RunOptions(options, in, output, errors, now);
+                        },
+                    },
+                    parsed);
+}
+
 }  // namespace
 
-int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out,
-                   Output& err) {
+int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out, Output& err,
+                   Clock now) {
   Writer output(out);
   Writer errors(err);
-  const int status = Run(arguments, in, output, errors);
+  const int status = Run(arguments, in, output, errors, now);
   output.Flush();
   errors.Flush();
   const std::optional<StreamFailure>& failure =

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "calc/date_time.h"
 #include "cli/batch_reader.h"  // kReadBlock, kLineLimit
 #include "cli/byte_stream.h"
 
@@ -15,8 +16,11 @@ namespace celforo::cli {
 // input could not be read or the output not written.
 enum ExitStatus : int { kSuccess = 0, kCalculationFailed = 1, kUsage = 2, kStreamFailed = 3 };
 
+// The UTC Julian day now, read once for a run that needs it.
+using Clock = double (*)();
+
 // Runs the program on `arguments` (the program name excluded).
-int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out,
-                   Output& err);
+int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out, Output& err,
+                   Clock now = NowJulianDay);
 
 }  // namespace celforo::cli

@@ -1,45 +1,54 @@
-// celforo-calc's command line read into options.
+// celforo-calc's command line read into what it asks for: help, the version,
+// a misuse and why, or the options of a run. Reading prints nothing.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <variant>
 
-#include "cli/planning_columns.h"
-#include "cli/sweep.h"
-#include "cli/writer.h"
+#include "calc/plan_columns.h"
+#include "calc/targets.h"
+#include "cli/mode.h"
 
 namespace celforo::cli {
 
-enum class Mode {
-  Single,
-  Batch,
-  Sweep,
-  SolveFocalLength,
-  SolveMagnification,
-  SolveFocalRatio,
-  SolveImageScale
+struct HelpRequest {};
+struct VersionRequest {};
+
+// Arguments that cannot be run, and why: the option first where one is to
+// blame ("--pixels: needs --pixel-size").
+struct Misuse {
+  std::string reason;
+};
+
+// How rows are written: in columns or tab-separated, with a caption line.
+struct Layout {
+  bool tsv = false;
+  bool header = false;
+};
+
+// --target NAME and the instant of --date, a UTC Julian day within the
+// ephemerides' range; without --date, the instant is the run's now.
+struct TargetChoice {
+  Target target = Target::Sun;
+  std::optional<double> julianDay;
 };
 
 struct Options {
-  Mode mode = Mode::Single;
-  std::string_view modeOption;  // the option that chose the mode, if one did
-  bool tsv = false;
-  bool header = false;
-  Sweep sweep;
-  std::string_view target;  // the value a solve aims at
-  PlanningColumns planning;
-  std::vector<std::string_view> operands;
+  Mode mode;
+  Layout layout;
+  // The camera and telescope as given. Its target is left empty: the
+  // target's size comes from `target` once for the run, at its instant.
+  CameraAndTarget cameraAndTarget;
+  std::optional<TargetChoice> target;
 };
 
-// The arguments read into options; --help and --version answered on `out`.
-struct Parsed {
-  Options options;
-  bool answered = false;
-  std::string problem;  // why the arguments are misused; empty when they are not
-};
+using Parsed = std::variant<HelpRequest, VersionRequest, Misuse, Options>;
 
-Parsed Parse(std::span<const std::string_view> arguments, Writer& out);
+// The arguments, the program name excluded. The first misuse in their order
+// is the one told; --help and --version answer before anything after them.
+Parsed Parse(std::span<const std::string_view> arguments);
 
 }  // namespace celforo::cli

@@ -1,6 +1,8 @@
 #include "cli/printer.h"
 
-#include <vector>
+#include <variant>
+
+#include "calc/run_time_error.h"
 
 namespace celforo::cli {
 namespace {
@@ -24,57 +26,46 @@ std::string Describe(Place place) {
                             : std::string(place.word) + ' ' + std::to_string(place.number);
 }
 
-void Printer::Unreadable(std::string_view why) {
-  failed_ = true;
-  err_.Put("celforo-calc: ");
-  err_.Put(why);
-  err_.Put('\n');
-  err_.Flush();
-  PutRow(std::nullopt, false);
-}
-
-void Printer::Header(bool withExtraction) {
-  const std::vector<std::string_view> captions = RowCaptions(withExtraction, options_.planning);
-  for (std::size_t i = 0; i < captions.size(); ++i) {
-    if (options_.tsv) {
-      if (i > 0) out_.Put('\t');
-      out_.Put(captions[i]);
-    } else {
-      PutPadded(out_, captions[i], i + 1 < captions.size() ? kCaptionWidth : 0);
-    }
-  }
-  out_.Put('\n');
-}
-
-std::size_t Printer::Fields(const Row& row, bool withExtraction, FieldTexts& fields) {
-  std::size_t count = 0;
-  if (withExtraction) fields[count++] = *row.extraction;
-  for (const std::string& result : row.results) fields[count++] = result;
-  for (const std::string& text : row.planning) fields[count++] = text;
-  return count;
-}
-
-void Printer::PutRow(const std::optional<Row>& row, bool withExtraction) {
-  const std::size_t count = (withExtraction ? 4 : 3) + planningColumns_;
-  FieldTexts fields;
-  if (row) Fields(*row, withExtraction, fields);
+void Printer::Header() {
+  const std::size_t count = columns_.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (options_.tsv && i > 0) out_.Put('\t');
-    if (!row) continue;
-    if (options_.tsv) {
-      out_.Put(Unsigned(fields[i]));
+    if (layout_.tsv) {
+      if (i > 0) out_.Put('\t');
+      out_.Put(columns_.Caption(i));
     } else {
-      PutPadded(out_, Unsigned(fields[i]), i + 1 < count ? kCaptionWidth : 0);
+      PutPadded(out_, columns_.Caption(i), i + 1 < count ? kCaptionWidth : 0);
     }
   }
   out_.Put('\n');
 }
 
-void Printer::PutCaptioned(const std::optional<Row>& row, bool withExtraction) {
-  const std::vector<std::string_view> captions = RowCaptions(withExtraction, options_.planning);
-  FieldTexts fields;
-  if (row) Fields(*row, withExtraction, fields);
-  for (std::size_t i = 0; i < captions.size(); ++i) CaptionLine(captions[i], fields[i]);
+void Printer::PutRow(const Outcome& outcome, Place where) {
+  const Row* const row = std::get_if<Row>(&outcome);
+  if (const Failure* failure = std::get_if<Failure>(&outcome)) Report(*failure, where);
+  const std::size_t count = columns_.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    if (layout_.tsv && i > 0) out_.Put('\t');
+    if (!row) continue;
+    if (layout_.tsv) {
+      out_.Put(Unsigned(row->fields[i]));
+    } else {
+      PutPadded(out_, Unsigned(row->fields[i]), i + 1 < count ? kCaptionWidth : 0);
+    }
+  }
+  out_.Put('\n');
+}
+
+void Printer::PutCaptioned(const Outcome& outcome) {
+  if (layout_.tsv) {
+    if (layout_.header) Header();
+    PutRow(outcome, {});
+    return;
+  }
+  const Row* const row = std::get_if<Row>(&outcome);
+  if (const Failure* failure = std::get_if<Failure>(&outcome)) Report(*failure, {});
+  for (std::size_t i = 0; i < columns_.size(); ++i) {
+    CaptionLine(columns_.Caption(i), row ? std::string_view(row->fields[i]) : std::string_view());
+  }
 }
 
 void Printer::CaptionLine(std::string_view caption, std::string_view value) {
@@ -83,18 +74,23 @@ void Printer::CaptionLine(std::string_view caption, std::string_view value) {
   out_.Put('\n');
 }
 
-void Printer::Report(const RunTimeError& error, Place where) {
+void Printer::Report(const Failure& failure, Place where) {
   failed_ = true;
   err_.Put("celforo-calc: ");
   if (!where.word.empty()) {
     err_.Put(Describe(where));
     err_.Put(": ");
   }
-  const std::string report = error.report();  // "Errore di run-time '11':\n\nDivisione..."
-  const std::size_t lines = report.find("\n\n");
-  err_.Put(std::string_view(report).substr(0, lines));
-  err_.Put(' ');
-  err_.Put(std::string_view(report).substr(lines + 2));
+  if (const RunTimeErrorKind* kind = std::get_if<RunTimeErrorKind>(&failure.why)) {
+    // The window's report on one line: "Errore di run-time '11': Divisione per zero".
+    const std::string report = RunTimeError(*kind).report();
+    const std::size_t lines = report.find("\n\n");
+    err_.Put(std::string_view(report).substr(0, lines));
+    err_.Put(' ');
+    err_.Put(std::string_view(report).substr(lines + 2));
+  } else {
+    err_.Put(std::get<std::string_view>(failure.why));
+  }
   err_.Put('\n');
   err_.Flush();
 }

@@ -1,34 +1,30 @@
-// One set-up's shown texts, as celforo-calc prints them, and their captions.
+// What one set-up comes to: the shown texts of its row, or why it has none.
 #pragma once
 
 #include <array>
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <variant>
 
-#include "calc/projection.h"
-#include "cli/planning_columns.h"
+#include "calc/run_time_error.h"
+#include "cli/columns.h"
 
 namespace celforo::cli {
 
-inline constexpr std::string_view kExtractionCaption = "EXTR. OCULARE";
-inline constexpr std::array<std::string_view, 3> kResultCaptions{
-    "INGRANDIMENTI", "FOC. EQUIVALENTE", "DIST. PIANO FOCALE - OCUL.ARE"};
-
-// An optional extraction, the three results, then the planning columns.
+// The texts of a row's fields, in the order of its Columns, each with its
+// sign column (" 1.5", "-1.5").
 struct Row {
-  std::optional<std::string> extraction;
-  std::array<std::string, 3> results;
-  std::vector<std::string> planning;
+  std::array<std::string, kMostFields> fields;
+  std::size_t count = 0;
 };
 
-// The captions of a row's fields, in their order.
-std::vector<std::string_view> RowCaptions(bool withExtraction, const PlanningColumns& planning);
+// A calculation that failed as the window's does, or a batch line that holds
+// no set-up ("more than three fields").
+struct Failure {
+  std::variant<RunTimeErrorKind, std::string_view> why;
+};
 
-// The results are computed first, so a failure is the window's, then the
-// planning columns. The extraction is an input, written as the window writes
-// a value into a box. Throws RunTimeError.
-Row Calculate(const ProjectionInputs& inputs, bool showExtraction, const PlanningColumns& planning);
+using Outcome = std::variant<Row, Failure>;
 
 }  // namespace celforo::cli

@@ -6,14 +6,14 @@
 
 namespace celforo::cli {
 
-std::optional<Sweep> ParseSweep(std::string_view text, std::string& problem) {
+std::optional<ExtractionSteps> ParseExtractionSteps(std::string_view text, std::string& problem) {
   const std::size_t first = text.find(':');
   const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
   if (second == std::string_view::npos || text.find(':', second + 1) != std::string_view::npos) {
     problem = "expected FROM:TO:STEP, got " + std::string(text);
     return std::nullopt;
   }
-  Sweep sweep;
+  ExtractionSteps sweep;
   sweep.from = ReadNumber(text.substr(0, first));
   sweep.to = ReadNumber(text.substr(first + 1, second - first - 1));
   sweep.step = ReadNumber(text.substr(second + 1));

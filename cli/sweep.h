@@ -13,7 +13,7 @@ inline constexpr std::size_t kMaxSweepRows = 1'000'000;
 // FROM and TO included. Each extraction is computed from its row's index, so
 // no rounding accumulates; the last one within a millionth of a step of TO is
 // TO itself.
-struct Sweep {
+struct ExtractionSteps {
   double from = 0;
   double to = 0;
   double step = 0;
@@ -27,7 +27,7 @@ struct Sweep {
   }
 };
 
-// The sweep FROM:TO:STEP describes, or nothing and why in `problem`.
-std::optional<Sweep> ParseSweep(std::string_view text, std::string& problem);
+// The extractions FROM:TO:STEP describes, or nothing and why in `problem`.
+std::optional<ExtractionSteps> ParseExtractionSteps(std::string_view text, std::string& problem);
 
 }  // namespace celforo::cli

@@ -26,8 +26,11 @@ if(WIN32)
   set(CPACK_NSIS_PACKAGE_NAME CELFORO)
   set(CPACK_NSIS_DISPLAY_NAME CELFORO)
   set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
-  set(CPACK_CELFORO_ICON ${PROJECT_SOURCE_DIR}/data/icons/celforo.ico)
-  string(REPLACE "," "." CPACK_CELFORO_FILE_VERSION "${CELFORO_VERSION_NUMBERS}")
+  set(CPACK_CELFORO_ICON ${CELFORO_ICO})
+  # The installer's licence page shows the LICENSE.txt the packages carry.
+  set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/data/LICENSE.txt)
+  set(CPACK_CELFORO_COPYRIGHT "Copyright (C) ${CELFORO_COPYRIGHT}")
+  set(CPACK_CELFORO_FILE_VERSION ${CELFORO_VERSION_DOTTED})
   # The programs' time stamp in both packages: when the build was configured
   # (or $SOURCE_DATE_EPOCH, which string(TIMESTAMP) honours).
   string(TIMESTAMP CPACK_CELFORO_SOURCE_DATE_EPOCH "%s" UTC)

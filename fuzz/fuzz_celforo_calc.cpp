@@ -163,11 +163,29 @@ private:
 
 }  // namespace
 
+// The batch's target of bits 5-7 of the batch options: one of the first
+// eight bodies, at a fixed instant.
+struct BatchTarget {
+  std::string_view name;
+  bool rings;    // ANELLI (ARCSEC)
+  bool turning;  // RIPRESA MAX (S), with a pixel size
+};
+constexpr std::array<BatchTarget, 8> kBatchTargets{{{"sun", false, false},
+                                                    {"MOON", false, false},
+                                                    {"mercurio", false, false},
+                                                    {"venus", false, false},
+                                                    {"Marte", false, true},
+                                                    {"jupiter", false, true},
+                                                    {"saturno", true, true},
+                                                    {"uranus", false, false}}};
+
 // The bytes: a control byte (bits 0-3 the piece size, 4-5 the room of the
 // standard output, 6 a read failure at the end of the input, 7 a small
 // room for the error output), a byte of batch options (bit 0 --tsv, bit 1
-// --header, bit 2 the four planning columns), then either ARGUMENTS NUL INPUT, the arguments one a
-// line, or the INPUT of a batch run with those options.
+// --header, bit 2 the camera: aperture, pixel size and sensor, bit 3 a
+// target, bit 4 with the camera a wavelength, bits 5-7 which target), then
+// either ARGUMENTS NUL INPUT, the arguments one a line, or the INPUT of a
+// batch run with those options.
 void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return;
   const unsigned control = data[0];
@@ -183,6 +201,11 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   const bool tsv = batch && (batchOptions & 1) != 0;
   const bool header = batch && (batchOptions & 2) != 0;
   const bool planning = batch && (batchOptions & 4) != 0;
+  const bool target = batch && (batchOptions & 8) != 0;
+  const BatchTarget& batchTarget = kBatchTargets[batchOptions >> 5];
+  // The three results; the focal ratio, image scale, two fields and sampling;
+  // the diameter, and the rings, disc pixels and capture time where they apply.
+  std::size_t fields = 3;
   std::string_view inputText = rest;
   if (batch) {
     if (tsv) arguments.push_back("--tsv");
@@ -192,6 +215,20 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
            {"--aperture", "250", "--pixel-size", "3.75", "--pixels", "1280x960"}) {
         arguments.push_back(argument);
       }
+      if ((batchOptions & 16) != 0) {
+        arguments.push_back("--wavelength");
+        arguments.push_back("656");
+      }
+      fields += 5;
+    }
+    if (target) {
+      for (const std::string_view argument :
+           {std::string_view("--target"), batchTarget.name, std::string_view("--date"),
+            std::string_view("2026-12-07T21:30+01:00")}) {
+        arguments.push_back(argument);
+      }
+      fields +=
+          1 + (batchTarget.rings ? 1 : 0) + (planning ? 1 + (batchTarget.turning ? 1 : 0) : 0);
     }
   } else {
     for (std::string_view list = rest.substr(0, nul); !list.empty();) {
@@ -208,8 +245,7 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   cli::MemoryInput in(
       input, std::max(kPieces[control & 15], input.size() / kMostReads),
       readFails ? std::optional<cli::StreamFailure>("Input/output error") : std::nullopt);
-  const std::size_t tabs = planning ? 6 : 2;
-  Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(tabs) : std::nullopt);
+  Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(fields - 1) : std::nullopt);
   Sink err(errorRoom, in, std::nullopt);
   StartAllocationMeter();
   const int status = cli::RunCelforoCalc(arguments, in, out, err);

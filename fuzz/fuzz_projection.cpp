@@ -18,6 +18,8 @@
 #include <stdlib.h>
 #endif
 
+#include "calc/date_time.h"
+#include "calc/ephemeris.h"
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
 #include "calc/run_time_error.h"
@@ -273,6 +275,51 @@ void CheckSolve(double objective, double eyepiece, double wanted) {
   }
 }
 
+// A date text: what ParseDateText accepts it gives back unchanged when written
+// again in the same form; ReadInstant agrees with the range; an instant in the
+// range gives every body a finite, positive size.
+void CheckDateText(std::string_view text) {
+  const std::optional<DateText> parsed = ParseDateText(text);
+  const InstantReading reading = ReadInstant(text);
+  if (!parsed) {
+    if (reading.problem != DateProblem::Malformed) Broken("unparsed date read", text);
+    return;
+  }
+  const CivilTime& c = parsed->civil;
+  char again[48];
+  if (text.size() == 10) {
+    std::snprintf(again, sizeof again, "%04d-%02d-%02d", c.year, c.month, c.day);
+  } else {
+    const char separator = text[10];
+    const bool seconds = text.size() > 16 && text[16] == ':';
+    int length = std::snprintf(again, sizeof again, "%04d-%02d-%02d%c%02d:%02d", c.year, c.month,
+                               c.day, separator, c.hour, c.minute);
+    if (seconds)
+      length += std::snprintf(again + length, sizeof again - static_cast<std::size_t>(length),
+                              ":%02d", c.second);
+    if (parsed->offsetMinutes && text.back() == 'Z') {
+      std::snprintf(again + length, sizeof again - static_cast<std::size_t>(length), "Z");
+    } else if (parsed->offsetMinutes) {
+      const int offset = *parsed->offsetMinutes;
+      std::snprintf(again + length, sizeof again - static_cast<std::size_t>(length), "%c%02d:%02d",
+                    offset < 0 ? '-' : '+', std::abs(offset) / 60, std::abs(offset) % 60);
+    }
+  }
+  if (text != again) Broken("date text not written back the same", text, again);
+  if (reading.problem == DateProblem::Malformed) Broken("parsed date refused", text);
+  if (reading.problem == DateProblem::None) {
+    if (!InEphemerisRange(reading.julianDay)) Broken("instant out of range accepted", text);
+    for (const TargetRecord& record : kTargets) {
+      const std::optional<TargetSize> size = ApparentSize(record.target, reading.julianDay);
+      if (!size || !std::isfinite(size->diameter) || size->diameter <= 0)
+        Broken("no finite size in range", text);
+    }
+  } else if (reading.problem == DateProblem::OutOfRange && parsed->offsetMinutes &&
+             InEphemerisRange(reading.julianDay)) {
+    Broken("instant in range refused", text);
+  }
+}
+
 // Objective, eyepiece, extraction, and a wanted focal length or magnification.
 void CheckValues(const double (&values)[4]) {
   for (const double value : values) CheckTexts(value);
@@ -300,6 +347,7 @@ void CheckProjection(const std::uint8_t* data, std::size_t size) {
     values[i] = ReadNumber(texts[i]);
   }
   CheckValues(values);
+  CheckDateText(texts[0]);
 
   // The last bytes also taken as doubles, so every bit pattern is reached:
   // subnormals, NaNs, the largest magnitudes.

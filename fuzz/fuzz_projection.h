@@ -1,5 +1,6 @@
 // One fuzz case: the bytes become the three box texts, which are read,
-// computed and shown as the window would. Aborts when an invariant breaks.
+// computed and shown as the window would; the first is also read as a date,
+// and every body sized at it. Aborts when an invariant breaks.
 #pragma once
 
 #include <cstddef>

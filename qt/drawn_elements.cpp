@@ -3,65 +3,30 @@
 #include <QPainter>
 #include <QPen>
 
-#include "qt/element_fonts.h"
-#include "qt/qt_colour.h"
+#include "qt/display_list_painter.h"
 #include "qt/qt_text.h"
-#include "ui/credit_picture.h"
 
 namespace celforo::qt {
-namespace {
 
-QRect ToQRect(PixelRect rect) {
-  return {rect.left, rect.top, rect.width, rect.height};
-}
-
-}  // namespace
-
-CreditPicture::CreditPicture(QWidget* parent) : QWidget(parent) {
-  setFixedSize(kCreditPicture.width, kCreditPicture.height);
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
-  setAccessibleName(ToQString(kCreditPicture.name));
-  setAccessibleDescription(lines().join(QLatin1Char('\n')));
 }
 
-QStringList CreditPicture::lines() {
-  QStringList texts;
-  for (const std::string_view line : kCreditPicture.lines) texts << ToQString(line);
-  return texts;
-}
-
-QFont CreditPicture::lineFont() {
-  QFont font(ElementFontFamily());  // kCreditPicture.fontFamily, or its substitute
-  font.setPixelSize(kCreditPicture.lineFontPixels);
-  return font;
-}
-
-void CreditPicture::setColours(const Palette& palette) {
-  palette_ = &palette;
+void PictureView::SetList(DisplayList list) {
+  list_ = std::move(list);
+  setAccessibleName(ToQString(list_.name));
+  setAccessibleDescription(ToQString(list_.description));
   update();
 }
 
-void CreditPicture::paintEvent(QPaintEvent*) {
+void PictureView::SetTheme(Theme theme) {
+  theme_ = theme;
+  update();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setRenderHint(QPainter::TextAntialiasing);
-  painter.fillRect(rect(), ToQColor(Colour(*palette_, Role::PictureGround)));
-
-  const QRect box = ToQRect(kCreditPicture.monogramBox);
-  const qreal inset = kCreditPicture.monogramPen / 2.0;
-  painter.setPen(QPen(ToQColor(Colour(*palette_, Role::PictureInk)), kCreditPicture.monogramPen));
-  painter.drawRect(QRectF(box).adjusted(inset, inset, -inset, -inset));
-  QFont monogramFont = lineFont();
-  monogramFont.setPixelSize(kCreditPicture.monogramFontPixels);
-  monogramFont.setBold(true);
-  painter.setFont(monogramFont);
-  painter.drawText(box, Qt::AlignCenter, ToQString(kCreditPicture.monogram));
-
-  painter.setFont(lineFont());
-  for (int line = 0; line < static_cast<int>(kCreditPicture.lines.size()); ++line) {
-    painter.drawText(ToQRect(kCreditPicture.LineBox(line)), Qt::AlignCenter,
-                     ToQString(kCreditPicture.lines[static_cast<std::size_t>(line)]));
-  }
+  PaintDisplayList(painter, list_, PaletteOf(theme_));
 }
 
 RectangleShape::RectangleShape(QColor colour, int lineWidth, QWidget* parent)

@@ -1,31 +1,31 @@
-// The two elements the program paints itself: the credit picture and the
-// rectangle framing the results.
+// The elements the program paints itself: pictures, from their display
+// lists, and the rectangle framing the results.
 #pragma once
 
 #include <QWidget>
 
+#include "ui/display_list.h"
 #include "ui/palette.h"
 
 namespace celforo::qt {
 
-// The credit panel of kCreditPicture, painted at run time so that it stays
-// sharp at any scale.
-class CreditPicture : public QWidget {
+// A picture box showing a display list, painted at run time so that it stays
+// sharp at any scale; a screen reader reads the list's name and description.
+class PictureView : public QWidget {
   Q_OBJECT
 public:
-  explicit CreditPicture(QWidget* parent = nullptr);
+  explicit PictureView(QWidget* parent = nullptr);
 
-  static QStringList lines();
-  static QFont lineFont();
-
-  // Paints from now on in `palette`'s picture colours.
-  void setColours(const Palette& palette);
+  const DisplayList& list() const { return list_; }
+  void SetList(DisplayList list);
+  void SetTheme(Theme theme);
 
 protected:
   void paintEvent(QPaintEvent* event) override;
 
 private:
-  const Palette* palette_ = &kDayPalette;
+  DisplayList list_;
+  Theme theme_ = Theme::Day;
 };
 
 // A rectangle outline, not filled, that lets every click through.

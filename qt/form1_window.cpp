@@ -19,6 +19,7 @@
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 #include "qt/text_box.h"
+#include "ui/credit_picture_content.h"
 #include "ui/form1_layout.h"
 
 namespace celforo::qt {
@@ -85,9 +86,16 @@ QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
     }
     case ElementKind::CaptionLabel:
     case ElementKind::ResultLabel: return MakeLabel(record, parent);
-    case ElementKind::PictureBox: return new CreditPicture(parent);
+    case ElementKind::PictureBox: {
+      auto* picture = new PictureView(parent);
+      picture->SetList(CreditPictureDisplayList());
+      return picture;
+    }
     case ElementKind::Rectangle:
       return new RectangleShape(ToQColor(kFrameColour), kFrameWidth, parent);
+    case ElementKind::Choice:
+    case ElementKind::DateTimeField:
+    case ElementKind::ProblemLabel: break;  // only in the planning panel
   }
   return nullptr;
 }
@@ -154,7 +162,7 @@ void Form1Window::CreateElements() {
       frame_ = static_cast<RectangleShape*>(widget);
       widget->lower();  // beneath what it frames
     }
-    if (record.kind == ElementKind::PictureBox) picture_ = static_cast<CreditPicture*>(widget);
+    if (record.kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(widget);
     if (widget->focusPolicy() & Qt::TabFocus) {
       if (previousInTabOrder) setTabOrder(previousInTabOrder, widget);
       previousInTabOrder = widget;
@@ -215,7 +223,7 @@ void Form1Window::ShowTheme(Theme theme) {
     }
     for (QMenu* menu : menuBar_->findChildren<QMenu*>()) menu->setPalette(QPalette());
   }
-  picture_->setColours(palette);
+  picture_->SetTheme(theme);
   frame_->setColour(ToQColor(Colour(palette, Role::Frame)));
   for (QWidget* element : elements_)
     if (auto* box = qobject_cast<TextBox*>(element))

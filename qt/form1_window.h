@@ -15,7 +15,7 @@
 
 namespace celforo::qt {
 
-class CreditPicture;
+class PictureView;
 class RectangleShape;
 
 class Form1Window : public QWidget, private Form1Operations, private WindowMenuOperations {
@@ -56,7 +56,7 @@ private:
   Theme theme_ = Theme::Day;
   QMenuBar* menuBar_ = nullptr;
   QWidget* client_ = nullptr;
-  CreditPicture* picture_ = nullptr;
+  PictureView* picture_ = nullptr;
   RectangleShape* frame_ = nullptr;
   std::array<QWidget*, kForm1Elements.size()> elements_{};
   std::array<QAction*, kMenuItems.size()> actions_{};

@@ -14,6 +14,7 @@ done
 desktop-file-validate "$prefix"/share/applications/org.celforo.Celforo.desktop
 appstreamcli validate --no-net --explain "$prefix"/share/metainfo/org.celforo.Celforo.metainfo.xml
 grep -q '<release version="1.00"' "$prefix"/share/metainfo/org.celforo.Celforo.metainfo.xml
+grep -q '<project_license>MIT</project_license>' "$prefix"/share/metainfo/org.celforo.Celforo.metainfo.xml
 # No web address: the project has none, and a software centre shows a dead one.
 if grep -InE 'https?://|www\.|@[a-z0-9-]+\.[a-z]' "$prefix"/share/applications/* "$prefix"/share/metainfo/*; then
   echo "an address is shipped (above)" >&2

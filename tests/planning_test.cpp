@@ -6,8 +6,12 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "calc/numeric_text.h"
+#include "calc/plan_columns.h"
 #include "calc/planning.h"
 #include "calc/run_time_error.h"
 
@@ -53,6 +57,38 @@ TEST(Planning, ValuesAndFailures) {
        Kind::DivisionByZero},
       {"target focal ratio out of range", [] { return ExtractionForFocalRatio(2500, 5, kMax, 10); },
        "", Kind::Overflow},
+      // Worked by hand: 0.55 um * 20 / 3.75 um.
+      {"sampling at f/20", [] { return Sampling(20, 550, 3.75); }, " 2.933333", {}},
+      // 2000 * 5000 * tan(22.5") / 3.75.
+      {"45\" disc at 5000 mm", [] { return DiscPixels(5000, 3.75, 45); }, " 290.88821", {}},
+      // .15 * 9.925 h * 3600 / (pi * 45).
+      {"capture on Jupiter", [] { return LongestCapture(0.15, 9.925, 45); }, " 37.910707", {}},
+      // f/(2 * 3.75 / 0.55) at 250 gives 3409.09 mm: 2500 * 5 / 3409.09.
+      {"extraction for Q = 2",
+       [] { return ExtractionForSampling(2500, 5, 250, 3.75, 550, 2); },
+       " 3.666667",
+       {}},
+      // 300 * 3.75 / (2000 * tan(22.5")) = 5156.62 mm: 2500 * 5 / 5156.62.
+      {"extraction for a 300-pixel disc",
+       [] { return ExtractionForDiscPixels(2500, 5, 3.75, 45, 300); },
+       " 2.424068",
+       {}},
+      {"sampling on zero-sized pixels", [] { return Sampling(20, 550, 0); }, "",
+       Kind::DivisionByZero},
+      {"sampling of an infinite ratio", [] { return Sampling(kInf, 550, 3.75); }, "",
+       Kind::Overflow},
+      {"disc on zero-sized pixels", [] { return DiscPixels(5000, 0, 45); }, "",
+       Kind::DivisionByZero},
+      {"capture on a disc of zero", [] { return LongestCapture(0.15, 9.925, 0); }, "",
+       Kind::DivisionByZero},
+      {"extraction for Q at no wavelength",
+       [] { return ExtractionForSampling(2500, 5, 250, 3.75, 0, 2); }, "", Kind::DivisionByZero},
+      {"extraction for Q = 0", [] { return ExtractionForSampling(2500, 5, 250, 3.75, 550, 0); }, "",
+       Kind::DivisionByZero},
+      {"extraction for a disc of zero",
+       [] { return ExtractionForDiscPixels(2500, 5, 3.75, 0, 300); }, "", Kind::DivisionByZero},
+      {"extraction for no pixels", [] { return ExtractionForDiscPixels(2500, 5, 3.75, 45, 0); }, "",
+       Kind::DivisionByZero},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -62,6 +98,189 @@ TEST(Planning, ValuesAndFailures) {
     } catch (const RunTimeError& error) {
       ASSERT_TRUE(c.failure) << error.report();
       EXPECT_EQ(error.kind(), *c.failure);
+    }
+  }
+}
+
+// A set-up's camera and target as celforo-calc and the panel give them.
+struct Inputs {
+  Inputs(bool withAperture = false, bool withPixels = false, bool withSensor = false,
+         std::optional<Target> on = std::nullopt)
+      : aperture(withAperture), pixels(withPixels), sensor(withSensor), target(on) {}
+  bool aperture, pixels, sensor;
+  std::optional<Target> target;
+};
+
+CameraAndTarget Given(const Inputs& in) {
+  CameraAndTarget c;
+  if (in.aperture) c.aperture = 250;
+  if (in.pixels) c.pixelSize = 3.75;
+  if (in.sensor) c.sensor = SensorPixels{1280, 960};
+  // A size as on a date: 45" for Jupiter, Saturn's globe 18" in rings of 40".
+  if (in.target) {
+    c.target = TargetOnDate{*in.target, in.target == Target::Saturn ? TargetSize{18, 40, 20, 1e9}
+                                                                    : TargetSize{45, 0, 0, 6e8}};
+  }
+  return c;
+}
+
+// Which columns a set-up shows, and their values at 5000 mm.
+TEST(PlanColumns, WhichApplyAndTheirValues) {
+  const struct {
+    const char* what;
+    Inputs in;
+    std::vector<std::pair<std::string_view, std::string>> shown;  // caption, ResultText
+  } cases[] = {
+      {"nothing given", {}, {}},
+      {"aperture", {true}, {{kFocalRatioCaption, " 20"}}},
+      {"pixels", {false, true}, {{kImageScaleCaption, " .154699"}}},
+      {"sensor without pixels", {false, false, true}, {}},
+      {"camera",
+       {false, true, true},
+       {{kImageScaleCaption, " .154699"},
+        {kFieldWidthCaption, " 3.300237"},
+        {kFieldHeightCaption, " 2.475178"}}},
+      {"aperture and pixels",
+       {true, true},
+       {{kFocalRatioCaption, " 20"},
+        {kImageScaleCaption, " .154699"},
+        {kSamplingCaption, " 2.933333"}}},
+      {"the Moon alone", {false, false, false, Target::Moon}, {{kDiameterCaption, " 45"}}},
+      {"Jupiter alone", {false, false, false, Target::Jupiter}, {{kDiameterCaption, " 45"}}},
+      // .1546986 "/px * 9.925 h * 3600 / (pi * 45") = 39.098 s.
+      {"Jupiter on a camera",
+       {false, true, false, Target::Jupiter},
+       {{kImageScaleCaption, " .154699"},
+        {kDiameterCaption, " 45"},
+        {kDiscPixelsCaption, " 290.88821"},
+        {kCaptureCaption, " 39.098224"}}},
+      {"the Moon on a camera: no capture time",
+       {false, true, false, Target::Moon},
+       {{kImageScaleCaption, " .154699"},
+        {kDiameterCaption, " 45"},
+        {kDiscPixelsCaption, " 290.88821"}}},
+      {"Saturn alone: its rings",
+       {false, false, false, Target::Saturn},
+       {{kDiameterCaption, " 18"}, {kRingsCaption, " 40"}}},
+      // 18": 2000 * 5000 * tan(9") / 3.75 = 116.355; .1546986 * 10.6562 h * 3600 / (pi * 18).
+      {"everything, Saturn",
+       {true, true, true, Target::Saturn},
+       {{kFocalRatioCaption, " 20"},
+        {kImageScaleCaption, " .154699"},
+        {kFieldWidthCaption, " 3.300237"},
+        {kFieldHeightCaption, " 2.475178"},
+        {kDiameterCaption, " 18"},
+        {kDiscPixelsCaption, " 116.355284"},
+        {kRingsCaption, " 40"},
+        {kSamplingCaption, " 2.933333"},
+        {kCaptureCaption, " 104.946723"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const CameraAndTarget given = Given(c.in);
+    std::vector<std::pair<std::string_view, std::string>> shown;
+    for (const PlanColumn& column : kPlanColumns) {
+      if (column.applies(given)) {
+        shown.emplace_back(column.caption, ResultText(column.compute(given, 5000)));
+      }
+    }
+    EXPECT_EQ(shown, c.shown);
+  }
+}
+
+TEST(PlanColumns, FailuresOfTheColumns) {
+  const CameraAndTarget all = Given({true, true, true, Target::Jupiter});
+  const struct {
+    std::string_view caption;
+    double focalLength;
+    RunTimeErrorKind failure;
+  } cases[] = {
+      {kImageScaleCaption, 0, RunTimeErrorKind::DivisionByZero},
+      {kFieldWidthCaption, 0, RunTimeErrorKind::DivisionByZero},
+      {kCaptureCaption, 0, RunTimeErrorKind::DivisionByZero},
+      {kFocalRatioCaption, kInf, RunTimeErrorKind::Overflow},
+      {kSamplingCaption, kInf, RunTimeErrorKind::Overflow},
+      {kDiscPixelsCaption, kInf, RunTimeErrorKind::Overflow},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.caption));
+    const PlanColumn* column = nullptr;
+    for (const PlanColumn& candidate : kPlanColumns) {
+      if (candidate.caption == c.caption) column = &candidate;
+    }
+    ASSERT_NE(column, nullptr);
+    try {
+      column->compute(all, c.focalLength);
+      ADD_FAILURE() << "computed";
+    } catch (const RunTimeError& error) {
+      EXPECT_EQ(error.kind(), c.failure);
+    }
+  }
+}
+
+TEST(PlanSolves, WhatEachNeedsAndTheExtractionItGives) {
+  const struct {
+    PlanAim aim;
+    Inputs enough, short_;
+    double value;
+    std::string shown;
+  } cases[] = {
+      {PlanAim::FocalRatio, {true}, {false, true}, 20, " 2.5"},
+      {PlanAim::ImageScale, {false, true}, {true}, 0.15, " 2.424068"},
+      {PlanAim::Sampling, {true, true}, {false, true, true, Target::Jupiter}, 2, " 3.666667"},
+      {PlanAim::DiscPixels,
+       {false, true, false, Target::Jupiter},
+       {true, false, false, Target::Jupiter},
+       300,
+       " 2.424068"},
+  };
+  for (const auto& c : cases) {
+    const PlanSolve& solve = SolveFor(c.aim);
+    SCOPED_TRACE(std::string(solve.caption));
+    EXPECT_EQ(solve.aim, c.aim);
+    EXPECT_TRUE(solve.possible(Given(c.enough)));
+    EXPECT_FALSE(solve.possible(Given(c.short_)));
+    EXPECT_FALSE(solve.possible(Given({})));
+    EXPECT_EQ(ResultText(solve.extraction(2500, 5, Given(c.enough), c.value)), c.shown);
+    try {
+      solve.extraction(2500, 5, Given(c.enough), 0);
+      ADD_FAILURE() << "solved for 0";
+    } catch (const RunTimeError& error) {
+      EXPECT_EQ(error.kind(), RunTimeErrorKind::DivisionByZero);
+    }
+  }
+}
+
+TEST(ParseSensorPixels, WidthByHeight) {
+  const struct {
+    const char* text;
+    std::optional<std::pair<double, double>> pixels;
+  } cases[] = {
+      {"1280x960", std::pair(1280.0, 960.0)},
+      {"1280\xC3\x97"
+       "960",
+       std::pair(1280.0, 960.0)},  // U+00D7
+      {"1x1", std::pair(1.0, 1.0)},
+      {"1000000x1000000", std::pair(1e6, 1e6)},
+      {"1000001x1", std::nullopt},
+      {"0x960", std::nullopt},
+      {"1280x", std::nullopt},
+      {"x960", std::nullopt},
+      {"1280X960", std::nullopt},
+      {"1280 x 960", std::nullopt},
+      {" 1280x960", std::nullopt},
+      {"1280x960x3", std::nullopt},
+      {"12.5x960", std::nullopt},
+      {"-1280x960", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const std::optional<SensorPixels> parsed = ParseSensorPixels(c.text);
+    ASSERT_EQ(parsed.has_value(), c.pixels.has_value());
+    if (parsed) {
+      EXPECT_EQ(parsed->width, c.pixels->first);
+      EXPECT_EQ(parsed->height, c.pixels->second);
     }
   }
 }

@@ -22,10 +22,12 @@
 #include <QTimer>
 #include <functional>
 
+#include "qt/display_list_painter.h"
 #include "qt/drawn_elements.h"
 #include "qt/form1_window.h"
+#include "qt/qt_text.h"
 #include "tests/support/test_locale.h"
-#include "ui/credit_picture.h"
+#include "ui/credit_picture_content.h"
 
 namespace celforo::qt {
 namespace {
@@ -260,11 +262,13 @@ private slots:
       check(button, button->text(),
             button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
     }
-    const QFontMetrics lineMetrics(CreditPicture::lineFont());
-    for (int line = 0; line < CreditPicture::lines().size(); ++line) {
-      const QString text = CreditPicture::lines()[line];
-      const PixelRect box = kCreditPicture.LineBox(line);
-      if (lineMetrics.horizontalAdvance(text) > box.width || lineMetrics.height() > box.height + 2)
+    for (const Shape& shape : CreditPictureDisplayList().shapes) {
+      const auto* line = std::get_if<TextShape>(&shape.figure);
+      if (line == nullptr) continue;
+      const QFontMetrics metrics(FontOf(*line));
+      const QString text = ToQString(line->text);
+      if (metrics.horizontalAdvance(text) > line->box.width ||
+          metrics.height() > line->box.height + 2)
         failures << QStringLiteral("picture line \"%1\"").arg(text);
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
@@ -296,10 +300,10 @@ private slots:
       QCOMPARE(label->text(QAccessible::Name), kDefaultResults[i]);
       QCOMPARE(label->text(QAccessible::Description), meanings[i]);
     }
-    QCOMPARE(QAccessible::queryAccessibleInterface(form.element(u"Picture1"))
-                 ->text(QAccessible::Description)
-                 .split(QLatin1Char('\n')),
-             CreditPicture::lines());
+    QAccessibleInterface* picture =
+        QAccessible::queryAccessibleInterface(form.element(u"Picture1"));
+    QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("CELFORO"));
+    QCOMPARE(picture->text(QAccessible::Description), ToQString(CreditPictureDescription()));
   }
 
   void resultsCanBeSelectedWithTheMouse() {

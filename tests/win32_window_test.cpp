@@ -440,6 +440,9 @@ TEST_F(Win32Window, ElementsAreTheRightKindsOfControl) {
         break;
       case ElementKind::PictureBox: EXPECT_FALSE(style & WS_TABSTOP); break;
       case ElementKind::Rectangle: break;
+      case ElementKind::Choice:
+      case ElementKind::DateTimeField:
+      case ElementKind::ProblemLabel: ADD_FAILURE() << "not an element of Form1"; break;
     }
   }
 }

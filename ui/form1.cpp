@@ -38,18 +38,29 @@ void Form1::CalculateAndShow() {
   window_.SetCaption(kLabel1, ResultText(results.magnification));
   window_.SetCaption(kLabel2, ResultText(results.equivalentFocalLength));
   window_.SetCaption(kLabel8, ResultText(results.focalPlaneDistance));
+  resultsShown_ = true;
+  if (listener_ != nullptr) listener_->onForm1ResultsShown();
 }
 
 void Form1::ClearResults() {
   window_.SetCaption(kLabel1, "");
   window_.SetCaption(kLabel2, "");
   window_.SetCaption(kLabel8, "");
+  ForgetResults();
+}
+
+void Form1::ForgetResults() {
+  const bool wereShown = resultsShown_;
+  resultsShown_ = false;
+  if (wereShown && listener_ != nullptr) listener_->onForm1ResultsCleared();
 }
 
 void Form1::CalculateAndShowOrReport() {
   try {
     CalculateAndShow();
   } catch (const RunTimeError& error) {
+    // What the labels show now is not the boxes' results.
+    ForgetResults();
     ReportRunTimeError(error);
   }
 }

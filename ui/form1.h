@@ -23,10 +23,26 @@ inline constexpr ElementId kCommand2 = ElementIndex("Command2");
 // The title of the message box that reports a run-time error.
 inline constexpr std::string_view kMessageTitle = "CELFORO";
 
+// Told when Form1's results appear and when they go; the planning panel
+// follows them.
+class Form1Listener {
+public:
+  virtual void onForm1ResultsShown() = 0;
+  virtual void onForm1ResultsCleared() = 0;
+
+protected:
+  ~Form1Listener() = default;
+};
+
 class Form1 {
 public:
   // `window` carries out the operations; it must outlive the form.
   explicit Form1(Form1Operations& window) : window_(window) {}
+
+  // Whether the three results of the boxes' texts are shown.
+  bool resultsShown() const { return resultsShown_; }
+  // The one listener, or none (null); it must outlive the form or be removed.
+  void SetListener(Form1Listener* listener) { listener_ = listener; }
 
   // Delivered once, after the elements exist and before the window is shown.
   void onForm1Load();
@@ -41,6 +57,8 @@ private:
   // a RunTimeError leaves the results set before it in place.
   void CalculateAndShow();
   void ClearResults();
+  // The results are no longer those of the boxes: the listener is told.
+  void ForgetResults();
 
   // CalculateAndShow for the handlers: a RunTimeError is reported in a
   // message box, after which the window goes on with the user's texts.
@@ -48,6 +66,8 @@ private:
   void ReportRunTimeError(const RunTimeError& error);
 
   Form1Operations& window_;
+  Form1Listener* listener_ = nullptr;
+  bool resultsShown_ = false;
 };
 
 // Which handler each element's event goes to; a window system delivers every

@@ -29,16 +29,33 @@ struct FormRecord {
 
 inline constexpr FormRecord kForm1{"Form1", "             CELFORO", 5055, 5625, {192, 255, 255}};
 
-enum class ElementKind { TextBox, PushButton, CaptionLabel, ResultLabel, PictureBox, Rectangle };
+// Form1 is made of the first six kinds; the planning panel also has a choice
+// from a list, a date-time field and lines that name a problem of its input.
+enum class ElementKind {
+  TextBox,
+  PushButton,
+  CaptionLabel,
+  ResultLabel,
+  PictureBox,
+  Rectangle,
+  Choice,
+  DateTimeField,
+  ProblemLabel
+};
+
+enum class TextAlign { Centre, Left };
 
 struct ElementRecord {
   std::string_view name;
   ElementKind kind;
-  std::string_view caption;                // the text shown at creation
+  std::string_view caption;                // the text shown at creation; a choice's items,
+                                           // one a line
   std::uint16_t left, top, width, height;  // twips, from the client area's corner
   int tabIndex;                            // -1: none
   double fontSize;                         // points; 0: shows no text
-  std::string_view meaning;                // boxes and results: the caption naming the value
+  std::string_view meaning;                // fields and results: the caption naming the value;
+                                           // units and problem lines: that of their field
+  TextAlign align = TextAlign::Centre;     // of the text across the element
 };
 
 // The most a box holds, in UTF-16 code units: a longer paste is cut there, so
@@ -75,10 +92,15 @@ inline constexpr std::array<ElementRecord, 16> kForm1Elements{{
 // systems name it: ElementIndex("Text3") is 2. An unknown name does not compile.
 using ElementId = std::size_t;
 
-consteval ElementId ElementIndex(std::string_view name) {
-  for (ElementId i = 0; i < kForm1Elements.size(); ++i)
-    if (kForm1Elements[i].name == name) return i;
+template <std::size_t N>
+consteval ElementId IndexIn(const std::array<ElementRecord, N>& elements, std::string_view name) {
+  for (ElementId i = 0; i < N; ++i)
+    if (elements[i].name == name) return i;
   throw "no element of that name";
+}
+
+consteval ElementId ElementIndex(std::string_view name) {
+  return IndexIn(kForm1Elements, name);
 }
 
 // The font every element with text uses, and the families tried in its place

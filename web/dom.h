@@ -20,9 +20,24 @@ char* celforo_dom_value(const char* id);
 void celforo_dom_set_value(const char* id, const char* value);
 void celforo_dom_focus(const char* id);
 
-// Calls celforo_deliver(element, event) on each "input" (event 0) or "click"
-// (event 1) of the element.
-void celforo_dom_listen(const char* id, const char* type, int element, int event);
+// Calls celforo_deliver(form, element, event) on each "input" (event 0) or
+// "click" (event 1) of the element.
+void celforo_dom_listen(const char* id, const char* type, int form, int element, int event);
+
+// The index of the option chosen in a <select>, and its setting.
+int celforo_dom_choice(const char* id);
+void celforo_dom_set_choice(const char* id, int index);
+
+// A value the page keeps on the device under `key`, in memory from malloc
+// that the caller frees, or null when none is kept or the store is closed.
+char* celforo_dom_stored(const char* key);
+// Keeps a value under `key`; nothing happens where the store is closed.
+void celforo_dom_store(const char* key, const char* value);
+
+// Whether the page is in night mode.
+int celforo_dom_night(void);
+// Whether the element is hidden (its "hidden" attribute).
+int celforo_dom_hidden(const char* id);
 // A "," typed into the box is entered as "."; pasted text is left as it is.
 void celforo_dom_comma_typed_as_point(const char* id);
 

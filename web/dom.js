@@ -41,10 +41,49 @@ mergeInto(LibraryManager.library, {
     document.getElementById(UTF8ToString(id)).focus();
   },
 
-  celforo_dom_listen: function (id, type, element, event) {
+  celforo_dom_listen: function (id, type, form, element, event) {
     document.getElementById(UTF8ToString(id)).addEventListener(UTF8ToString(type), function () {
-      _celforo_deliver(element, event);
+      _celforo_deliver(form, element, event);
     });
+  },
+
+  celforo_dom_choice: function (id) {
+    return document.getElementById(UTF8ToString(id)).selectedIndex;
+  },
+
+  celforo_dom_set_choice: function (id, index) {
+    document.getElementById(UTF8ToString(id)).selectedIndex = index;
+  },
+
+  celforo_dom_stored__deps: ['malloc'],
+  celforo_dom_stored: function (key) {
+    var value = null;
+    try {
+      value = localStorage.getItem(UTF8ToString(key));
+    } catch (closed) {
+      // Private browsing, or storage turned off: nothing is kept.
+    }
+    if (value === null) return 0;
+    var size = lengthBytesUTF8(value) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(value, copy, size);
+    return copy;
+  },
+
+  celforo_dom_store: function (key, value) {
+    try {
+      localStorage.setItem(UTF8ToString(key), UTF8ToString(value));
+    } catch (closed) {
+      // Kept until the page is closed, in the fields themselves.
+    }
+  },
+
+  celforo_dom_hidden: function (id) {
+    return document.getElementById(UTF8ToString(id)).hidden ? 1 : 0;
+  },
+
+  celforo_dom_night: function () {
+    return document.documentElement.classList.contains('night') ? 1 : 0;
   },
 
   // Keypads set to Italian or German have only "," for the decimal key, and a
@@ -85,6 +124,10 @@ mergeInto(LibraryManager.library, {
     var dialog = document.getElementById('message');
     if (dialog.open) dialog.close();
     document.getElementById('Form1').remove();
+    var plan = document.getElementById('plan');
+    if (plan) plan.remove();
+    var planButton = document.getElementById('plan-button');
+    if (planButton) planButton.hidden = true;
     document.getElementById('ended').hidden = false;
     document.getElementById('restart').focus();
   },

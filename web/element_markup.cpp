@@ -4,8 +4,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "ui/credit_picture.h"
-
 namespace celforo::web {
 namespace {
 
@@ -37,14 +35,6 @@ std::string Escaped(std::string_view text) {
   return escaped;
 }
 
-std::string Attribute(std::string_view name, std::string_view value) {
-  return " " + std::string(name) + "=\"" + Escaped(value) + '"';
-}
-
-std::string Attribute(std::string_view name, int value) {
-  return Attribute(name, std::to_string(value));
-}
-
 }  // namespace
 
 std::string CssColour(Rgb colour) {
@@ -67,36 +57,112 @@ std::string CssFontFamily() {
   return families + ", sans-serif";
 }
 
-std::string CreditPictureSvg() {
-  const CreditPictureContent& picture = kCreditPicture;
-  std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" aria-hidden=\"true\"" +
-                    Attribute("width", picture.width) + Attribute("height", picture.height) +
-                    Attribute("viewBox", "0 0 " + std::to_string(picture.width) + " " +
-                                             std::to_string(picture.height)) +
-                    Attribute("font-family", CssFontFamily()) + ">";
-  svg += "<rect class=\"ground\"" + Attribute("width", picture.width) +
-         Attribute("height", picture.height) + Attribute("fill", CssColour(picture.ground)) + "/>";
+namespace {
 
-  // The pen lies wholly inside the monogram's box.
-  const PixelRect box = picture.monogramBox;
-  const int pen = picture.monogramPen;
-  svg += "<rect class=\"ink-line\"" + Attribute("x", Hundredths(box.left * 100 + pen * 50)) +
-         Attribute("y", Hundredths(box.top * 100 + pen * 50)) +
-         Attribute("width", box.width - pen) + Attribute("height", box.height - pen) +
-         Attribute("fill", "none") + Attribute("stroke", CssColour(picture.ink)) +
-         Attribute("stroke-width", pen) + "/>";
+// Markup written piece by piece into one string.
+class Markup {
+public:
+  explicit Markup(std::string& out) : out_(out) {}
 
-  const auto centredText = [&](PixelRect in, int fontPixels, bool bold, std::string_view text) {
-    return "<text class=\"ink\" text-anchor=\"middle\" dominant-baseline=\"central\"" +
-           Attribute("x", Hundredths(in.left * 100 + in.width * 50)) +
-           Attribute("y", Hundredths(in.top * 100 + in.height * 50)) +
-           Attribute("font-size", fontPixels) + Attribute("font-weight", bold ? "bold" : "normal") +
-           Attribute("fill", CssColour(picture.ink)) + ">" + Escaped(text) + "</text>";
-  };
-  svg += centredText(box, picture.monogramFontPixels, true, picture.monogram);
-  for (std::size_t line = 0; line < picture.lines.size(); ++line) {
-    svg += centredText(picture.LineBox(static_cast<int>(line)), picture.lineFontPixels, false,
-                       picture.lines[line]);
+  Markup& Open(std::string_view tag) {
+    out_ += '<';
+    out_ += tag;
+    return *this;
+  }
+  Markup& Text(std::string_view name, std::string_view value) {
+    out_ += ' ';
+    out_ += name;
+    out_ += "=\"";
+    out_ += Escaped(value);
+    out_ += '"';
+    return *this;
+  }
+  // A coordinate to the hundredth of a picture unit: 160.5 is "160.5".
+  Markup& Number(std::string_view name, double value) {
+    return Text(name, Hundredths(std::lround(value * 100)));
+  }
+  Markup& Paint(std::string_view property, const std::optional<Role>& role, double pen,
+                const Palette& palette) {
+    Text(property, role ? CssColour(Colour(palette, *role)) : "none");
+    if (role && property == "stroke") Number("stroke-width", pen);
+    return *this;
+  }
+  Markup& Mark(std::string_view mark) { return mark.empty() ? *this : Text("class", mark); }
+  void Close() { out_ += "/>"; }
+
+private:
+  std::string& out_;
+};
+
+void RectMarkup(Markup& markup, const RectShape& rect, std::string_view mark,
+                const Palette& palette) {
+  markup.Open("rect").Mark(mark);
+  markup.Number("x", rect.box.left).Number("y", rect.box.top);
+  markup.Number("width", rect.box.width).Number("height", rect.box.height);
+  markup.Paint("fill", rect.fill, 0, palette).Paint("stroke", rect.stroke, rect.pen, palette);
+  markup.Close();
+}
+
+void EllipseMarkup(Markup& markup, const EllipseShape& ellipse, std::string_view mark,
+                   const Palette& palette) {
+  if (ellipse.part != EllipsePart::Whole) {
+    // From the left end to the right one, over the top (sweep 1) or under it.
+    const auto at = [](double value) { return Hundredths(std::lround(value * 100)); };
+    const bool upper = ellipse.part == EllipsePart::UpperHalf;
+    std::string path = "M" + at(ellipse.cx - ellipse.rx) + " " + at(ellipse.cy);
+    path += "A" + at(ellipse.rx) + " " + at(ellipse.ry) + (upper ? " 0 0 1 " : " 0 0 0 ");
+    path += at(ellipse.cx + ellipse.rx) + " " + at(ellipse.cy);
+    markup.Open("path").Mark(mark).Text("d", path).Text("fill", "none");
+    markup.Paint("stroke", ellipse.stroke, ellipse.pen, palette).Close();
+    return;
+  }
+  const bool circle = ellipse.rx == ellipse.ry;
+  markup.Open(circle ? "circle" : "ellipse").Mark(mark);
+  markup.Number("cx", ellipse.cx).Number("cy", ellipse.cy);
+  if (circle) {
+    markup.Number("r", ellipse.rx);
+  } else {
+    markup.Number("rx", ellipse.rx).Number("ry", ellipse.ry);
+  }
+  markup.Paint("fill", ellipse.fill, 0, palette)
+      .Paint("stroke", ellipse.stroke, ellipse.pen, palette);
+  markup.Close();
+}
+
+void TextMarkup(std::string& out, const TextShape& text, std::string_view mark,
+                const Palette& palette) {
+  Markup markup(out);
+  const bool centred = text.align == TextAlign::Centre;
+  markup.Open("text").Mark(mark).Text("text-anchor", centred ? "middle" : "start");
+  markup.Text("dominant-baseline", "central");
+  markup.Number("x", centred ? text.box.left + text.box.width / 2 : text.box.left);
+  markup.Number("y", text.box.top + text.box.height / 2);
+  markup.Number("font-size", text.fontPixels).Text("font-weight", text.bold ? "bold" : "normal");
+  markup.Text("fill", CssColour(Colour(palette, text.ink)));
+  out += '>';
+  out += Escaped(text.text);
+  out += "</text>";
+}
+
+}  // namespace
+
+std::string SvgMarkup(const DisplayList& list, const Palette& palette) {
+  std::string svg;
+  Markup markup(svg);
+  markup.Open("svg").Text("xmlns", "http://www.w3.org/2000/svg").Text("aria-hidden", "true");
+  markup.Number("width", list.width).Number("height", list.height);
+  markup.Text("viewBox", "0 0 " + Hundredths(std::lround(list.width * 100)) + " " +
+                             Hundredths(std::lround(list.height * 100)));
+  markup.Text("font-family", CssFontFamily());
+  svg += '>';
+  for (const Shape& shape : list.shapes) {
+    if (const auto* rect = std::get_if<RectShape>(&shape.figure)) {
+      RectMarkup(markup, *rect, shape.mark, palette);
+    } else if (const auto* ellipse = std::get_if<EllipseShape>(&shape.figure)) {
+      EllipseMarkup(markup, *ellipse, shape.mark, palette);
+    } else if (const auto* text = std::get_if<TextShape>(&shape.figure)) {
+      TextMarkup(svg, *text, shape.mark, palette);
+    }
   }
   return svg + "</svg>";
 }

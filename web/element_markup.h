@@ -1,9 +1,10 @@
-// What the page writes for the parts of the window that are drawn rather than
-// made of controls: CSS values from the table, and the credit picture as SVG.
+// What the page writes for the parts of the windows that are drawn rather than
+// made of controls: CSS values from the tables, and pictures as SVG.
 #pragma once
 
 #include <string>
 
+#include "ui/display_list.h"
 #include "ui/form1_layout.h"
 
 namespace celforo::web {
@@ -21,8 +22,10 @@ std::string CssPoints(double points);
 // sans-serif face.
 std::string CssFontFamily();
 
-// Picture1's content, drawn from the credit picture's figures: sharp at any
-// pixel ratio. Its ground and ink carry the classes "ground" and "ink".
-std::string CreditPictureSvg();
+// A display list as an <svg> of its size, in the colours of `palette`: sharp
+// at any pixel ratio. A shape with a mark carries it as its class; a circle
+// is a <circle>, an ellipse an <ellipse>, half an ellipse a <path>. The <svg>
+// is hidden from screen readers: its element names the picture.
+std::string SvgMarkup(const DisplayList& list, const Palette& palette);
 
 }  // namespace celforo::web

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/form1.h"
+#include "ui/palette.h"
 
 namespace celforo::web {
 
@@ -15,6 +16,13 @@ public:
   // An event of an element, as the page reports it; ignored once the program
   // has ended, or when the element has no handler for it.
   void Deliver(ElementId element, Form1Event event);
+
+  // Paints the credit picture again in the colours of `theme`.
+  void ShowTheme(Theme theme);
+
+  Form1& form1() { return form1_; }
+  Form1Operations& operations() { return *this; }
+  bool ended() const { return ended_; }
 
 private:
   std::string Text(ElementId box) const override;

@@ -1,14 +1,17 @@
-// The page around the form, at the head of celforo.js: night mode, starting
-// again after ESCI, the service worker that keeps the page for use without a
-// network, and the program held back until the document has its elements.
+// The page around the form, at the head of celforo.js: night mode, the
+// planning panel shown or hidden, starting again after ESCI, the service
+// worker that keeps the page for use without a network, and the program held
+// back until the document has its elements.
 // celforo.js is loaded in <head>, so the night colours are there before
 // anything is drawn.
 (function () {
   'use strict';
-  var key = 'celforo-night';  // the one thing the page stores: "1" or "0"
+  // What the page stores besides the panel's inputs: "1" or "0" each.
+  var nightKey = 'celforo-night';
+  var planKey = 'celforo-plan';
   var root = document.documentElement;
 
-  function storedNight() {
+  function stored(key) {
     try {
       return localStorage.getItem(key) === '1';
     } catch (unavailable) {
@@ -16,13 +19,32 @@
     }
   }
 
+  function store(key, on) {
+    try {
+      localStorage.setItem(key, on ? '1' : '0');
+    } catch (unavailable) {
+      // Private browsing: the choice lasts until the page is closed.
+    }
+  }
+
   function showNight(on) {
     root.classList.toggle('night', on);
     var button = document.getElementById('night');
     if (button) button.setAttribute('aria-pressed', on ? 'true' : 'false');
+    // The pictures are drawn by the program, in the colours of the mode.
+    if (Module['calledRun']) Module['_celforo_theme_changed'](on ? 1 : 0);
   }
 
-  showNight(storedNight());
+  function showPlan(on) {
+    var plan = document.getElementById('plan');
+    var button = document.getElementById('plan-button');
+    if (!plan || !button) return;
+    plan.hidden = !on;
+    document.getElementById('desk').classList.toggle('planning', on);
+    button.setAttribute('aria-expanded', on ? 'true' : 'false');
+  }
+
+  showNight(stored(nightKey));
 
   // Asked once the WebAssembly is ready, which may be before or after the
   // document is.
@@ -36,14 +58,18 @@
 
   document.addEventListener('DOMContentLoaded', function () {
     showNight(root.classList.contains('night'));
+    showPlan(stored(planKey));
     document.getElementById('night').addEventListener('click', function () {
       var on = !root.classList.contains('night');
       showNight(on);
-      try {
-        localStorage.setItem(key, on ? '1' : '0');
-      } catch (unavailable) {
-        // Private browsing: night mode lasts until the page is closed.
-      }
+      store(nightKey, on);
+    });
+    document.getElementById('plan-button').addEventListener('click', function () {
+      var on = document.getElementById('plan').hidden;
+      showPlan(on);
+      store(planKey, on);
+      // The program builds the panel the first time it is shown.
+      if (on && Module['calledRun']) Module['_celforo_panel_shown']();
     });
     document.getElementById('restart').addEventListener('click', function () {
       location.reload();

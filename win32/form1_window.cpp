@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/credit_picture.h"
-#include "win32/credit_picture.h"
+#include "ui/credit_picture_content.h"
 #include "win32/fonts.h"
 #include "win32/night_message.h"
+#include "win32/picture_view.h"
 #include "win32/text.h"
 
 namespace celforo::win32 {
@@ -52,8 +52,15 @@ std::unique_ptr<Control> MakeControl(const ElementRecord& record, HWND parent, i
       // A read-only edit, so that a result can be selected and copied.
       args.style = ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER;
       return std::make_unique<Edit>(args);
-    case ElementKind::PictureBox: return std::make_unique<CreditPicture>(args);
+    case ElementKind::PictureBox: {
+      auto picture = std::make_unique<PictureView>(args);
+      picture->SetList(CreditPictureDisplayList());
+      return picture;
+    }
     case ElementKind::Rectangle: return nullptr;  // painted by the window
+    case ElementKind::Choice:
+    case ElementKind::DateTimeField:
+    case ElementKind::ProblemLabel: break;  // only in the planning panel
   }
   return nullptr;
 }
@@ -83,7 +90,7 @@ Form1Window::Form1Window(HINSTANCE instance)
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClass(instance, kClassName, &Form1Window::WindowProc);
-  CreditPicture::Register(instance);
+  PictureView::Register(instance);
   hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kForm1.title).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                           this);
@@ -140,8 +147,7 @@ void Form1Window::CreateElements() {
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     const ElementKind kind = kForm1Elements[id].kind;
     elements_[id] = MakeControl(kForm1Elements[id], hwnd_, kFirstControlId + static_cast<int>(id));
-    if (kind == ElementKind::PictureBox)
-      picture_ = static_cast<CreditPicture*>(elements_[id].get());
+    if (kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(elements_[id].get());
     if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
       FollowNightLook(element(id), &night_);
   }
@@ -166,11 +172,8 @@ void Form1Window::NameElements() {
       accessibleTexts_.SetDescription(element(id), record.meaning);
   }
   if (picture_ == nullptr) return;
-  std::string description;
-  for (const std::string_view line : kCreditPicture.lines)
-    description.append(description.empty() ? "" : "\n").append(line);
-  accessibleTexts_.SetName(picture_->hwnd(), kCreditPicture.name);
-  accessibleTexts_.SetDescription(picture_->hwnd(), description);
+  accessibleTexts_.SetName(picture_->hwnd(), picture_->list().name);
+  accessibleTexts_.SetDescription(picture_->hwnd(), picture_->list().description);
 }
 
 void Form1Window::LayOutElements(UINT dpi) {
@@ -419,7 +422,7 @@ void Form1Window::ShowTheme(Theme theme) {
   background_ = SolidBrush(Colour(palette(), Role::WindowGround));
   resultBackground_ = SolidBrush(Colour(palette(), Role::ResultGround));
   night_.palette = theme == Theme::Night ? &palette() : nullptr;
-  if (picture_ != nullptr) picture_->SetColours(palette());
+  if (picture_ != nullptr) picture_->SetTheme(theme);
   menuBar_.SetNight(night_.palette, dpi_);
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     const ElementKind kind = kForm1Elements[id].kind;

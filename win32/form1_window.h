@@ -21,7 +21,7 @@
 
 namespace celforo::win32 {
 
-class CreditPicture;
+class PictureView;
 
 class Form1Window : private Form1Operations, private WindowMenuOperations {
 public:
@@ -98,7 +98,7 @@ private:
   Icon smallIcon_;
   std::vector<Font> fonts_;
   std::array<std::unique_ptr<Control>, kForm1Elements.size()> elements_;
-  CreditPicture* picture_ = nullptr;
+  PictureView* picture_ = nullptr;
   AccessibleTexts accessibleTexts_;
   MenuBar menuBar_;
   NightLook night_;

@@ -3,8 +3,10 @@
 # paragraphs before the first heading the description, and each "Heading:"
 # line a section. A section of options ("  --name VALUE  what it does", the
 # description continued on lines indented further) becomes a tagged list;
-# Examples are kept line for line; any other section is text.
-# Usage: celforo-calc --help | awk -v version=V -v date=YYYY-MM-DD -f help-to-man.awk
+# Examples are kept line for line; any other section is text. The lines of
+# --version after the first (copyright and licence) are the COPYRIGHT section.
+# Usage: celforo-calc --help | awk -v version=V -v date=YYYY-MM-DD
+#            -v version_text=FILE_WITH_VERSION_OUTPUT -f help-to-man.awk
 # A line of --help as roff text: backslashes written \e, dashes \- (so that
 # no line breaks inside an option's name), a leading dot or quote kept text.
 function roff(line) {
@@ -65,6 +67,17 @@ part == "options" && /^  --/ {
 { print roff($0) }
 END {
   if (part == "examples") print ".fi"
+  print ".SH COPYRIGHT"
+  lines = 0
+  while ((getline line < version_text) > 0) {
+    if (++lines == 1) continue
+    if (lines > 2) print ".br"
+    print roff(line)
+  }
+  if (lines < 2) {
+    print "help-to-man.awk: no copyright in " version_text > "/dev/stderr"
+    exit 1
+  }
   print ".SH SEE ALSO"
   print ".BR celforo (1)"
 }

@@ -3,7 +3,9 @@
 # under node) against the Linux build: standard output and error byte for
 # byte, and the exit status, for 100,000 generated batch lines in each output
 # form, and for one set-up, sweeps, solves and misuse, each also with the
-# planning columns.
+# planning columns and a target: every target on dates across the
+# ephemerides' range, dates in UTC, with offsets and, with TZ set for both
+# sides, in local time.
 # Usage: compare_calc.sh LINUX_PROGRAM OTHER_PROGRAM WORK_DIR RUNNER...
 # where RUNNER... is the command that runs the other program (tools/wine-run,
 # node).
@@ -29,11 +31,20 @@ cases=0
 failures=0
 # check NAME INPUT ARGUMENT...
 check() {
-  local name=$1 input=$2
-  shift 2
+  check_in_zone "" "$@"
+}
+
+# check_in_zone TZ NAME INPUT ARGUMENT...: both sides in time zone TZ (empty:
+# as they are).
+check_in_zone() {
+  local zone=$1 name=$2 input=$3
+  shift 3
   local linux_status=0 other_status=0
-  "$linux" "$@" <"$input" >"$work/$name.linux.out" 2>"$work/$name.linux.err" || linux_status=$?
-  "${runner[@]}" "$other" "$@" <"$input" >"$work/$name.other.out" \
+  local environment=(env)
+  if [ -n "$zone" ]; then environment=(env "TZ=$zone"); fi
+  "${environment[@]}" "$linux" "$@" <"$input" >"$work/$name.linux.out" \
+    2>"$work/$name.linux.err" || linux_status=$?
+  "${environment[@]}" "${runner[@]}" "$other" "$@" <"$input" >"$work/$name.other.out" \
     2>"$work/$name.other.err" || other_status=$?
   cases=$((cases + 1))
   local same=1
@@ -79,6 +90,51 @@ check solve-focal-ratio "$work/empty.txt" --aperture 250 --pixel-size 3.75 --pix
   --focal-ratio 20 2500 5
 check solve-image-scale "$work/empty.txt" --tsv --pixel-size 3.75 --image-scale .15 2500 5
 check planning-misuse "$work/empty.txt" --pixels 640x480 2500 5 3
+
+# Every target at instants across the range of the ephemerides, every column.
+for target in sun moon mercury venus mars jupiter saturn uranus neptune; do
+  for date in 1800-01-01 1850-06-30T06:45Z 1969-07-20T20:17:40Z 2026-12-07T21:30+01:00 \
+    2050-12-31T23:59:59Z; do
+    check "target-$target-$date" "$work/empty.txt" --tsv --target "$target" --date "$date" \
+      --aperture 250 --pixel-size 3.75 --pixels 1280x960 2500 5 2.5
+  done
+done
+check target-set-up "$work/empty.txt" --target giove --date 2026-12-07T21:30+01:00 \
+  --aperture 250 --pixel-size 3.75 --pixels 1280x960 2500 5 2.5
+check target-batch "$work/batch.txt" --tsv --header --target SATURN --date 2026-12-07T20:30Z \
+  --aperture 250 --pixel-size 3.75 --pixels 1920x1080 --wavelength 656
+check target-batch-columns "$work/batch.txt" --target marte --date 2026-12-07T15:00-05:30 \
+  --pixel-size 2.9
+check target-sweep "$work/empty.txt" --tsv --header --target luna --date 2030-06-01 \
+  --aperture 200 --pixel-size 2.9 --extraction=-2:12:.25 1000 10
+check solve-sampling "$work/empty.txt" --aperture 250 --pixel-size 3.75 --wavelength 656 \
+  --sampling 2 2500 5
+check solve-target-pixels "$work/empty.txt" --target jupiter --date 2026-12-07 --pixel-size 3.75 \
+  --target-pixels 300 2500 5
+check solve-target-pixels-tsv "$work/empty.txt" --tsv --header --target saturno \
+  --date 1850-03-01T12:00:30Z --aperture 250 --pixel-size 3.75 --target-pixels 400 2500 5
+check_in_zone Europe/Rome local-winter "$work/empty.txt" --tsv --target jupiter \
+  --date 2026-12-07T21:30 --pixel-size 3.75 2500 5 2.5
+check_in_zone Europe/Rome local-summer "$work/empty.txt" --tsv --target moon \
+  --date "2026-07-15 22:00:30" --pixel-size 3.75 2500 5 2.5
+check_in_zone America/New_York local-west "$work/empty.txt" --tsv --target venus \
+  --date 2026-03-01T05:00 --pixel-size 3.75 2500 5 2.5
+check_in_zone UTC local-utc "$work/empty.txt" --tsv --target mars --date 2026-12-07T21:30 \
+  --pixel-size 3.75 2500 5 2.5
+# Windows applies today's rules of a zone to every year; the C library and
+# JavaScript's Date know its history (local mean time before 1893 in Rome).
+if [ "$(basename "${runner[0]}")" = node ]; then
+  check_in_zone Europe/Rome local-history "$work/empty.txt" --tsv --target saturn \
+    --date 1850-06-30T12:00 --pixel-size 3.75 2500 5 2.5
+  check_in_zone America/New_York local-after-2038 "$work/empty.txt" --tsv --target moon \
+    --date 2045-06-01T22:00 --pixel-size 3.75 2500 5 2.5
+fi
+check misuse-target "$work/empty.txt" --target pluto 2500 5 3
+check misuse-date "$work/empty.txt" --target moon --date 2026-02-29 2500 5 3
+check misuse-date-range "$work/empty.txt" --target moon --date 2050-12-31T23:30-01:00 2500 5 3
+check misuse-wavelength "$work/empty.txt" --aperture 1 --pixel-size 1 --wavelength 0 2500 5 3
+check misuse-solve-needs "$work/empty.txt" --target jupiter --target-pixels 300 2500 5
+check misuse-two-solves "$work/empty.txt" --target-pixels 300 --sampling 2 2500 5
 
 echo "$((cases - failures)) passed, $failures failed"
 [ $failures -eq 0 ]

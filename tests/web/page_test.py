@@ -1,15 +1,29 @@
 #!/usr/bin/python3
-"""The web page in headless Chromium, driven by Selenium: start-up, clearing,
-CALCOLA on a table of set-ups (the failures' dialog included), Tab, Enter and
-Escape, the comma key, the length limit, ESCI, night mode, phones, requests to
-other origins, and the page opening offline. Writes screenshots to SHOTS.
+"""The web page in a browser, driven by Selenium: start-up in either order of
+document and WebAssembly, clearing, CALCOLA on a table of set-ups (the
+failures' dialog included), Tab, Enter and Escape, the comma key, the length
+limit, ESCI, night mode, the licence, accessibility (axe-core), phones,
+requests to other origins, the page opening offline, and the planning panel
+(driven by its fields' accessible names, every result held to the Linux
+celforo-calc's, the picture's proportions, ADATTA and bad input). Writes
+screenshots to SHOTS_DIR.
 
-Usage: page_test.py SITE_DIR SHOTS_DIR
+Every test runs in both engines, headless Chromium and WebKitGTK (Safari's),
+but those that need Chromium's DevTools protocol, marked `devtools`: the
+phone's screen (device emulation) and the requests and console messages the
+browser logs. WebDriver has no command to empty a browser's HTTP cache, which
+the offline test needs: Chromium's is emptied through DevTools, and for
+WebKitGTK the server answers every request with "Cache-Control: no-store".
+
+Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS --calc CELFORO_CALC
+                    SITE_DIR SHOTS_DIR
 """
+import argparse
 import io
 import json
 import re
 import shutil
+import subprocess
 import sys
 import tempfile
 import traceback
@@ -19,12 +33,23 @@ from PIL import Image
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
-from browser import Site, chromium
+from browser import ENGINES, Hold, Site, browser
 
 ROOT = Path(__file__).resolve().parents[2]
-SITE, SHOTS = Path(sys.argv[1]), Path(sys.argv[2])
+arguments = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+arguments.add_argument("--engine", choices=ENGINES, default="chromium")
+arguments.add_argument("--axe", type=Path, required=True, help="axe-core's axe.min.js")
+arguments.add_argument("--only", metavar="WORD", help="run only the tests whose names hold WORD")
+arguments.add_argument("--calc", type=Path, required=True,
+                       help="the Linux celforo-calc, which the panel's results are held to")
+arguments.add_argument("site", type=Path)
+arguments.add_argument("shots", type=Path)
+arguments = arguments.parse_args()
+ENGINE, SITE, SHOTS = arguments.engine, arguments.site, arguments.shots
+CHROMIUM = ENGINE == "chromium"
+SHOT_PREFIX = "web-" if CHROMIUM else "webkit-"
 BOXES, RESULTS = ("Text1", "Text2", "Text3"), ("Label1", "Label2", "Label8")
 DEFAULT_BOXES = [" 2500", " 5", " 3"]
 DEFAULT_RESULTS = [" 1.666667", " 4166.666667", " 13.333333"]
@@ -55,18 +80,24 @@ def table_of_failures():
             for what, a, b, c, kind, x, y, z in rows]
 
 
+if not arguments.axe.is_file():
+    sys.exit(f"{arguments.axe} is missing: tools/install-deps web installs axe-core")
+if not arguments.calc.is_file():
+    sys.exit(f"{arguments.calc} is missing: make web-test builds it (the linux-calc preset)")
 served = tempfile.TemporaryDirectory()  # a copy, which a test makes a new release of
 shutil.copytree(SITE, Path(served.name) / "site")
-site = Site(Path(served.name) / "site")
+site = Site(Path(served.name) / "site", no_store=not CHROMIUM)
 profile = tempfile.TemporaryDirectory()
-driver = chromium(profile.name)
+driver = browser(ENGINE, profile.name)
 requested = []  # every URL the browser asked for
-tests = []
+tests = []  # (test, whether it needs Chromium's DevTools)
 
 
-def test(function):
-    tests.append(function)
-    return function
+def test(function=None, *, devtools=False):
+    def register(function):
+        tests.append((function, devtools))
+        return function
+    return register(function) if function else register
 
 
 def js(script, *args):
@@ -77,8 +108,8 @@ def element(id_):
     return driver.find_element(By.ID, id_)
 
 
-def wait_for(condition, what, seconds=10):
-    WebDriverWait(driver, seconds).until(lambda _: condition(), what)
+def wait_for(condition, what, seconds=10, session=None):
+    WebDriverWait(session or driver, seconds).until(lambda _: condition(), what)
 
 
 def open_page():
@@ -109,7 +140,7 @@ def replace_text(id_, text):
 def screenshot(name):
     SHOTS.mkdir(parents=True, exist_ok=True)
     png = driver.get_screenshot_as_png()
-    (SHOTS / name).write_bytes(png)
+    (SHOTS / (SHOT_PREFIX + name)).write_bytes(png)
     return Image.open(io.BytesIO(png)).convert("RGB")
 
 
@@ -121,8 +152,8 @@ def start_up_texts_focus_and_title():
     assert focused() == "Text1", focused()
     assert driver.title == "CELFORO"
     assert js("return document.documentElement.lang") == "it"
-    screenshot("web-dpr1.png")
-    SHOTS.joinpath("web-form1-dpr1.png").write_bytes(element("Form1").screenshot_as_png)
+    screenshot("dpr1.png")
+    SHOTS.joinpath(SHOT_PREFIX + "form1-dpr1.png").write_bytes(element("Form1").screenshot_as_png)
 
 
 @test
@@ -179,7 +210,7 @@ def calcola_on_a_table_of_set_ups():
             assert shown == ["CELFORO", message, True], (what, shown)
             assert focused() == "message-ok", (what, focused())
             if what == "extraction 0":
-                screenshot("web-dialog.png")
+                screenshot("dialog.png")
             element("message-ok").click()
             assert not js("return document.getElementById('message').open"), what
             wait_for(lambda: focused() == "Command1", f"{what}: the focus back on CALCOLA")
@@ -261,10 +292,10 @@ def night_mode_is_red_on_black_and_remembered():
     element("night").click()
     assert element("night").get_attribute("aria-pressed") == "true"
     element("Text2").click()  # a focus ring and a caret
-    assert_only_red(screenshot("web-night.png"), "the form")
+    assert_only_red(screenshot("night.png"), "the form")
     replace_text("Text3", "0")
     element("Command1").click()
-    assert_only_red(screenshot("web-night-dialog.png"), "the dialog")
+    assert_only_red(screenshot("night-dialog.png"), "the dialog")
     element("message-ok").click()
     open_page()
     assert js("return document.documentElement.classList.contains('night')")
@@ -274,7 +305,7 @@ def night_mode_is_red_on_black_and_remembered():
     assert not js("return document.documentElement.classList.contains('night')")
 
 
-@test
+@test(devtools=True)
 def phone_width_and_pixel_ratio_three():
     driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                            {"width": 360, "height": 740, "deviceScaleFactor": 3, "mobile": True})
@@ -286,9 +317,368 @@ def phone_width_and_pixel_ratio_three():
         assert layout[0] <= layout[1] == 360, layout
         assert abs(layout[2] - (360 - layout[3])) <= 1, layout  # centred
         assert layout[4:] == [3, "decimal"], layout
-        screenshot("web-phone-dpr3.png")
+        screenshot("phone-dpr3.png")
+        # The panel under the form and its buttons, still no sideways scroll;
+        # its pictures, Jupiter's and Saturn's, by day and by night.
+        open_panel()
+        set_field("DATA E ORA", "2026-12-07T22:00")
+        panel = js("var f = document.getElementById('Form1').getBoundingClientRect();"
+                   "var p = document.getElementById('Form2').getBoundingClientRect();"
+                   "return [document.documentElement.scrollWidth, p.top - f.bottom, p.left, p.right]")
+        assert panel[0] <= 360 and panel[1] > 0 and panel[2] >= 0 and panel[3] <= 360, panel
+        # A screen tall enough for the whole panel in one picture.
+        driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 360, "height": 1800, "deviceScaleFactor": 3, "mobile": True})
+        for night in (False, True):
+            if night:
+                element("night").click()
+            for target in ("Giove", "Saturno"):
+                set_field("OGGETTO", target)
+                shot = element("plan").screenshot_as_png
+                name = f"panel-{'jupiter' if target == 'Giove' else 'saturn'}"
+                (SHOTS / f"{SHOT_PREFIX}{name}{'-night' if night else ''}-phone.png").write_bytes(shot)
+        js("localStorage.clear()")
     finally:
         driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+
+
+def started(session=None):
+    return (session or driver).execute_script(
+        "var l = document.getElementById('Label1'); return !!l && l.textContent")
+
+
+@test
+def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
+    """Both orders, made certain by the server holding one file back: the
+    WebAssembly until the document has been parsed, then the document's body
+    until the WebAssembly is ready, which the page shows by taking up its
+    Module.preRun (the program's request to start). A session of its own does
+    not wait for pages to load, and each order has an origin of its own, with
+    no service worker yet."""
+    orders = (("the document first", Hold("/celforo.wasm"),
+               "document.readyState !== 'loading' && Module.preRun.length === 1"),
+              ("the WebAssembly first", Hold("/", after="<body>"),
+               "document.readyState === 'loading' && Module.preRun.length === 0"))
+    with tempfile.TemporaryDirectory() as own_profile:
+        session = browser(ENGINE, own_profile, page_load_strategy="none")
+        try:
+            for order, hold, before_release in orders:
+                ordered = Site(Path(served.name) / "site", holds=[hold])
+                try:
+                    session.get(ordered.origin + "/")
+                    assert hold.reached.wait(10), f"{order}: {hold.path} was never asked for"
+                    wait_for(lambda: session.execute_script(
+                        "return location.origin === arguments[0] && typeof Module === 'object'"
+                        " && " + before_release, ordered.origin), order, session=session)
+                    assert not started(session), order
+                    hold.release()
+                    wait_for(lambda: started(session), f"{order}: the results", session=session)
+                finally:
+                    ordered.stop()
+        finally:
+            session.quit()
+
+
+# The planning panel.
+PANEL_CAPTIONS = ("RAPPORTO FOCALE", "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
+                  "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)", "DIAMETRO (PIXEL)",
+                  "ANELLI (ARCSEC)", "CAMPIONAMENTO (Q)", "RIPRESA MAX (S)")
+
+
+def named(name):
+    """A field, result or button of the panel by its accessible name, as a
+    screen reader finds it."""
+    found = js("var name = arguments[0];"
+               "return Array.from(document.querySelectorAll('#Form2 > *')).filter(function (e) {"
+               " return e.getAttribute('aria-label') === name ||"
+               " (e.tagName === 'BUTTON' && e.textContent === name); })", name)
+    assert len(found) == 1, f"{len(found)} elements of the panel are named {name!r}"
+    return found[0]
+
+
+def open_panel():
+    """The panel as at a first visit: nothing kept of an earlier test."""
+    open_page()
+    js("localStorage.clear()")
+    open_page()
+    if element("plan").get_attribute("hidden") is not None:
+        element("plan-button").click()
+    wait_for(lambda: element("Form2").is_displayed(), "the panel")
+
+
+def set_field(name, value):
+    field = named(name)
+    if field.tag_name == "select":
+        Select(field).select_by_visible_text(value)
+    elif field.get_attribute("type") == "datetime-local":
+        # As the browser's own picker sets it, whatever the display's format.
+        js("arguments[0].value = arguments[1];"
+           "arguments[0].dispatchEvent(new Event('input', {bubbles: true}))", field, value)
+    else:
+        field.click()
+        field.send_keys(Keys.CONTROL, "a")
+        field.send_keys(value if value else Keys.BACKSPACE)
+
+
+def problem_of(name):
+    """The problem line a field is described by."""
+    line = named(name).get_attribute("aria-describedby").split()[-1]
+    return element(line).get_property("textContent")
+
+
+def panel_results():
+    return {caption: named(caption).get_property("textContent") for caption in PANEL_CAPTIONS}
+
+
+def celforo_calc(*args):
+    """The columns the Linux celforo-calc prints for a set-up, by caption."""
+    lines = subprocess.run([str(arguments.calc), "--tsv", "--header", *args], check=True,
+                           capture_output=True, text=True).stdout.splitlines()
+    return dict(zip(lines[0].split("\t"), lines[1].split("\t")))
+
+
+ENGLISH = {"Sole": "sun", "Luna": "moon", "Giove": "jupiter", "Saturno": "saturn",
+           "Marte": "mars", "Urano": "uranus", "nessuno": None}
+
+
+@test
+def the_panels_results_are_celforo_calcs():
+    cases = [  # Form1's boxes; aperture, pixel, sensor, wavelength; target, local date and time
+        (("2500", "5", "3"), ("250", "3.75", "1280x960", "550"), "Giove", "2026-12-07T22:00"),
+        (("2000", "10", "4"), ("200", "2.9", "1936x1096", "656"), "Saturno", "2030-06-01T03:30"),
+        (("1000", "25", "5"), ("100", "5.86", "1920x1200", "550"), "Luna", "1969-07-20T20:17"),
+        (("800", "20", "10"), ("80", "4.8", "4144x2822", "540"), "Sole", "1800-01-01T00:00"),
+        (("2350", "6", "2"), ("235", "2.4", "3840x2160", "450"), "Marte", "2050-12-31T23:59"),
+        (("2500", "5", "3"), ("250", "3.75", "640\u00d7480", "550"), "nessuno", "2026-12-07T22:00"),
+    ]
+    open_panel()
+    for setup, (aperture, pixel, sensor, wavelength), target, when in cases:
+        for id_, text in zip(BOXES, setup):
+            replace_text(id_, text)
+        element("Command1").click()
+        for name, value in (("DIAMETRO OBIETTIVO", aperture), ("PIXEL", pixel),
+                            ("SENSORE", sensor), ("LUNGHEZZA D'ONDA", wavelength),
+                            ("OGGETTO", target), ("DATA E ORA", when)):
+            set_field(name, value)
+        args = ["--aperture", aperture, "--pixel-size", pixel, "--pixels", sensor,
+                "--wavelength", wavelength, "--date", when]
+        if ENGLISH[target]:
+            args += ["--target", ENGLISH[target]]
+        expected = celforo_calc(*args, *setup)
+        shown = panel_results()
+        assert shown == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, (target, shown, expected)
+
+
+def ratio_holds(numerator, denominator, expected, numerator_error=0.005):
+    """Whether numerator / denominator, each read from figures written to the
+    hundredth, is the expected ratio within what that rounding allows."""
+    slack = numerator_error / numerator + 0.005 / denominator + 1e-9
+    return abs(numerator / denominator / expected - 1) <= slack
+
+
+def picture_figures():
+    return js("var svg = document.querySelector('#Picture2 svg');"
+              "function f(selector, names) { var e = svg.querySelector(selector);"
+              " return e && names.map(function (n) { return +e.getAttribute(n); }); }"
+              "return {sensor: f('rect.sensor', ['width', 'height']),"
+              " target: f('.target', ['r', 'cx', 'cy']),"
+              " rings: f('ellipse.rings', ['rx', 'ry']),"
+              " name: document.getElementById('Picture2').getAttribute('aria-label')}")
+
+
+@test
+def the_picture_is_to_scale_and_says_what_it_shows():
+    open_panel()
+    set_field("SENSORE", "1280x960")
+    set_field("DATA E ORA", "2026-12-07T22:00")
+    set_field("OGGETTO", "nessuno")
+    figures = picture_figures()
+    width, height = figures["sensor"]
+    assert ratio_holds(width, height, 1280 / 960) and figures["target"] is None, figures
+    assert "3.2" in figures["name"] or "Campo" in figures["name"] or "campo" in figures["name"]
+    for target in ("Giove", "Saturno"):
+        set_field("OGGETTO", target)
+        figures = picture_figures()
+        width, _ = figures["sensor"]
+        radius = figures["target"][0]
+        disc = float(named("DIAMETRO (PIXEL)").get_property("textContent"))
+        assert ratio_holds(2 * radius, width, disc / 1280, 0.01), (target, figures, disc)
+        assert target in figures["name"] and "px" in figures["name"], figures
+        if target == "Saturno":
+            rings = (float(named("ANELLI (ARCSEC)").get_property("textContent")) /
+                     float(named("DIAMETRO (ARCSEC)").get_property("textContent")))
+            rx, ry = figures["rings"]
+            assert ratio_holds(rx, radius, rings) and 0 <= ry <= rx, (figures, rings)
+    screenshot("panel-saturn.png")
+
+
+@test
+def adatta_puts_the_extraction_into_form1():
+    open_panel()
+    set_field("RAGGIUNGI", "RAPPORTO FOCALE")
+    set_field("VALORE", "20")
+    named("ADATTA").click()
+    assert boxes() == [" 2500", " 5", " 2.5"] and results() == [" 2", " 5000", " 15"], boxes()
+    assert named("RAPPORTO FOCALE").get_property("textContent") == "20"
+    set_field("RAGGIUNGI", "DIAMETRO (PIXEL)")
+    set_field("OGGETTO", "nessuno")
+    named("ADATTA").click()
+    assert boxes()[2] == " 2.5", boxes()  # nothing to reach without a target
+    problem = problem_of("VALORE")
+    assert "OGGETTO" in problem, problem
+
+
+@test
+def bad_input_is_named_beside_its_field_and_kept():
+    cases = [("PIXEL", "abc", "numero"), ("SENSORE", "1280", "1280x960"),
+             ("DIAMETRO OBIETTIVO", "", "Manca"), ("LUNGHEZZA D'ONDA", "0", "maggiore"),
+             ("DATA E ORA", "1799-12-31T23:00", "1800")]
+    for name, text, said in cases:
+        open_panel()
+        set_field(name, text)
+        field = named(name)
+        problem = problem_of(name)
+        assert said in problem and field.get_attribute("aria-invalid") == "true", (name, problem)
+        assert field.get_property("value") == text, name
+        assert set(panel_results().values()) == {""}, (name, panel_results())
+        js("localStorage.clear()")
+
+
+@test
+def the_panel_is_shown_remembered_and_read_in_order():
+    open_page()
+    js("localStorage.clear()")
+    open_page()
+    assert element("plan").get_attribute("hidden") is not None, "hidden at first"
+    element("plan-button").click()
+    assert element("plan-button").get_attribute("aria-expanded") == "true"
+    set_field("DIAMETRO OBIETTIVO", "203")
+    open_page()  # the panel and its inputs are remembered
+    assert element("Form2").is_displayed() and named("DIAMETRO OBIETTIVO").get_property("value") == "203"
+    js("localStorage.setItem('celforo-plan-Text5', 'x9'); localStorage.setItem('celforo-plan-Combo1', 'Plutone')")
+    open_page()  # what cannot be used is passed over
+    assert named("PIXEL").get_property("value") == "3.75"
+    assert Select(named("OGGETTO")).first_selected_option.text == "nessuno"
+    # Beside the form on a wide screen.
+    form1, form2 = (element(i).rect for i in ("Form1", "Form2"))
+    assert form2["x"] >= form1["x"] + form1["width"] and abs(form2["y"] - form1["y"]) < 40, (form1, form2)
+    # Tab goes through the panel in its reading order.
+    named("DIAMETRO OBIETTIVO").click()
+    order = [focused()]
+    for _ in range(30):  # a date-time field may take a press for each of its parts
+        ActionChains(driver).send_keys(Keys.TAB).perform()
+        if focused() != order[-1]:
+            order.append(focused())
+        if len(order) == 10:
+            break
+    assert order == ["Text4", "Text5", "Text6", "Text7", "Combo1", "DTPicker1", "Command3",
+                     "Combo2", "Text8", "Command4"], order
+    element("plan-button").click()
+    open_page()
+    assert element("plan").get_attribute("hidden") is not None
+    js("localStorage.clear()")
+
+
+@test
+def the_panel_is_red_on_black_at_night():
+    # WebKitGTK draws the page's scroll bar itself, in its own grey, as a
+    # desktop draws its title bars: the window is made tall enough to need none.
+    size = driver.get_window_size()
+    driver.set_window_size(1000, 1400)
+    open_panel()
+    set_field("OGGETTO", "Saturno")
+    element("night").click()
+    named("PIXEL").click()
+    image = screenshot("night-panel.png")
+    assert_only_red(image, "the panel")
+    assert_only_red(Image.open(io.BytesIO(element("Picture2").screenshot_as_png)).convert("RGB"),
+                    "the picture")
+    js("localStorage.clear()")
+    driver.set_window_size(size["width"], size["height"])
+
+
+def axe_violations():
+    """What axe-core finds against WCAG 2.1 A and AA, and a page without a
+    level-one heading, in the page as it is now."""
+    js(arguments.axe.read_text())
+    return driver.execute_async_script(
+        "var done = arguments[arguments.length - 1];"
+        "axe.run(document, {runOnly: {type: 'tag', values: arguments[0]},"
+        "                   rules: {'page-has-heading-one': {enabled: true}}})"
+        ".then(function (results) { done(results.violations.map(function (v) {"
+        "  return v.id + ': ' + v.help + ' (' + v.nodes.map(function (n) {"
+        "    return n.target.join(' ') + (n.failureSummary ? ' - ' + n.failureSummary : '');"
+        "  }).join('; ') + ')'; })); }, function (error) { done(['axe-core failed: ' + error]); });",
+        ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa"])
+
+
+# The states of the page that axe-core checks, each shown by its function.
+page_states = []
+
+
+def page_state(name):
+    def register(show):
+        page_states.append((name, show))
+        return show
+    return register
+
+
+@page_state("by day")
+def show_day():
+    open_page()
+
+
+@page_state("by night")
+def show_night():
+    open_page()
+    element("night").click()
+
+
+@page_state("with the message open")
+def show_message():
+    open_page()
+    replace_text("Text3", "0")
+    element("Command1").click()
+
+
+@page_state("with the planning panel open")
+def show_panel():
+    open_panel()
+    set_field("OGGETTO", "Saturno")
+    set_field("PIXEL", "abc")  # a problem shown beside its field
+
+
+@page_state("with the planning panel open by night")
+def show_panel_at_night():
+    show_panel()
+    element("night").click()
+
+
+@test
+def no_accessibility_violation_by_axe_core():
+    found = {}
+    for name, show in page_states:
+        show()
+        found[name] = axe_violations()
+        js("localStorage.clear()")  # by day again for what follows
+    assert not any(found.values()), json.dumps(found, indent=1, ensure_ascii=False)
+
+
+@test
+def the_page_names_its_licence():
+    open_page()
+    about = element("about")
+    assert "licenza MIT" in about.text, about.text
+    links = {a.text: a.get_attribute("href") for a in about.find_elements(By.TAG_NAME, "a")}
+    assert links == {"licenza MIT": site.origin + "/LICENSE.txt",
+                     "librerie incluse": site.origin + "/THIRD-PARTY-NOTICES.txt"}, links
+    expected = {"licenza MIT": (ROOT / "LICENSE").read_text(encoding="utf-8"),
+                "librerie incluse": (ROOT / "data" / "THIRD-PARTY-NOTICES.txt").read_text(
+                    encoding="utf-8")}
+    for name, url in links.items():  # read as the browser decodes them
+        driver.get(url)
+        shown = js("return document.body.textContent").replace("\r\n", "\n")
+        assert shown.strip() == expected[name].strip(), (name, shown[:200])
 
 
 def stored_caches():
@@ -318,13 +708,19 @@ def a_new_release_replaces_the_stored_files():
 
 @test
 def the_page_opens_offline_from_its_own_cache():
+    """With the server stopped and nothing in the browser's HTTP cache, as on
+    a device that has lost it, only the service worker's files can serve."""
     open_page()
     assert len(stored_caches()) == 1
+    if CHROMIUM:
+        driver.execute_cdp_cmd("Network.clearBrowserCache", {})
     site.stop()
     driver.refresh()
     wait_for(lambda: js("var l = document.getElementById('Label1'); return l && l.textContent"),
              "the results with the server stopped")
     assert boxes() == DEFAULT_BOXES and results() == DEFAULT_RESULTS
+    driver.get(site.origin + "/LICENSE.txt")
+    assert js("return document.body.textContent").startswith("MIT License"), "the licence offline"
 
 
 def log_entries(kind):
@@ -340,6 +736,8 @@ def collect_requests():
 
 def no_request_to_another_origin():
     # The browser's own pages (chrome://) are no request of the page's.
+    if not requested:
+        collect_requests()
     foreign = [url for url in requested if re.match(r"(https?|wss?|ftp):", url)
                and not url.startswith(site.origin + "/")]
     assert requested and not foreign, foreign
@@ -351,18 +749,26 @@ def no_policy_violation():
     assert not complaints, complaints
 
 
-passed = failed = 0
+passed = failed = skipped = 0
 try:
-    for check in tests + [no_request_to_another_origin, no_policy_violation]:
+    for check, devtools in tests + [(no_request_to_another_origin, True),
+                                    (no_policy_violation, True)]:
+        if arguments.only and arguments.only not in check.__name__:
+            continue
+        if devtools and not CHROMIUM:
+            skipped += 1
+            print(f"skipped {check.__name__}: it needs Chromium's DevTools", flush=True)
+            continue
         try:
             check()
-            collect_requests()
+            if CHROMIUM:
+                collect_requests()
             passed += 1
-            print(f"ok {check.__name__}", flush=True)
+            print(f"ok {check.__name__} ({ENGINE})", flush=True)
         except Exception:  # one failing check does not stop the others
             failed += 1
-            print(f"FAILED {check.__name__}\n{traceback.format_exc()}", flush=True)
+            print(f"FAILED {check.__name__} ({ENGINE})\n{traceback.format_exc()}", flush=True)
 finally:
     driver.quit()
-print(f"{passed} passed, {failed} failed")
+print(f"{ENGINE}: {passed} passed, {failed} failed, {skipped} skipped")
 sys.exit(1 if failed else 0)

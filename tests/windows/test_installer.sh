@@ -65,7 +65,7 @@ key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\CELFORO'
 if wine_step "$installer" /S; then pass "the installer ended with status 0"; else
   fail "the installer ended with status $?"; fi
 
-expected="README.txt Uninstall.exe celforo-calc.exe${window:+ $window}"
+expected="LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt Uninstall.exe celforo-calc.exe${window:+ $window}"
 found=$(cd "$folder" 2>/dev/null && find . -type f | sed 's|^\./||' | sort | tr '\n' ' ' | sed 's/ $//')
 expected=$(echo "$expected" | tr ' ' '\n' | sort | tr '\n' ' ' | sed 's/ $//')
 if [ "$found" = "$expected" ]; then pass "installed files: $found"; else

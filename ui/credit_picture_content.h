@@ -1,12 +1,14 @@
 // What Picture1 shows: a 178 x 117 credit panel, a boxed monogram above five
-// centred lines, grey on pale cyan. Each window system paints it from these
-// figures (in pixels at 96 dots per inch), so both draw the same picture.
+// centred lines, grey on pale cyan by day. Its figures are in pixels at 96
+// dots per inch; every window system paints the display list made of them.
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "calc/version.h"
+#include "ui/display_list.h"
 #include "ui/form1_layout.h"
 
 namespace celforo {
@@ -18,7 +20,7 @@ struct PixelRect {
 struct CreditPictureContent {
   std::string_view name;  // what a screen reader calls the picture; the lines describe it
   int width, height;
-  Rgb ink, ground;
+  Role ink, ground;
   std::string_view monogram;
   PixelRect monogramBox;  // outlined with a pen of monogramPen pixels, inside the box
   int monogramPen;
@@ -38,8 +40,8 @@ inline constexpr CreditPictureContent kCreditPicture{
     "CELFORO",
     178,
     117,
-    {128, 128, 128},
-    {187, 255, 255},
+    Role::PictureInk,
+    Role::PictureGround,
     "CF",
     {178 / 2 - 22, 6, 44, 28},
     2,
@@ -52,5 +54,13 @@ inline constexpr CreditPictureContent kCreditPicture{
     11,
     kFontFamily,
 };
+
+// The picture's description for screen readers: its lines, one after the
+// other: "CELFORO 1.00, fotografia al telescopio, ...".
+std::string CreditPictureDescription();
+
+// The picture as a display list: the ground, the monogram's box (its pen
+// wholly inside the box), the monogram and the five lines.
+DisplayList CreditPictureDisplayList();
 
 }  // namespace celforo

@@ -1,0 +1,230 @@
+// celforo-calc's arguments read into what they ask for, in-process: the mode
+// and its data, the camera and target, and the instant of a run.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "calc/date_time.h"
+#include "calc/plan_columns.h"
+#include "cli/byte_stream.h"
+#include "cli/celforo_calc.h"
+#include "cli/options.h"
+
+namespace celforo::cli {
+namespace {
+
+Parsed ParseWords(std::initializer_list<std::string_view> words) {
+  const std::vector<std::string_view> arguments(words);
+  return Parse(arguments);
+}
+
+// A mode as a line of text, to compare whole modes in one table.
+std::string Describe(const Mode& mode) {
+  if (const Single* single = std::get_if<Single>(&mode)) {
+    return "single " + std::to_string(single->inputs.objectiveFocalLength) + " " +
+           std::to_string(single->inputs.eyepieceFocalLength) + " " +
+           std::to_string(single->inputs.eyepieceExtraction);
+  }
+  if (std::holds_alternative<Batch>(mode)) return "batch";
+  if (const Sweep* sweep = std::get_if<Sweep>(&mode)) {
+    return "sweep " + std::to_string(sweep->objective) + " " + std::to_string(sweep->eyepiece) +
+           " rows " + std::to_string(sweep->extractions.rows());
+  }
+  const Solve& solve = std::get<Solve>(mode);
+  const std::string aim =
+      std::holds_alternative<ProjectionAim>(solve.aim)
+          ? "projection " + std::to_string(static_cast<int>(std::get<ProjectionAim>(solve.aim)))
+          : "plan " + std::to_string(static_cast<int>(std::get<PlanAim>(solve.aim)));
+  return "solve " + aim + " for " + std::to_string(solve.value) + " with " +
+         std::to_string(solve.objective) + " " + std::to_string(solve.eyepiece);
+}
+
+TEST(CelforoCalcOptions, ModesCarryTheirOwnData) {
+  const struct {
+    std::initializer_list<std::string_view> arguments;
+    std::string mode;
+  } cases[] = {
+      {{"2500", "5", "3"}, "single 2500.000000 5.000000 3.000000"},
+      {{"--tsv"}, "batch"},
+      {{"--extraction", "1:3:.5", "1000", "10"}, "sweep 1000.000000 10.000000 rows 5"},
+      {{"--focal-length", "5000", "2500", "5"},
+       "solve projection 0 for 5000.000000 with 2500.000000 5.000000"},
+      {{"--magnification=2", "2500", "5"},
+       "solve projection 1 for 2.000000 with 2500.000000 5.000000"},
+      {{"--aperture", "250", "--focal-ratio", "20", "2500", "5"},
+       "solve plan 0 for 20.000000 with 2500.000000 5.000000"},
+      {{"--pixel-size", "3.75", "--image-scale", ".15", "2500", "5"},
+       "solve plan 1 for 0.150000 with 2500.000000 5.000000"},
+      {{"--sampling", "2", "--aperture", "250", "--pixel-size", "3.75", "2500", "5"},
+       "solve plan 2 for 2.000000 with 2500.000000 5.000000"},
+      {{"--target", "giove", "--pixel-size", "3.75", "--target-pixels", "300", "2500", "5"},
+       "solve plan 3 for 300.000000 with 2500.000000 5.000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    const Parsed parsed = ParseWords(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed));
+    EXPECT_EQ(Describe(std::get<Options>(parsed).mode), c.mode);
+  }
+}
+
+TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
+  const double evening = JulianDay({2026, 12, 7, 20, 30, 0});
+  const struct {
+    std::initializer_list<std::string_view> arguments;
+    std::optional<Target> target;
+    std::optional<double> julianDay;  // none: now
+    double wavelength;
+  } cases[] = {
+      {{"2500", "5", "3"}, std::nullopt, std::nullopt, kDefaultWavelength},
+      {{"--target", "GIOVE", "--date", "2026-12-07T21:30+01:00", "2500", "5", "3"},
+       Target::Jupiter,
+       evening,
+       kDefaultWavelength},
+      {{"--date=2026-12-07T20:30Z", "--target=Saturn"},
+       Target::Saturn,
+       evening,
+       kDefaultWavelength},
+      {{"--date", "2026-12-07T15:00-05:30", "--target", "luna"},
+       Target::Moon,
+       evening,
+       kDefaultWavelength},
+      {{"--target", "nettuno", "--date", "2026-12-07"},
+       Target::Neptune,
+       JulianDay({2026, 12, 7}),
+       kDefaultWavelength},
+      {{"--target", "Sole", "--date", "2026-12-07 20:30:00Z"},
+       Target::Sun,
+       evening,
+       kDefaultWavelength},
+      {{"--target", "mars"}, Target::Mars, std::nullopt, kDefaultWavelength},
+      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "656nm"},
+       std::nullopt,
+       std::nullopt,
+       656},
+      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "1e-3"},
+       std::nullopt,
+       std::nullopt,
+       1e-3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(*c.arguments.begin());
+    const Parsed parsed = ParseWords(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Misuse>(parsed).reason;
+    const Options& options = std::get<Options>(parsed);
+    EXPECT_FALSE(options.cameraAndTarget.target.has_value());  // its size comes at the run
+    EXPECT_EQ(options.cameraAndTarget.wavelength, c.wavelength);
+    ASSERT_EQ(options.target.has_value(), c.target.has_value());
+    if (!c.target) continue;
+    EXPECT_EQ(options.target->target, *c.target);
+    ASSERT_EQ(options.target->julianDay.has_value(), c.julianDay.has_value());
+    if (c.julianDay) {
+      EXPECT_NEAR(*options.target->julianDay, *c.julianDay, 1e-9);
+    }
+  }
+}
+
+TEST(CelforoCalcOptions, HelpAndVersionAnswerBeforeWhatFollows) {
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseWords({"--help", "--bogus"})));
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseWords({"2500", "-h"})));
+  EXPECT_TRUE(std::holds_alternative<VersionRequest>(ParseWords({"--version", "--date", "x"})));
+  EXPECT_TRUE(std::holds_alternative<Misuse>(ParseWords({"--bogus", "--help"})));
+  EXPECT_TRUE(std::holds_alternative<Misuse>(ParseWords({"--date", "x", "--help"})));
+}
+
+// Each solve's option asks for what calc's solve needs: given those options
+// alone the solve is possible, and each one left out is a misuse.
+TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
+  const struct {
+    std::string_view option;
+    PlanAim aim;
+    std::vector<std::vector<std::string_view>> needs;
+  } cases[] = {
+      {"--focal-ratio", PlanAim::FocalRatio, {{"--aperture", "250"}}},
+      {"--image-scale", PlanAim::ImageScale, {{"--pixel-size", "3.75"}}},
+      {"--sampling", PlanAim::Sampling, {{"--aperture", "250"}, {"--pixel-size", "3.75"}}},
+      {"--target-pixels", PlanAim::DiscPixels, {{"--target", "jupiter"}, {"--pixel-size", "3.75"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.option);
+    for (std::size_t left = 0; left <= c.needs.size(); ++left) {
+      std::vector<std::string_view> arguments{c.option, "2", "2500", "5"};
+      for (std::size_t i = 0; i < c.needs.size(); ++i) {
+        if (i != left) arguments.insert(arguments.end(), c.needs[i].begin(), c.needs[i].end());
+      }
+      const Parsed parsed = Parse(arguments);
+      if (left < c.needs.size()) {
+        ASSERT_TRUE(std::holds_alternative<Misuse>(parsed)) << c.needs[left][0];
+        EXPECT_EQ(std::get<Misuse>(parsed).reason.rfind(std::string(c.option) + ": needs ", 0), 0u)
+            << std::get<Misuse>(parsed).reason;
+        continue;
+      }
+      ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Misuse>(parsed).reason;
+      const Options& options = std::get<Options>(parsed);
+      const Solve& solve = std::get<Solve>(options.mode);
+      EXPECT_EQ(std::get<PlanAim>(solve.aim), c.aim);
+      CameraAndTarget cameraAndTarget = options.cameraAndTarget;
+      if (options.target) cameraAndTarget.target = TargetOnDate{options.target->target, {}};
+      EXPECT_TRUE(SolveFor(c.aim).possible(cameraAndTarget));
+    }
+  }
+}
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunAt(std::initializer_list<std::string_view> arguments, Clock now) {
+  MemoryInput in("2500 5 3\n2000 10 5\n");
+  MemoryOutput out;
+  MemoryOutput err;
+  const int status = RunCelforoCalc(arguments, in, out, err, now);
+  return {status, out.text(), err.text()};
+}
+
+double Evening() {
+  return JulianDay({2026, 12, 7, 20, 30, 0});
+}
+double AfterTheEphemerides() {
+  return JulianDay({2051, 1, 1});
+}
+int clockReads = 0;
+double CountedEvening() {
+  ++clockReads;
+  return Evening();
+}
+
+TEST(CelforoCalcOptions, WithoutADateTheInstantIsNowReadOnce) {
+  const Outcome dated =
+      RunAt({"--tsv", "--target", "saturn", "--date", "2026-12-07T20:30Z"}, Evening);
+  clockReads = 0;
+  const Outcome now = RunAt({"--tsv", "--target", "saturn"}, CountedEvening);
+  EXPECT_EQ(clockReads, 1);
+  EXPECT_EQ(now.status, dated.status);
+  EXPECT_EQ(now.out, dated.out);
+  EXPECT_EQ(now.err, dated.err);
+  clockReads = 0;
+  RunAt({"--tsv", "2500", "5", "3"}, CountedEvening);
+  RunAt({"--tsv", "--target", "saturn", "--date", "2026-12-07"}, CountedEvening);
+  EXPECT_EQ(clockReads, 0) << "the clock read without a target or with a date";
+
+  const Outcome beyond = RunAt({"--target", "venus", "2500", "5", "3"}, AfterTheEphemerides);
+  EXPECT_EQ(beyond.status, kUsage);
+  EXPECT_EQ(beyond.out, "");
+  EXPECT_EQ(beyond.err.substr(0, beyond.err.find('\n')),
+            "celforo-calc: --target: now is outside 1800-01-01 to 2050-12-31 (UTC); give an "
+            "instant within it with --date");
+  EXPECT_EQ(RunAt({"--target", "venus", "--date", "2050-12-31", "--tsv", "2500", "5", "3"},
+                  AfterTheEphemerides)
+                .err.find("outside"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace celforo::cli

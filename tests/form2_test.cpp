@@ -1,0 +1,349 @@
+// The planning panel's behaviour on a faked window system, beside a faked
+// Form1: what it keeps and restores, following Form1's results, naming bad
+// input next to its field, ADATTA, and the picture's proportions.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <numbers>
+#include <string>
+
+#include "calc/date_time.h"
+#include "ui/form2.h"
+#include "ui/plan_picture.h"
+
+namespace celforo {
+namespace {
+
+// Form1's operations on plain strings, its Change delivered as a window
+// system delivers it.
+class FakeForm1 : public Form1Operations {
+public:
+  std::array<std::string, kForm1Elements.size()> texts;
+  std::string message;
+  Form1 form{*this};
+
+  void Type(ElementId box, std::string_view text) {
+    texts[box] = text;
+    form.onText1Changed();
+  }
+
+private:
+  std::string Text(ElementId box) const override { return texts[box]; }
+  void SetText(ElementId box, std::string_view text) override {
+    texts[box] = text;
+    form.onText3Changed();
+  }
+  void SetCaption(ElementId label, std::string_view caption) override { texts[label] = caption; }
+  void ShowErrorMessage(std::string_view, std::string_view text) override { message = text; }
+  void EndProgram() override {}
+};
+
+// 2026-12-07 21:00 UTC.
+double Evening() {
+  return JulianDay({2026, 12, 7, 21, 0, 0});
+}
+
+class FakeForm2 : public Form2Operations {
+public:
+  explicit FakeForm2(std::map<std::string, std::string> stored = {}) : kept(std::move(stored)) {
+    form1.form.onForm1Load();
+  }
+
+  FakeForm1 form1;
+  std::map<std::string, std::string> kept;
+  std::array<std::string, kForm2Elements.size()> texts;
+  std::array<int, kForm2Elements.size()> choices{};
+  std::array<bool, kForm2Elements.size()> invalid{};
+  DisplayList picture;
+  Form2 form{*this, form1.form, form1, &Evening};
+
+  void Start() { form.onForm2Load(); }
+  void Type(ElementId field, std::string_view text) {
+    texts[field] = text;
+    form.onFieldChanged(field);
+  }
+  void Choose(ElementId choice, int item) {
+    choices[choice] = item;
+    form.onFieldChanged(choice);
+  }
+  std::array<std::string, 9> Results() const {
+    std::array<std::string, 9> results;
+    for (std::size_t i = 0; i < results.size(); ++i) results[i] = texts[kForm2Results[i]];
+    return results;
+  }
+  std::string ProblemOf(ElementId field) const {
+    for (const Form2Field& f : kForm2Fields)
+      if (f.field == field) return texts[f.problem];
+    return {};
+  }
+
+private:
+  std::string Text(ElementId field) const override { return texts[field]; }
+  void SetText(ElementId field, std::string_view text) override { texts[field] = text; }
+  int Choice(ElementId choice) const override { return choices[choice]; }
+  void SetChoice(ElementId choice, int item) override { choices[choice] = item; }
+  void SetCaption(ElementId label, std::string_view caption) override { texts[label] = caption; }
+  void SetInvalid(ElementId field, bool is) override { invalid[field] = is; }
+  void SetPicture(ElementId, const DisplayList& list) override { picture = list; }
+  std::optional<std::string> Remembered(std::string_view key) const override {
+    const auto found = kept.find(std::string(key));
+    if (found == kept.end()) return std::nullopt;
+    return found->second;
+  }
+  void Remember(std::string_view key, std::string_view value) override {
+    kept[std::string(key)] = value;
+  }
+};
+
+// 2500, 5 and 3 give 4166.666667: f/16.67 at 250, .185638"/px for 3.75 um,
+// the 1280 x 960 sensor spanning 3.96' x 2.97', Q = .55 * 16.67 / 3.75.
+const std::array<std::string, 9> kDefaultResults{"16.666667", ".185638", "3.960284", "2.970213", "",
+                                                 "",          "",        "2.444444", ""};
+const std::array<std::string, 9> kNoResults{};
+
+TEST(Form2, StartsFromWhatWasKeptWhereItIsGood) {
+  struct Case {
+    std::map<std::string, std::string> kept;
+    ElementId field;
+    std::string shown;  // the field's text, or its choice's item number
+  };
+  const Case cases[] = {
+      {{}, kApertureBox, "250"},
+      {{{"Text4", "300"}}, kApertureBox, "300"},
+      {{{"Text4", "abc"}}, kApertureBox, "250"},
+      {{{"Text4", "-1"}}, kApertureBox, "250"},
+      {{{"Text6",
+         "1920\xC3\x97"
+         "1080"}},
+       kSensorBox,
+       "1920\xC3\x97"
+       "1080"},
+      {{{"Text6", "1920*1080"}}, kSensorBox, "1280x960"},
+      {{{"Text7", ""}}, kWavelengthBox, "550"},
+      {{{"Combo1", "Saturno"}}, kTargetChoice, "7"},
+      {{{"Combo1", "Plutone"}}, kTargetChoice, "0"},
+      {{{"Combo2", "DIAMETRO (PIXEL)"}}, kAimChoice, "3"},
+      // The date is never kept: it starts at now.
+      {{{"DTPicker1", "1900-01-01T00:00"}},
+       kDateField,
+       DateTimeFieldText(LocalCivilTime(Evening()))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(kForm2Elements[c.field].name));
+    FakeForm2 window(c.kept);
+    window.Start();
+    const bool choice = kForm2Elements[c.field].kind == ElementKind::Choice;
+    EXPECT_EQ(choice ? std::to_string(window.choices[c.field]) : window.texts[c.field], c.shown);
+  }
+}
+
+TEST(Form2, KeepsWhatIsTypedAndChosen) {
+  FakeForm2 window;
+  window.Start();
+  window.Type(kApertureBox, "200");
+  window.Choose(kTargetChoice, 6);
+  window.Type(kDateField, "2030-01-01T00:00");
+  EXPECT_EQ(window.kept["Text4"], "200");
+  EXPECT_EQ(window.kept["Combo1"], "Giove");
+  EXPECT_EQ(window.kept.count("DTPicker1"), 0U);
+}
+
+TEST(Form2, FollowsForm1sResults) {
+  FakeForm2 window;
+  window.Start();
+  EXPECT_EQ(window.Results(), kDefaultResults);
+  EXPECT_EQ(window.texts[kResultsProblem], "");
+  // An edit in Form1 empties them, CALCOLA brings them back.
+  window.form1.Type(kText1, "2000");
+  EXPECT_EQ(window.Results(), kNoResults);
+  EXPECT_EQ(window.texts[kResultsProblem], "Premi CALCOLA per i risultati.");
+  window.form1.Type(kText1, "2500");
+  window.form1.form.onCommand1Clicked();
+  EXPECT_EQ(window.Results(), kDefaultResults);
+  // A failing CALCOLA leaves none either.
+  window.form1.Type(kText3, "0");
+  window.form1.form.onCommand1Clicked();
+  EXPECT_EQ(window.Results(), kNoResults);
+  // The panel's own inputs recompute at once.
+  window.form1.Type(kText3, "3");
+  window.form1.form.onCommand1Clicked();
+  window.Type(kApertureBox, "125");
+  EXPECT_EQ(window.Results()[0], "33.333333");
+}
+
+const std::map<ElementId, std::string> kGoodTexts{{kApertureBox, "250"},
+                                                  {kPixelBox, "3.75"},
+                                                  {kWavelengthBox, "550"},
+                                                  {kSensorBox, "1280x960"},
+                                                  {kDateField, "2026-12-07T22:00"}};
+
+TEST(Form2, BadInputIsNamedNextToItsFieldAndKept) {
+  struct Case {
+    ElementId field;
+    std::string text;
+    std::string problem;
+  };
+  const Case cases[] = {
+      {kApertureBox, "", "Manca il valore."},
+      {kApertureBox, "   ", "Manca il valore."},
+      {kApertureBox, "25O", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kPixelBox, "3,75", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kPixelBox, "1e999", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kPixelBox, "0", "Deve essere maggiore di zero."},
+      {kWavelengthBox, "-550", "Deve essere maggiore di zero."},
+      {kSensorBox, "1280", "Larghezza x altezza in pixel, per esempio 1280x960."},
+      {kSensorBox, "0x960", "Larghezza x altezza in pixel, per esempio 1280x960."},
+      {kDateField, "", "Manca il valore."},
+      {kDateField, "2026-02-30T10:00", "Data e ora non valide."},
+      {kDateField, "1799-12-31T12:00Z", "Solo dal 1800 al 2050."},
+      {kDateField, "2051-01-02T00:00", "Solo dal 1800 al 2050."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(kForm2Elements[c.field].name) + " \"" + c.text + "\"");
+    FakeForm2 window;
+    window.Start();
+    window.Type(c.field, c.text);
+    EXPECT_EQ(window.ProblemOf(c.field), c.problem);
+    EXPECT_TRUE(window.invalid[c.field]);
+    EXPECT_EQ(window.texts[c.field], c.text);  // nothing typed is lost
+    EXPECT_EQ(window.Results(), kNoResults);
+    // Mended, the problem goes and the results come back.
+    window.Type(c.field, kGoodTexts.at(c.field));
+    EXPECT_EQ(window.ProblemOf(c.field), "");
+    EXPECT_FALSE(window.invalid[c.field]);
+    EXPECT_EQ(window.Results(), kDefaultResults);
+  }
+}
+
+TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
+  struct Case {
+    int aim;  // RAPPORTO FOCALE, SCALA, CAMPIONAMENTO, DIAMETRO (PIXEL)
+    std::string value;
+    std::string extraction;  // EXTR. OCULARE afterwards; unchanged " 3" when unreached
+    std::string problem;
+  };
+  const Case cases[] = {
+      // f/20 at 250 is 5000 mm: 5 * 2500 / 5000.
+      {0, "20", " 2.5", ""},
+      // .15"/px of 3.75 um is 5156.62 mm.
+      {1, ".15", " 2.42406840554768", ""},
+      // Q = 2 is f/13.636 with 550 nm on 3.75 um: 3409.09 mm.
+      {2, "2", " 3.66666666666667", ""},
+      {0, "0", " 3", "Deve essere maggiore di zero."},
+      {0, "venti", " 3", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {3, "300", " 3", "Scegli prima un OGGETTO."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.value);
+    FakeForm2 window;
+    window.Start();
+    window.Choose(kAimChoice, c.aim);
+    window.Type(kValueBox, c.value);
+    window.form.onCommand4Clicked(kFitButton);
+    EXPECT_EQ(window.form1.texts[kText3], c.extraction);
+    EXPECT_EQ(window.texts[kValueProblem], c.problem);
+    EXPECT_EQ(window.invalid[kValueBox], !c.problem.empty());
+    if (c.problem.empty()) {
+      EXPECT_NE(window.form1.texts[kLabel2], "");  // Form1 computed
+      EXPECT_NE(window.Results()[0], "");          // and the panel with it
+    }
+  }
+  // With an input to mend first, nothing is solved.
+  FakeForm2 window;
+  window.Start();
+  window.Type(kPixelBox, "");
+  window.form.onCommand4Clicked(kFitButton);
+  EXPECT_EQ(window.texts[kValueProblem], "Correggi prima i dati segnati.");
+  EXPECT_EQ(window.form1.texts[kText3], " 3");
+}
+
+// A view of a 1280 x 960 sensor with a target of `discPixels` across.
+SensorView ViewWith(Target target, double discPixels, double ringsPixels = 0, double tilt = 0) {
+  SensorView view;
+  view.sensor = {1280, 960};
+  view.fieldWidth = 3.96;
+  view.fieldHeight = 2.97;
+  view.target = TargetOnDate{target, TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0}};
+  view.discPixels = discPixels;
+  view.ringsPixels = ringsPixels;
+  return view;
+}
+
+const Shape* Marked(const DisplayList& list, std::string_view mark) {
+  for (const Shape& shape : list.shapes)
+    if (shape.mark == mark) return &shape;
+  return nullptr;
+}
+
+TEST(PlanPicture, ToScaleOverTheSensorsFrame) {
+  struct Case {
+    const char* what;
+    SensorView view;
+    bool limb;  // the disc's centre lies one radius below the frame's
+  };
+  const Case cases[] = {
+      {"Jupiter", ViewWith(Target::Jupiter, 306), false},
+      {"Saturn, rings open", ViewWith(Target::Saturn, 120, 272, 20), false},
+      {"Saturn, rings from the south", ViewWith(Target::Saturn, 120, 272, -3), false},
+      {"the Moon beyond the frame", ViewWith(Target::Moon, 12345), true},
+      {"a planet beyond the frame", ViewWith(Target::Mars, 4000), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const DisplayList list = PlanPicture(c.view);
+    const auto* frame = std::get_if<RectShape>(&Marked(list, "sensor")->figure);
+    const auto* disc = std::get_if<EllipseShape>(&Marked(list, "target")->figure);
+    ASSERT_TRUE(frame && disc);
+    const double scale = frame->box.width / 1280;
+    EXPECT_DOUBLE_EQ(frame->box.height / scale, 960);
+    EXPECT_NEAR(2 * disc->rx / scale, c.view.discPixels, 1e-9);
+    EXPECT_EQ(disc->rx, disc->ry);
+    const double frameCentreY = frame->box.top + frame->box.height / 2;
+    EXPECT_NEAR(disc->cy, frameCentreY + (c.limb ? disc->rx : 0), 1e-9);
+    // The frame fits within the sky with the margins.
+    EXPECT_GE(frame->box.left, 0);
+    EXPECT_LE(frame->box.left + frame->box.width, kPlanPictureWidth);
+    EXPECT_LE(frame->box.top + frame->box.height, kPlanPictureHeight - kPlanPictureTextHeight);
+    if (c.view.ringsPixels > 0) {
+      const auto* rings = std::get_if<EllipseShape>(&Marked(list, "rings")->figure);
+      ASSERT_TRUE(rings);
+      EXPECT_NEAR(2 * rings->rx / scale, c.view.ringsPixels, 1e-9);
+      const double tilt = c.view.target->size.ringTilt * std::numbers::pi / 180;
+      EXPECT_NEAR(rings->ry / rings->rx, std::fabs(std::sin(tilt)), 1e-12);
+      const auto* near = std::get_if<EllipseShape>(&Marked(list, "rings-near")->figure);
+      EXPECT_EQ(near->part, tilt > 0 ? EllipsePart::LowerHalf : EllipsePart::UpperHalf);
+    }
+  }
+}
+
+TEST(PlanPicture, SaysWhatItShows) {
+  const struct {
+    SensorView view;
+    std::string line;
+  } cases[] = {
+      {ViewWith(Target::Jupiter, 306),
+       "Giove 47.3\xE2\x80\xB3 \xC2\xB7 306 px \xC2\xB7 32% del lato corto"},
+      {ViewWith(Target::Saturn, 120, 272, 20),
+       "Saturno 47.3\xE2\x80\xB3 \xC2\xB7 anelli 100.0\xE2\x80\xB3 \xC2\xB7 120 px \xC2\xB7 12% "
+       "del "
+       "lato corto"},
+  };
+  for (const auto& c : cases) {
+    const DisplayList list = PlanPicture(c.view);
+    const auto* text = std::get_if<TextShape>(&list.shapes.back().figure);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->text, c.line);
+    EXPECT_NE(list.description.find(c.line), std::string::npos);
+  }
+  SensorView none = ViewWith(Target::Jupiter, 0);
+  none.target.reset();
+  const DisplayList frameAlone = PlanPicture(none);
+  EXPECT_EQ(Marked(frameAlone, "target"), nullptr);
+  EXPECT_EQ(std::get<TextShape>(frameAlone.shapes.back().figure).text,
+            "Campo 4.0\xE2\x80\xB2 \xC3\x97 3.0\xE2\x80\xB2");
+}
+
+}  // namespace
+}  // namespace celforo

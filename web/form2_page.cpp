@@ -1,0 +1,121 @@
+#include "web/form2_page.h"
+
+#include <cstdlib>
+#include <memory>
+
+#include "web/dom.h"
+#include "web/element_builder.h"
+
+namespace celforo::web {
+namespace {
+
+constexpr int kForm2Number = 2;
+constexpr std::string_view kKeyPrefix = "celforo-plan-";
+
+std::string Name(ElementId element) {
+  return IdOf(kForm2Elements[element]);
+}
+
+std::string Owned(char* text) {
+  const std::unique_ptr<char, decltype(&std::free)> owned(text, &std::free);
+  return owned ? std::string(owned.get()) : std::string();
+}
+
+// Problem lines and units are read with the field they belong to.
+void DescribeFields() {
+  for (const ElementRecord& field : kForm2Elements) {
+    const bool isField = field.kind == ElementKind::TextBox ||
+                         field.kind == ElementKind::DateTimeField ||
+                         field.kind == ElementKind::Choice;
+    if (!isField) continue;
+    std::string described;
+    for (const ElementRecord& other : kForm2Elements) {
+      const bool describes =
+          other.kind == ElementKind::ProblemLabel || other.kind == ElementKind::CaptionLabel;
+      if (describes && other.meaning == field.meaning)
+        described += (described.empty() ? "" : " ") + IdOf(other);
+    }
+    if (!described.empty()) SetAttribute(IdOf(field), "aria-describedby", described);
+  }
+}
+
+}  // namespace
+
+void Form2Page::Start() {
+  if (started_) return;
+  StyleForm(kForm2);
+  for (const ElementRecord& record : kForm2Elements) MakeElement(kForm2, record);
+  DescribeFields();
+  for (const Form2Field& field : kForm2Fields) {
+    // The sensor's "1280x960" needs a letter: the full keyboard.
+    if (field.rule == FieldRule::Sensor) SetAttribute(Name(field.field), "inputmode", "text");
+  }
+  for (const Form2Handler& handler : kForm2Handlers) {
+    // A list tells of a new choice by "change" in every browser; a box and
+    // the date-time field by "input", at each keystroke.
+    const bool choice = kForm2Elements[handler.element].kind == ElementKind::Choice;
+    const char* type = handler.event == Form1Event::Click ? "click" : choice ? "change" : "input";
+    celforo_dom_listen(Name(handler.element).c_str(), type, kForm2Number,
+                       static_cast<int>(handler.element), static_cast<int>(handler.event));
+  }
+  theme_ = celforo_dom_night() ? Theme::Night : Theme::Day;
+  started_ = true;
+  form2_.onForm2Load();
+}
+
+void Form2Page::Deliver(ElementId element, Form1Event event) {
+  if (form1Page_.ended() || !started_) return;
+  for (const Form2Handler& handler : kForm2Handlers) {
+    if (handler.element == element && handler.event == event) {
+      (form2_.*handler.handle)(element);
+      return;
+    }
+  }
+}
+
+void Form2Page::ShowTheme(Theme theme) {
+  theme_ = theme;
+  if (started_ && !form1Page_.ended()) ShowPicture(Name(kPlanPicture), picture_, PaletteOf(theme_));
+}
+
+std::string Form2Page::Text(ElementId field) const {
+  return Owned(celforo_dom_value(Name(field).c_str()));
+}
+
+void Form2Page::SetText(ElementId field, std::string_view text) {
+  celforo_dom_set_value(Name(field).c_str(), std::string(text).c_str());
+}
+
+int Form2Page::Choice(ElementId choice) const {
+  return celforo_dom_choice(Name(choice).c_str());
+}
+
+void Form2Page::SetChoice(ElementId choice, int item) {
+  celforo_dom_set_choice(Name(choice).c_str(), item);
+}
+
+void Form2Page::SetCaption(ElementId label, std::string_view caption) {
+  celforo_dom_set_text(Name(label).c_str(), std::string(caption).c_str());
+}
+
+void Form2Page::SetInvalid(ElementId field, bool invalid) {
+  SetAttribute(Name(field), "aria-invalid", invalid ? "true" : "false");
+}
+
+void Form2Page::SetPicture(ElementId picture, const DisplayList& list) {
+  picture_ = list;
+  ShowPicture(Name(picture), picture_, PaletteOf(theme_));
+}
+
+std::optional<std::string> Form2Page::Remembered(std::string_view key) const {
+  char* const stored = celforo_dom_stored((std::string(kKeyPrefix) + std::string(key)).c_str());
+  if (stored == nullptr) return std::nullopt;
+  return Owned(stored);
+}
+
+void Form2Page::Remember(std::string_view key, std::string_view value) {
+  celforo_dom_store((std::string(kKeyPrefix) + std::string(key)).c_str(),
+                    std::string(value).c_str());
+}
+
+}  // namespace celforo::web
