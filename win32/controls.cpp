@@ -1,5 +1,12 @@
 #include "win32/controls.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "calc/date_time.h"
 #include "win32/text.h"
 
 namespace celforo::win32 {
@@ -48,5 +55,125 @@ void Button::OnCommand(WORD code) {
 }
 
 Label::Label(const ControlArgs& args) : Control(L"STATIC", args) {}
+
+namespace {
+
+ControlArgs WithoutText(ControlArgs args) {
+  args.text = {};
+  return args;
+}
+
+}  // namespace
+
+Choice::Choice(const ControlArgs& args) : Control(WC_COMBOBOXW, WithoutText(args), nullptr) {
+  std::string_view items = args.text;
+  while (true) {
+    const std::size_t end = items.find('\n');
+    SendMessageW(hwnd(), CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(Widen(items.substr(0, end)).c_str()));
+    if (end == std::string_view::npos) break;
+    items.remove_prefix(end + 1);
+  }
+}
+
+void Choice::OnCommand(WORD code) {
+  if (code == CBN_SELCHANGE && onChanged) onChanged();
+}
+
+int Choice::Chosen() const {
+  return static_cast<int>(SendMessageW(hwnd(), CB_GETCURSEL, 0, 0));
+}
+
+void Choice::Choose(int item) {
+  SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
+int Choice::Count() const {
+  return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+}
+
+void Choice::SetBounds(const RECT& bounds) {
+  bounds_ = bounds;
+  Fit();
+}
+
+void Choice::SetFont(HFONT font) {
+  Control::SetFont(font);
+  Fit();
+}
+
+void Choice::Fit() {
+  const int width = bounds_.right - bounds_.left;
+  const int height = bounds_.bottom - bounds_.top;
+  if (width <= 0 || height <= 0) return;
+  // The field's height is its item height and the border around it, which
+  // the control reckons from its font: the item height is made to fill the
+  // bounds.
+  const auto itemHeight = [&] {
+    return static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  };
+  const auto fieldHeight = [&] {
+    RECT shown;
+    GetWindowRect(hwnd(), &shown);
+    return static_cast<int>(shown.bottom - shown.top);
+  };
+  SetWindowPos(hwnd(), nullptr, bounds_.left, bounds_.top, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  const int border = fieldHeight() - itemHeight();
+  if (height - border > 0 && height - border != itemHeight())
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - border);
+  // The window's height is the field's and the dropped list's together.
+  const int rows = static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0));
+  const int list = rows * std::max(1, Count()) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
+  SetWindowPos(hwnd(), nullptr, bounds_.left, bounds_.top, width, height + list,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+// "yyyy'-'MM'-'dd HH':'mm", in the picker's own notation.
+constexpr wchar_t kDateTimeFormat[] = L"yyyy'-'MM'-'dd HH':'mm";
+
+}  // namespace
+
+DateTimeField::DateTimeField(const ControlArgs& args)
+    : Control(DATETIMEPICK_CLASSW, WithoutText(args), nullptr) {
+  SendMessageW(hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(kDateTimeFormat));
+}
+
+void DateTimeField::OnNotify(const NMHDR& header) {
+  if (header.code == DTN_DATETIMECHANGE && !setting_ && onChanged) onChanged();
+  if (header.code == DTN_DROPDOWN && onDropDown)
+    onDropDown(reinterpret_cast<HWND>(SendMessageW(hwnd(), DTM_GETMONTHCAL, 0, 0)));
+}
+
+std::string DateTimeField::Text() const {
+  SYSTEMTIME time{};
+  if (SendMessageW(hwnd(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID)
+    return {};
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", time.wYear, time.wMonth, time.wDay,
+                time.wHour, time.wMinute);
+  return text;
+}
+
+void DateTimeField::SetText(std::string_view text) {
+  const std::optional<DateText> date = ParseDateText(text);
+  if (!date || date->offsetMinutes) return;
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(date->civil.year);
+  time.wMonth = static_cast<WORD>(date->civil.month);
+  time.wDay = static_cast<WORD>(date->civil.day);
+  time.wHour = static_cast<WORD>(date->civil.hour);
+  time.wMinute = static_cast<WORD>(date->civil.minute);
+  // The day of the week, which the picker may show, from the date itself.
+  FILETIME file;
+  SYSTEMTIME checked;
+  if (SystemTimeToFileTime(&time, &file) && FileTimeToSystemTime(&file, &checked))
+    time.wDayOfWeek = checked.wDayOfWeek;
+  setting_ = true;
+  SendMessageW(hwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  setting_ = false;
+}
 
 }  // namespace celforo::win32
