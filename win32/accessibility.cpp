@@ -33,7 +33,7 @@ bool AccessibleTexts::SetName(HWND control, std::string_view name) {
 
 bool AccessibleTexts::SetDescription(HWND control, std::string_view description) {
   AccessibleTextsOf& texts = Serve(control);
-  texts.description = Widen(description);
+  texts.description = description.empty() ? std::nullopt : std::optional(Widen(description));
   return Annotate(control, PROPID_ACC_DESCRIPTION, texts.description);
 }
 
@@ -42,15 +42,16 @@ AccessibleTextsOf AccessibleTexts::Of(HWND control) const {
   return found != texts_.end() ? found->second : AccessibleTextsOf{};
 }
 
-bool AccessibleTexts::Annotate(HWND control, const GUID& property, const std::wstring& text) {
+bool AccessibleTexts::Annotate(HWND control, const GUID& property,
+                               const std::optional<std::wstring>& text) {
   if (services_ == nullptr) return false;
-  if (text.empty()) {
+  if (!text) {
     MSAAPROPID properties[] = {property};
     return SUCCEEDED(services_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT),
                                                CHILDID_SELF, properties, 1));
   }
   return SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
-                                             CHILDID_SELF, property, text.c_str()));
+                                             CHILDID_SELF, property, text->c_str()));
 }
 
 AccessibleTextsOf& AccessibleTexts::Serve(HWND control) {

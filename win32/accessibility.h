@@ -26,7 +26,9 @@ public:
   AccessibleTexts& operator=(const AccessibleTexts&) = delete;
 
   // Sets the text, replacing the one set before; true when the system
-  // annotated the control with it.
+  // annotated the control with it. An empty name leaves the control
+  // nameless (a caption whose field carries its text, read once, there); an
+  // empty description takes the description back.
   bool SetName(HWND control, std::string_view name);
   bool SetDescription(HWND control, std::string_view description);
 
@@ -37,7 +39,8 @@ public:
   void ClearAll();
 
 private:
-  bool Annotate(HWND control, const GUID& property, const std::wstring& text);
+  // Annotates the control with the text, or takes the annotation back.
+  bool Annotate(HWND control, const GUID& property, const std::optional<std::wstring>& text);
   AccessibleTextsOf& Serve(HWND control);
   static LRESULT CALLBACK ServeProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                     UINT_PTR id, DWORD_PTR texts);

@@ -12,6 +12,23 @@ bool IsSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
+// How the control takes a value set as its accessible value: as its text
+// (a box, a list to choose from, an item's text, a date-time picker,
+// "YYYY-MM-DD HH:MM"), not at all (a read-only box, a result), or as the
+// system's object takes it.
+enum class ValueTaken { AsText, Never, BySystem };
+
+ValueTaken HowTaken(HWND control) {
+  wchar_t kind[32] = {};
+  GetClassNameW(control, kind, 32);
+  const std::wstring_view name(kind);
+  if (name == L"Edit")
+    return GetWindowLongW(control, GWL_STYLE) & ES_READONLY ? ValueTaken::Never
+                                                            : ValueTaken::AsText;
+  if (name == L"ComboBox" || name == L"SysDateTimePick32") return ValueTaken::AsText;
+  return ValueTaken::BySystem;
+}
+
 HRESULT Give(std::wstring_view text, BSTR* out) {
   *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
@@ -63,12 +80,12 @@ public:
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (name == nullptr) return E_POINTER;
-    if (IsSelf(child) && !texts_.name.empty()) return Give(texts_.name, name);
+    if (IsSelf(child) && texts_.name) return Give(*texts_.name, name);
     return system_->get_accName(child, name);
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
     if (description == nullptr) return E_POINTER;
-    if (IsSelf(child) && !texts_.description.empty()) return Give(texts_.description, description);
+    if (IsSelf(child) && texts_.description) return Give(*texts_.description, description);
     return system_->get_accDescription(child, description);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
@@ -137,7 +154,15 @@ public:
   HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
     return system_->put_accName(child, name);
   }
+  // A value set is the control's text, which it takes as typed or chosen.
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    if (!IsSelf(child)) return system_->put_accValue(child, value);
+    switch (HowTaken(control_)) {
+      case ValueTaken::AsText:
+        return SetWindowTextW(control_, value != nullptr ? value : L"") ? S_OK : E_INVALIDARG;
+      case ValueTaken::Never: return E_ACCESSDENIED;
+      case ValueTaken::BySystem: break;
+    }
     return system_->put_accValue(child, value);
   }
 

@@ -58,9 +58,15 @@ Label::Label(const ControlArgs& args) : Control(L"STATIC", args) {}
 
 namespace {
 
+constexpr UINT_PTR kSubclassId = 0xC0;
+
 ControlArgs WithoutText(ControlArgs args) {
   args.text = {};
   return args;
+}
+
+std::string TextOf(LPARAM text) {
+  return text != 0 ? Narrow(reinterpret_cast<const wchar_t*>(text)) : std::string();
 }
 
 }  // namespace
@@ -74,6 +80,32 @@ Choice::Choice(const ControlArgs& args) : Control(WC_COMBOBOXW, WithoutText(args
     if (end == std::string_view::npos) break;
     items.remove_prefix(end + 1);
   }
+  SetWindowSubclass(hwnd(), ChoiceProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK Choice::ChoiceProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR self) {
+  auto* choice = reinterpret_cast<Choice*>(self);
+  switch (message) {
+    case WM_SETTEXT: {
+      // The item of that text, if there is one.
+      const LRESULT item = SendMessageW(hwnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), lParam);
+      if (item == CB_ERR || lParam == 0) return FALSE;
+      SendMessageW(hwnd, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+      return TRUE;
+    }
+    case CB_SETCURSEL:
+    case CB_SELECTSTRING: {
+      const int before = choice->Chosen();
+      const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (!choice->choosing_ && choice->Chosen() != before && choice->onChanged)
+        choice->onChanged();
+      return result;
+    }
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, ChoiceProc, kSubclassId); break;
+    default: break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void Choice::OnCommand(WORD code) {
@@ -85,7 +117,9 @@ int Choice::Chosen() const {
 }
 
 void Choice::Choose(int item) {
+  choosing_ = true;
   SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  choosing_ = false;
 }
 
 int Choice::Count() const {
@@ -108,10 +142,7 @@ void Choice::Fit() {
   if (width <= 0 || height <= 0) return;
   // The field's height is its item height and the border around it, which
   // the control reckons from its font: the item height is made to fill the
-  // bounds.
-  const auto itemHeight = [&] {
-    return static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  };
+  // bounds, trying again where the control reckons otherwise.
   const auto fieldHeight = [&] {
     RECT shown;
     GetWindowRect(hwnd(), &shown);
@@ -119,12 +150,18 @@ void Choice::Fit() {
   };
   SetWindowPos(hwnd(), nullptr, bounds_.left, bounds_.top, width, height,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  const int border = fieldHeight() - itemHeight();
-  if (height - border > 0 && height - border != itemHeight())
-    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - border);
+  // What the control makes of a height asked for is its own (Wine adds to
+  // it): the height asked for moves by what the field lacks, until it fits.
+  auto asked = SendMessageW(hwnd(), CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  for (int tries = 0; tries < 4 && fieldHeight() != height; ++tries) {
+    asked += height - fieldHeight();
+    if (asked <= 0) break;
+    SendMessageW(hwnd(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), asked);
+  }
   // The window's height is the field's and the dropped list's together.
-  const int rows = static_cast<int>(SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0));
-  const int list = rows * std::max(1, Count()) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
+  const auto row = SendMessageW(hwnd(), CB_GETITEMHEIGHT, 0, 0);
+  const int list =
+      static_cast<int>(row) * std::max(1, Count()) + 2 * GetSystemMetrics(SM_CYBORDER) + 2;
   SetWindowPos(hwnd(), nullptr, bounds_.left, bounds_.top, width, height + list,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -139,6 +176,21 @@ constexpr wchar_t kDateTimeFormat[] = L"yyyy'-'MM'-'dd HH':'mm";
 DateTimeField::DateTimeField(const ControlArgs& args)
     : Control(DATETIMEPICK_CLASSW, WithoutText(args), nullptr) {
   SendMessageW(hwnd(), DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(kDateTimeFormat));
+  SetWindowSubclass(hwnd(), DateTimeProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK DateTimeField::DateTimeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR self) {
+  auto* field = reinterpret_cast<DateTimeField*>(self);
+  switch (message) {
+    case WM_SETTEXT:
+      if (!field->Set(TextOf(lParam))) return FALSE;
+      if (field->onChanged) field->onChanged();
+      return TRUE;
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, DateTimeProc, kSubclassId); break;
+    default: break;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void DateTimeField::OnNotify(const NMHDR& header) {
@@ -158,8 +210,12 @@ std::string DateTimeField::Text() const {
 }
 
 void DateTimeField::SetText(std::string_view text) {
+  Set(text);
+}
+
+bool DateTimeField::Set(std::string_view text) {
   const std::optional<DateText> date = ParseDateText(text);
-  if (!date || date->offsetMinutes) return;
+  if (!date || date->offsetMinutes) return false;
   SYSTEMTIME time{};
   time.wYear = static_cast<WORD>(date->civil.year);
   time.wMonth = static_cast<WORD>(date->civil.month);
@@ -172,8 +228,10 @@ void DateTimeField::SetText(std::string_view text) {
   if (SystemTimeToFileTime(&time, &file) && FileTimeToSystemTime(&file, &checked))
     time.wDayOfWeek = checked.wDayOfWeek;
   setting_ = true;
-  SendMessageW(hwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+  const bool set =
+      SendMessageW(hwnd(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time)) != 0;
   setting_ = false;
+  return set;
 }
 
 }  // namespace celforo::win32

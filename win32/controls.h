@@ -76,7 +76,9 @@ public:
 // One item chosen from a list that drops down under the field (COMBOBOX,
 // CBS_DROPDOWNLIST). The items are the lines of args.text, in order; the
 // field is the bounds' height, and the list dropped under it holds every
-// item.
+// item. An item chosen from outside the program (CB_SETCURSEL,
+// CB_SELECTSTRING, or WM_SETTEXT with an item's text, as an assistive tool
+// may send) is taken as the user's choice.
 class Choice : public Control {
 public:
   explicit Choice(const ControlArgs& args);
@@ -96,14 +98,18 @@ public:
 private:
   // Makes the field as high as the bounds, with room under it for the list.
   void Fit();
+  static LRESULT CALLBACK ChoiceProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR self);
 
   RECT bounds_{};
+  bool choosing_ = false;
 };
 
 // A date and time of day to the minute, shown "YYYY-MM-DD HH:MM"
 // (SysDateTimePick32, a calendar dropping down under it). Its text is that;
 // setting a text of that form, or with "T" for the space, sets it, and any
-// other text leaves it as it was.
+// other text leaves it as it was. Such a text sent from outside the program
+// in WM_SETTEXT is taken as the user's change.
 class DateTimeField : public Control {
 public:
   explicit DateTimeField(const ControlArgs& args);
@@ -117,6 +123,11 @@ public:
   std::function<void(HWND calendar)> onDropDown;
 
 private:
+  // Sets the date and time of a text, if it is one; no onChanged follows.
+  bool Set(std::string_view text);
+  static LRESULT CALLBACK DateTimeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+
   bool setting_ = false;
 };
 

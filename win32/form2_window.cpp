@@ -134,17 +134,30 @@ void Form2Window::DeliverEvents() {
   }
 }
 
+namespace {
+
+bool HoldsAValue(ElementKind kind) {
+  return kind == ElementKind::TextBox || kind == ElementKind::Choice ||
+         kind == ElementKind::DateTimeField || kind == ElementKind::ResultLabel;
+}
+
+// Whether a caption names a field or a result, which carries its text.
+bool NamesAValue(const ElementRecord& caption) {
+  if (caption.kind != ElementKind::CaptionLabel) return false;
+  for (const ElementRecord& record : kForm2Elements)
+    if (HoldsAValue(record.kind) && record.meaning == caption.caption) return true;
+  return false;
+}
+
+}  // namespace
+
 void Form2Window::NameElements() {
-  // Every field and result by the caption naming its value.
+  // Every field and result by the caption naming its value; that caption is
+  // then read with it, not a second time on its own.
   for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
     const ElementRecord& record = kForm2Elements[id];
-    switch (record.kind) {
-      case ElementKind::TextBox:
-      case ElementKind::Choice:
-      case ElementKind::DateTimeField:
-      case ElementKind::ResultLabel: accessibleTexts().SetName(element(id), record.meaning); break;
-      default: break;
-    }
+    if (HoldsAValue(record.kind)) accessibleTexts().SetName(element(id), record.meaning);
+    if (NamesAValue(record)) accessibleTexts().SetName(element(id), "");
   }
 }
 
@@ -189,7 +202,14 @@ void Form2Window::SetChoice(ElementId choice, int item) {
 }
 
 void Form2Window::SetCaption(ElementId label, std::string_view caption) {
-  if (control(label)->Text() != caption) control(label)->SetText(caption);
+  if (control(label)->Text() == caption) return;
+  control(label)->SetText(caption);
+  // A problem line shows the window through: the window under it is painted
+  // anew, then the line, so that nothing of what it said before is left.
+  if (kind(label) == ElementKind::ProblemLabel) {
+    const RECT area = BoundsOf(label);
+    RedrawWindow(hwnd(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
 }
 
 void Form2Window::SetInvalid(ElementId field, bool invalid) {

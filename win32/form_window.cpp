@@ -64,23 +64,78 @@ void FormWindow::CreateElements(int firstId) {
   }
 }
 
+namespace {
+
+// How wide a caption's text is in a font.
+LONG WidthOf(std::string_view caption, HFONT font) {
+  const std::wstring text = Widen(caption);
+  const HDC dc = GetDC(nullptr);
+  SIZE extent{};
+  {
+    const Selection selected(dc, font);
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  }
+  ReleaseDC(nullptr, dc);
+  return extent.cx;
+}
+
+// A caption's bounds widened to hold its text on one line, `width` wide,
+// where the text is the wider: to the right of a caption read from the left,
+// both ways of a centred one.
+RECT Widened(const ElementRecord& record, RECT bounds, LONG width) {
+  const LONG lacking = width - (bounds.right - bounds.left);
+  if (lacking <= 0) return bounds;
+  if (record.align == TextAlign::Left) {
+    bounds.right += lacking;
+  } else {
+    bounds.left -= lacking / 2;
+    bounds.right += lacking - lacking / 2;
+  }
+  return bounds;
+}
+
+}  // namespace
+
 void FormWindow::LayOutElements(UINT dpi) {
   dpi_ = dpi;
-  // One font a size; the old ones go once no control uses them.
-  std::vector<std::pair<double, Font>> fonts;
+  // One font a size (and family); the old ones go once no control uses them.
+  struct Made {
+    double points;
+    bool outline;
+    Font font;
+  };
+  std::vector<Made> fonts;
+  const auto fontOf = [&](double points, bool outline) {
+    for (const Made& made : fonts)
+      if (made.points == points && made.outline == outline) return made.font.get();
+    fonts.push_back({points, outline, ElementFont(points, dpi, outline)});
+    return fonts.back().font.get();
+  };
   for (ElementId id = 0; id < records_.size(); ++id) {
     const ElementRecord& record = records_[id];
     if (!elements_[id]) continue;
-    elements_[id]->SetBounds(Bounds(record, dpi));
+    RECT bounds = Bounds(record, dpi);
+    elements_[id]->SetBounds(bounds);
     if (record.fontSize <= 0) continue;
-    auto font = fonts.begin();
-    while (font != fonts.end() && font->first != record.fontSize) ++font;
-    if (font == fonts.end())
-      font = fonts.insert(font, {record.fontSize, ElementFont(record.fontSize, dpi)});
-    elements_[id]->SetFont(font->second.get());
+    HFONT font = fontOf(record.fontSize, false);
+    if (record.kind == ElementKind::CaptionLabel) {
+      // A caption the font cannot hold on its line takes the outline twin
+      // where that one can, else is as wide as its text: it is read whole.
+      LONG width = WidthOf(record.caption, font);
+      if (width > bounds.right - bounds.left) {
+        HFONT outline = fontOf(record.fontSize, true);
+        const LONG outlineWidth = WidthOf(record.caption, outline);
+        if (outlineWidth < width) {
+          font = outline;
+          width = outlineWidth;
+        }
+        elements_[id]->SetBounds(Widened(record, bounds, width));
+      }
+    }
+    elements_[id]->SetFont(font);
   }
   fonts_.clear();
-  for (auto& [size, font] : fonts) fonts_.push_back(std::move(font));
+  for (Made& made : fonts) fonts_.push_back(std::move(made.font));
   for (ElementId id = 0; id < records_.size(); ++id)
     if (records_[id].kind == ElementKind::PictureBox)
       static_cast<PictureView*>(control(id))->SetDpi(dpi);
@@ -188,10 +243,11 @@ HBRUSH FormWindow::ControlBrush(HDC dc, HWND control) const {
       SetBkMode(dc, TRANSPARENT);
       return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     case ElementKind::ProblemLabel:
-      // On the window's ground, which covers what it said before.
+      // Straight on the window too, which its window paints again under it
+      // whenever it says something else (see Form2Window::SetCaption).
       SetTextColor(dc, ToColorRef(Colour(palette(), Role::ProblemText)));
-      SetBkColor(dc, ToColorRef(Colour(palette(), Role::WindowGround)));
-      return background_.get();
+      SetBkMode(dc, TRANSPARENT);
+      return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     default: return nullptr;  // the control's own colours, by night its negative
   }
 }
