@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "tests/support/win32_accessible_driver.h"
+#include "tests/support/win32_keys.h"
 #include "tests/support/win32_program.h"
 #include "tests/support/win32_screen.h"
 #include "ui/form2.h"
@@ -122,18 +123,10 @@ protected:
 
   // A key pressed and released where the focus is, as the keyboard posts it.
   void PressKey(WORD key) {
-    const HWND focus = GetFocus();
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
-    PostMessageW(focus, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    PostKey(GetFocus(), key);
     Pump();
   }
-  void SetModifier(int key, bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[key] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-  }
+  void SetModifier(int key, bool down) { HoldModifier(key, down); }
 
   // The panel, opened with F2 from Form1.
   Form2Window& OpenPanel() {
@@ -672,6 +665,28 @@ TEST_F(Win32Panel, AtNightEveryPixelIsRedOnBlack) {
   EXPECT_EQ(dropped.NotNight(), 0);
   EXPECT_GT(dropped.Red(), 100);
   SendMessageW(Field(kTargetChoice), CB_SHOWDROPDOWN, FALSE, 0);
+  Pump();
+  // The date's calendar dropped down, on the screen.
+  RECT date;
+  GetClientRect(Field(kDateField), &date);
+  SendMessageW(Field(kDateField), WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM(date.right - 4, date.bottom / 2));
+  SendMessageW(Field(kDateField), WM_LBUTTONUP, 0, MAKELPARAM(date.right - 4, date.bottom / 2));
+  Pump();
+  const auto calendar =
+      reinterpret_cast<HWND>(SendMessageW(Field(kDateField), DTM_GETMONTHCAL, 0, 0));
+  ASSERT_NE(calendar, nullptr) << "no calendar dropped";
+  RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  Pump();
+  RECT month;
+  GetWindowRect(calendar, &month);
+  const Capture days(month);
+  EXPECT_EQ(days.NotNight(), 0);
+  EXPECT_GT(days.Red(), 100);
+  if (!Folder().empty())
+    days.Save(Folder() + "/win32-panel-night-calendar-dpi" + std::to_string(dpi) + ".bmp");
+  SendMessageW(Field(kDateField), WM_KEYDOWN, VK_ESCAPE, 0);
+  SendMessageW(calendar, WM_KEYDOWN, VK_ESCAPE, 0);
   Pump();
 
   // A panel opened at night starts so.

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "tests/support/form1_failures.h"
+#include "tests/support/win32_keys.h"
 #include "tests/support/win32_program.h"
 #include "tests/support/win32_screen.h"
 #include "ui/form1.h"
@@ -196,19 +197,11 @@ protected:
   // A key pressed and released, as the keyboard posts it to the control with
   // the focus; the loop turns it into its character.
   void PressKey(WORD key) {
-    const HWND focus = GetFocus();
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
-    PostMessageW(focus, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    PostKey(GetFocus(), key);
     Pump();
   }
   // Holds a modifier key (VK_SHIFT, VK_CONTROL) down or lets it go.
-  void SetModifier(int key, bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[key] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-  }
+  void SetModifier(int key, bool down) { HoldModifier(key, down); }
   void Click(ElementId button) {
     SendMessageW(Element(button), BM_CLICK, 0, 0);
     Pump();

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/win32_keys.h"
 #include "win32/text.h"
 
 namespace celforo::win32 {
@@ -154,10 +155,7 @@ public:
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
-    const HWND target = thread.hwndFocus != nullptr ? thread.hwndFocus : window;
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(target, WM_KEYDOWN, key, scan | 1);
-    PostMessageW(target, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    PostKey(thread.hwndFocus != nullptr ? thread.hwndFocus : window, key);
   }
 };
 
