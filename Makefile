@@ -103,3 +103,12 @@ screenshot:
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
 	tools/windows-screenshot --night 96 docs/form1-windows-night.png
+	for dpi in 96 144; do \
+	  suffix=$$([ $$dpi = 96 ] || echo -$$dpi); \
+	  for target in Giove:jupiter Saturno:saturn; do \
+	    tools/windows-screenshot --panel $${target%:*} $$dpi \
+	      docs/panel-$${target#*:}-windows$$suffix.png; \
+	    tools/windows-screenshot --night --panel $${target%:*} $$dpi \
+	      docs/panel-$${target#*:}-night-windows$$suffix.png; \
+	  done; \
+	done

@@ -437,6 +437,20 @@ TEST_F(Win32Panel, ResultsFollowTheInputsAndForm1) {
   Click(form_->element(kCommand1));
   EXPECT_EQ(Results()[0], "12.5");  // 3125 over 250
   EXPECT_EQ(TextOf(kResultsProblem), "");
+
+  // ORA: the date and time of now.
+  Type(kDateField, "1969-07-20 20:17");
+  Click(Field(kNowButton));
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  EXPECT_EQ(TextOf(kDateField).substr(0, 4), std::to_string(now.wYear));
+  // Enter and Escape do nothing, in the panel as in the form.
+  SetFocus(Field(kPixelBox));
+  PressKey(VK_RETURN);
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(IsWindowVisible(panel().hwnd()));
+  EXPECT_EQ(TextOf(kPixelBox), "2.9");
+  EXPECT_EQ(Results()[0], "12.5");
 }
 
 // ADATTA puts the extraction that reaches VALORE into Form1, which computes;
