@@ -88,15 +88,17 @@ format-check:
 clean:
 	rm -rf build
 
-# Refreshes the README's pictures of the window: the Qt one from the window
-# tests' grab, the web page's from its browser suite, the Windows one from the
-# screen under Wine.
+# Refreshes the README's pictures of the window, by day and by night: the Qt
+# ones from the window tests' grabs, the web page's from its browser suite, the
+# Windows ones from the screen under Wine.
 screenshot:
 	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
+	cp build/default/screenshots/form1-night-scale1.png docs/form1-night.png
 	$(MAKE) --no-print-directory web-test
 	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
 	for shot in jupiter saturn jupiter-night saturn-night; do \
 	  cp build/web/screenshots/web-panel-$$shot-phone.png docs/panel-$$shot-phone.png; done
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
+	tools/windows-screenshot --night 96 docs/form1-windows-night.png

@@ -10,6 +10,7 @@
 #include "qt/first_paint_probe.h"
 #include "qt/form1_window.h"
 #include "qt/qt_text.h"
+#include "qt/window_style.h"
 
 namespace {
 
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("celforo"));
   QApplication::setApplicationVersion(celforo::qt::ToQString(celforo::kVersion));
 
+  QApplication::setStyle(new celforo::qt::WindowStyle);
   celforo::qt::Form1Window form1;
   celforo::qt::WatchFirstPaintIfAsked(&form1);
   form1.show();

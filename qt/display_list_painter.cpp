@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QPen>
 
+#include "qt/element_fonts.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 
@@ -53,7 +54,7 @@ void Paint(QPainter& painter, const TextShape& text, const Palette& palette) {
 }  // namespace
 
 QFont FontOf(const TextShape& text) {
-  QFont font(ToQString(kFontFamily));
+  QFont font(ElementFontFamily());  // the program's family, or its substitute
   font.setPixelSize(static_cast<int>(text.fontPixels + 0.5));
   font.setBold(text.bold);
   return font;

@@ -35,6 +35,11 @@ RectangleShape::RectangleShape(QColor colour, int lineWidth, QWidget* parent)
   setFocusPolicy(Qt::NoFocus);
 }
 
+void RectangleShape::setColour(QColor colour) {
+  colour_ = colour;
+  update();
+}
+
 void RectangleShape::paintEvent(QPaintEvent*) {
   // The whole width of the line lies inside the rectangle.
   QPainter painter(this);

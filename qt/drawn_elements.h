@@ -34,6 +34,8 @@ class RectangleShape : public QWidget {
 public:
   RectangleShape(QColor colour, int lineWidth, QWidget* parent = nullptr);
 
+  void setColour(QColor colour);
+
 protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -1,17 +1,24 @@
 #include "qt/form1_window.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
 
 #include "qt/drawn_elements.h"
+#include "qt/element_fonts.h"
+#include "qt/menu_bar.h"
+#include "qt/night_style.h"
+#include "qt/program_icon.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
+#include "qt/text_box.h"
 #include "ui/credit_picture_content.h"
 #include "ui/form1_layout.h"
 
@@ -23,18 +30,12 @@ QRect Geometry(const ElementRecord& record) {
           TwipsToPixels(record.height)};
 }
 
-QFont ElementFont(double pointSize) {
-  static const bool substituted = [] {
-    QStringList substitutes;
-    for (const std::string_view family : kFontSubstitutes) substitutes << ToQString(family);
-    QFont::insertSubstitutions(ToQString(kFontFamily), substitutes);
-    return true;
-  }();
-  static_cast<void>(substituted);
-  QFont font(ToQString(kFontFamily));
-  font.setPointSizeF(pointSize);
-  font.setWeight(QFont::Bold);
-  return font;
+// Boxes and results show numbers, and their font is the one that shapes only
+// what needs it (see BoxFont); captions and buttons are shaped as ever.
+QFont FontOf(const ElementRecord& record) {
+  const bool showsValues =
+      record.kind == ElementKind::TextBox || record.kind == ElementKind::ResultLabel;
+  return showsValues ? BoxFont(record.fontSize) : ElementFont(record.fontSize);
 }
 
 void SetBackground(QWidget* widget, Rgb colour) {
@@ -71,7 +72,7 @@ QLabel* MakeLabel(const ElementRecord& record, QWidget* parent) {
 QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
   switch (record.kind) {
     case ElementKind::TextBox: {
-      auto* box = new QLineEdit(ToQString(record.caption), parent);
+      auto* box = new TextBox(ToQString(record.caption), parent);
       box->setAlignment(Qt::AlignCenter);
       box->setMaxLength(kBoxCharacters);
       box->setAccessibleName(ToQString(record.meaning));
@@ -106,35 +107,68 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(ToQString(kForm1.title));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-  setFixedSize(TwipsToPixels(kForm1.clientWidth), TwipsToPixels(kForm1.clientHeight));
-  SetBackground(this, kForm1.background);
-  QIcon icon(QStringLiteral(":/celforo/icons/celforo-48.png"));
-  icon.addFile(QStringLiteral(":/celforo/icons/celforo-256.png"));
-  setWindowIcon(icon);
+  GiveProgramIcon(this);
 
+  // The menu bar on top, Form1's client area of the table's size under it;
+  // the window takes their size and no other.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  SetBackground(this, kForm1.background);
+  menuBar_ = new QMenuBar(this);
+  // The platform's menu bar, not in the form's colour.
+  QPalette platform = menuBar_->palette();
+  platform.setColor(QPalette::Window, QApplication::palette(menuBar_).color(QPalette::Window));
+  menuBar_->setPalette(platform);
+  menuBar_->setAutoFillBackground(true);
+  layout->setMenuBar(menuBar_);
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  client_->setFixedSize(TwipsToPixels(kForm1.clientWidth), TwipsToPixels(kForm1.clientHeight));
+  SetBackground(client_, kForm1.background);
+  layout->addWidget(client_);
+
+  CreateElements();
+  DeliverEvents();
+  actions_ =
+      BuildMenuBar(menuBar_, this, [this](MenuCommand command) { menu_.onCommand(command); });
+
+  form1_.onForm1Load();
+  menu_.onStart();
+  CentreOnScreen();
+  elements_[kText1]->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* Form1Window::element(QStringView name) const {
+  return client_->findChild<QWidget*>(name.toString(), Qt::FindDirectChildrenOnly);
+}
+
+QAction* Form1Window::menuAction(MenuCommand command) const {
+  for (std::size_t i = 0; i < kMenuItems.size(); ++i)
+    if (kMenuItems[i].command == command) return actions_[i];
+  return nullptr;
+}
+
+void Form1Window::CreateElements() {
   QWidget* previousInTabOrder = nullptr;
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     const ElementRecord& record = kForm1Elements[id];
-    QWidget* widget = MakeElement(record, this);
+    QWidget* widget = MakeElement(record, client_);
     widget->setObjectName(ToQString(record.name));
     widget->setGeometry(Geometry(record));
-    if (record.fontSize > 0) widget->setFont(ElementFont(record.fontSize));
-    if (record.kind == ElementKind::Rectangle) widget->lower();  // beneath what it frames
+    if (record.fontSize > 0) widget->setFont(FontOf(record));
+    if (record.kind == ElementKind::Rectangle) {
+      frame_ = static_cast<RectangleShape*>(widget);
+      widget->lower();  // beneath what it frames
+    }
+    if (record.kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(widget);
     if (widget->focusPolicy() & Qt::TabFocus) {
       if (previousInTabOrder) setTabOrder(previousInTabOrder, widget);
       previousInTabOrder = widget;
     }
     elements_[id] = widget;
   }
-  DeliverEvents();
-
-  form1_.onForm1Load();
-  CentreOnScreen();
-  elements_[kText1]->setFocus(Qt::OtherFocusReason);
-}
-
-QWidget* Form1Window::element(QStringView name) const {
-  return findChild<QWidget*>(name.toString(), Qt::FindDirectChildrenOnly);
 }
 
 void Form1Window::DeliverEvents() {
@@ -165,9 +199,7 @@ void Form1Window::SetCaption(ElementId label, std::string_view caption) {
 }
 
 void Form1Window::ShowErrorMessage(std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::Critical, ToQString(title), ToQString(text), QMessageBox::Ok, this);
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ShowMessage(MessageKind::Error, title, text);
 }
 
 void Form1Window::EndProgram() {
@@ -175,14 +207,64 @@ void Form1Window::EndProgram() {
   QCoreApplication::quit();
 }
 
+void Form1Window::ShowTheme(Theme theme) {
+  if (theme == theme_) return;
+  theme_ = theme;
+  const Palette& palette = PaletteOf(theme);
+  // By day the platform's own look, as it always was.
+  setStyleSheet(theme == Theme::Night ? NightStyleSheet(palette) : QString());
+  if (theme == Theme::Day) {
+    // Taking the style sheet away leaves on the controls the palette they had
+    // under it, not the one they take from the window; they take it again.
+    for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+      const ElementKind kind = kForm1Elements[id].kind;
+      if (kind == ElementKind::TextBox || kind == ElementKind::PushButton)
+        elements_[id]->setPalette(QPalette());
+    }
+    for (QMenu* menu : menuBar_->findChildren<QMenu*>()) menu->setPalette(QPalette());
+  }
+  picture_->SetTheme(theme);
+  frame_->setColour(ToQColor(Colour(palette, Role::Frame)));
+  for (QWidget* element : elements_)
+    if (auto* box = qobject_cast<TextBox*>(element))
+      box->setCaretColour(theme == Theme::Night
+                              ? std::optional(ToQColor(Colour(palette, Role::Text)))
+                              : std::nullopt);
+}
+
+void Form1Window::SetChecked(MenuCommand command, bool checked) {
+  if (QAction* action = menuAction(command)) action->setChecked(checked);
+}
+
+void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
+  ShowMessage(MessageKind::Information, title, text);
+}
+
+void Form1Window::ShowMessage(MessageKind kind, std::string_view title, std::string_view text) {
+  QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, this);
+  box.setTextFormat(Qt::PlainText);
+  const int iconSize = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+  if (theme_ == Theme::Night) {
+    // The platform's icons have their colours: at night the program's own.
+    box.setIconPixmap(
+        MessageIconPixmap(kind, PaletteOf(theme_), iconSize, box.devicePixelRatioF()));
+  } else if (kind == MessageKind::Error) {
+    box.setIcon(QMessageBox::Critical);
+  } else {
+    box.setIconPixmap(ProgramIcon().pixmap(QSize(iconSize, iconSize), box.devicePixelRatioF()));
+  }
+  box.exec();
+}
+
 void Form1Window::CentreOnScreen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
+  layout()->activate();
   // Frame sizes are known only once the window system has shown the window,
-  // so it is the client area that is centred.
-  QRect client(QPoint(), size());
-  client.moveCenter(screen->availableGeometry().center());
-  setGeometry(client);
+  // so it is the window inside its frame that is centred.
+  QRect inside(QPoint(), size());
+  inside.moveCenter(screen->availableGeometry().center());
+  setGeometry(inside);
 }
 
 }  // namespace celforo::qt

@@ -5,14 +5,19 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -38,6 +43,8 @@ struct MessageSeen {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
+  QImage iconImage;  // the icon as shown
+  QImage picture;    // the whole box
 };
 
 // Runs `action`, waits for the modal message box it opens, notes what it
@@ -48,9 +55,15 @@ MessageSeen DismissMessageOf(const std::function<void()>& action, const QString&
   int polls = 0;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen = {true, box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+      seen = {true,
+              box->windowTitle(),
+              box->text(),
+              box->icon(),
+              box->standardButtons(),
+              box->iconPixmap().toImage(),
+              box->grab().toImage()};
       poll.stop();
-      if (!grabTo.isEmpty()) box->grab().save(grabTo);
+      if (!grabTo.isEmpty()) seen.picture.save(grabTo);
       box->button(QMessageBox::Ok)->click();
     } else if (++polls > 500) {
       poll.stop();  // no box came: the action returned long ago
@@ -84,6 +97,24 @@ private:
     for (const QString& name : kBoxes) texts << Find<QLineEdit>(form, name)->text();
     return texts;
   }
+  // Pixels with any green or blue: what night mode never draws.
+  static int NotNightPixels(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        count += qAlpha(pixel) > 0 && (qGreen(pixel) > 0 || qBlue(pixel) > 0);
+      }
+    return count;
+  }
+  static int RedPixels(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) count += qRed(image.pixel(x, y)) > 128;
+    return count;
+  }
   static void Show(Form1Window& form) {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -97,7 +128,10 @@ private slots:
     QCOMPARE(BoxTexts(form), kDefaults);
     QCOMPARE(ResultTexts(form), kDefaultResults);
     QCOMPARE(form.windowTitle(), QStringLiteral("             CELFORO"));
-    QCOMPARE(form.size(), QSize(337, 375));
+    // The client area is the table's; the menu bar comes above it.
+    QCOMPARE(form.clientArea()->size(), QSize(337, 375));
+    QCOMPARE(form.clientArea()->pos(), QPoint(0, form.menuBar()->height()));
+    QCOMPARE(form.size(), QSize(337, 375 + form.menuBar()->height()));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -188,8 +222,9 @@ private slots:
     Show(form);
     const QImage image = form.grab().toImage();
     const qreal scale = image.devicePixelRatio();
+    const int top = form.clientArea()->y();  // under the menu bar
     auto at = [&](int x, int y) {
-      return image.pixelColor(qRound(x * scale + scale / 2), qRound(y * scale + scale / 2));
+      return image.pixelColor(qRound(x * scale + scale / 2), qRound((y + top) * scale + scale / 2));
     };
     QCOMPARE(at(4, 4), QColor(192, 255, 255));
     QCOMPARE(at(17, 180), QColor(192, 192, 192));   // the frame's left side
@@ -384,24 +419,189 @@ private slots:
     QVERIFY(!form.isVisible());
   }
 
-  // Writes what the window looks like, for people to look at.
+  // The menu bar: its menus, NOTTE checkable on F3, and the about box.
+  void menuBarCarriesTheCommands() {
+    Form1Window form;
+    QStringList menus;
+    for (const QAction* menu : form.menuBar()->actions()) menus << menu->text();
+    QCOMPARE(menus, QStringList({"&VISUALIZZA", "&?"}));
+    QAction* notte = form.menuAction(MenuCommand::NightMode);
+    QCOMPARE(notte->text(), QStringLiteral("&NOTTE"));
+    QVERIFY(notte->isCheckable() && !notte->isChecked());
+    QCOMPARE(notte->shortcut(), QKeySequence(Qt::Key_F3));
+    QVERIFY(form.menuBar()->actions()[0]->menu()->actions().contains(notte));
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form.menuBar());
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("VISUALIZZA"));
+    QCOMPARE(form.menuBar()->focusPolicy(), Qt::NoFocus);  // never in the Tab chain
+
+    Show(form);
+    const MessageSeen about =
+        DismissMessageOf([&] { form.menuAction(MenuCommand::About)->trigger(); });
+    QVERIFY(about.shown);
+    QCOMPARE(about.title, QStringLiteral("INFORMAZIONI SU CELFORO"));
+    for (const char* part : {"CELFORO 1.00", "MIT", "The CELFORO developers"})
+      QVERIFY2(about.text.contains(QLatin1String(part)), part);
+    QCOMPARE(about.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!about.iconImage.isNull());  // the program's icon
+    QVERIFY(!form.windowIcon().pixmap(48).isNull());
+  }
+
+  // By day the message carries the platform's error icon, drawn.
+  void theMessageCarriesTheErrorIcon() {
+    Form1Window form;
+    Show(form);
+    Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("0"));
+    const MessageSeen seen = DismissMessageOf(
+        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); });
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QVERIFY(!seen.iconImage.isNull());
+    QVERIFY(NotNightPixels(seen.iconImage) > 0);
+  }
+
+  // F3 turns everything the window draws red on black, green and blue 0: the
+  // form with the focus and a selection in a box, the menu open, the message
+  // with its icon, the about box; F3 again brings the day back as it was.
+  void nightModeDrawsRedOnBlackOnly() {
+    Form1Window form;
+    Show(form);
+    const QImage day = form.grab().toImage();
+    QVERIFY(NotNightPixels(day) > 1000);
+    QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+    QCOMPARE(form.theme(), Theme::Night);
+    QVERIFY(form.menuAction(MenuCommand::NightMode)->isChecked());
+
+    auto* box = Find<QLineEdit>(form, "Text2");
+    box->setFocus();
+    box->selectAll();
+    const QImage night = form.grab().toImage();
+    QCOMPARE(NotNightPixels(night), 0);
+    QVERIFY(RedPixels(night) > 2000);
+    QCOMPARE(NotNightPixels(form.element(u"Picture1")->grab().toImage()), 0);
+
+    QMenu* menu = form.menuBar()->actions()[0]->menu();
+    menu->popup(form.mapToGlobal(QPoint(0, form.menuBar()->height())));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    menu->setActiveAction(menu->actions()[0]);
+    const QImage open = menu->grab().toImage();
+    QCOMPARE(NotNightPixels(open), 0);
+    QVERIFY(RedPixels(open) > 100);
+    menu->close();
+
+    box->deselect();
+    box->setText(QStringLiteral("0"));
+    const MessageSeen message = DismissMessageOf(
+        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); });
+    QVERIFY(message.shown);
+    QCOMPARE(NotNightPixels(message.picture), 0);
+    QVERIFY(RedPixels(message.iconImage) > 100);  // the error icon, red
+    const MessageSeen about =
+        DismissMessageOf([&] { form.menuAction(MenuCommand::About)->trigger(); });
+    QCOMPARE(NotNightPixels(about.picture), 0);
+    QVERIFY(RedPixels(about.iconImage) > 100);
+
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+    QCOMPARE(form.theme(), Theme::Day);
+    box->setText(QStringLiteral(" 5"));
+    QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
+    form.element(u"Text1")->setFocus();
+    Find<QLineEdit>(form, "Text1")->end(false);
+    QCOMPARE(form.grab().toImage(), day);
+  }
+
+  // The choice is kept in the settings at once and the next window starts in
+  // it; a stored value that is missing or not one the program writes, or a
+  // file that cannot be read or written, starts the window by day.
+  void nightModeIsRememberedAndAnyOtherValueIgnored_data() {
+    QTest::addColumn<QByteArray>("stored");  // null: no file at all
+    QTest::addColumn<bool>("night");
+    QTest::newRow("no file") << QByteArray() << false;
+    QTest::newRow("night") << QByteArray("[General]\nNight=1\n") << true;
+    QTest::newRow("day") << QByteArray("[General]\nNight=0\n") << false;
+    QTest::newRow("a word") << QByteArray("[General]\nNight=yes\n") << false;
+    QTest::newRow("a list") << QByteArray("[General]\nNight=1, 1\n") << false;
+    QTest::newRow("a variant") << QByteArray("[General]\nNight=@Variant(\\0\\0\\0\\x7f)\n")
+                               << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("junk") << QByteArray("\xff\xfe[[\x01\x02=\nNight\n==\n", 14) << false;
+    QTest::newRow("a folder in its place") << QByteArray("/") << false;
+  }
+  void nightModeIsRememberedAndAnyOtherValueIgnored() {
+    QFETCH(QByteArray, stored);
+    QFETCH(bool, night);
+    const QString path = SettingsFile().fileName();
+    QDir().mkpath(QFileInfo(path).path());
+    QFile::remove(path);
+    QDir(path).removeRecursively();
+    if (stored == "/") {
+      QVERIFY(QDir().mkpath(path));
+    } else if (!stored.isNull()) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(stored);
+    }
+    {
+      Form1Window form;
+      QCOMPARE(form.theme(), night ? Theme::Night : Theme::Day);
+      QCOMPARE(form.menuAction(MenuCommand::NightMode)->isChecked(), night);
+      Show(form);
+      QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+      QCOMPARE(form.theme(), night ? Theme::Day : Theme::Night);
+    }
+    if (stored == "/") {
+      QVERIFY(QFileInfo(path).isDir());  // not written, and no harm done
+      QDir(path).removeRecursively();
+      return;
+    }
+    QCOMPARE(QSettings(path, QSettings::IniFormat).value("Night").toString(),
+             QString(night ? "0" : "1"));
+    Form1Window next;
+    QCOMPARE(next.theme(), night ? Theme::Day : Theme::Night);
+    QFile::remove(path);
+  }
+
+  // Writes what the window looks like, by day and by night, its message and
+  // its menu, for people to look at.
   void screenshot() {
     Form1Window form;
     Show(form);
     const QString folder = QStringLiteral(CELFORO_SCREENSHOT_DIR);
     QDir().mkpath(folder);
-    const QString path =
-        QStringLiteral("%1/form1-scale%2.png").arg(folder).arg(form.devicePixelRatioF());
-    QVERIFY(form.grab().save(path));
+    const QString scale = QString::number(form.devicePixelRatioF());
+    const auto path = [&](const char* what) {
+      return QStringLiteral("%1/%2-scale%3.png").arg(folder, QLatin1String(what), scale);
+    };
+    const auto message = [&](const char* what) {
+      Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("0"));
+      const MessageSeen seen = DismissMessageOf(
+          [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); },
+          path(what));
+      QVERIFY(seen.shown);
+      QVERIFY(QFile::exists(path(what)));
+      Find<QLineEdit>(form, "Text3")->setText(QStringLiteral(" 3"));
+      QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton);
+      form.element(u"Text1")->setFocus();
+    };
+    QVERIFY(form.grab().save(path("form1")));
+    message("message");
 
-    Find<QLineEdit>(form, "Text3")->setText(QStringLiteral("0"));
-    const QString messagePath =
-        QString(path).replace(QStringLiteral("form1-"), QStringLiteral("message-"));
-    const MessageSeen seen = DismissMessageOf(
-        [&] { QTest::mouseClick(Find<QPushButton>(form, "Command1"), Qt::LeftButton); },
-        messagePath);
-    QVERIFY(seen.shown);
-    QVERIFY(QFile::exists(messagePath));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+    QVERIFY(form.grab().save(path("form1-night")));
+    message("message-night");
+    // The window with its menu open, as one picture.
+    QMenu* menu = form.menuBar()->actions()[0]->menu();
+    menu->popup(form.mapToGlobal(QPoint(0, form.menuBar()->height())));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    menu->setActiveAction(menu->actions()[0]);
+    QImage withMenu = form.grab().toImage();
+    QPainter painter(&withMenu);
+    painter.drawImage(QPoint(0, form.menuBar()->height()), menu->grab().toImage());
+    painter.end();
+    QVERIFY(withMenu.save(path("menu-night")));
+    menu->close();
   }
 };
 
@@ -410,7 +610,13 @@ private slots:
 int main(int argc, char** argv) {
   if (!celforo::testing::ApplyTestLocale()) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The settings the window keeps go to a folder of this run's own, never the
+  // user's nor another run's.
+  QTemporaryDir settings;
+  if (!settings.isValid()) return 1;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
   QApplication application(argc, argv);
+  QApplication::setCursorFlashTime(0);  // a caret that never blinks: pictures compare
   celforo::qt::QtWindowTest test;
   return QTest::qExec(&test, argc, argv);
 }

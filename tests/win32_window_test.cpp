@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
@@ -17,6 +18,9 @@
 #include "tests/support/form1_failures.h"
 #include "ui/form1.h"
 #include "win32/form1_window.h"
+#include "win32/menu_bar.h"
+#include "win32/message_icon.h"
+#include "win32/registry_settings.h"
 #include "win32/text.h"
 
 namespace celforo::win32 {
@@ -83,9 +87,37 @@ public:
     } else {
       GetClientRect(hwnd, &area);
     }
+    Take(withFrame ? nullptr : hwnd, area);
+  }
+  // A rectangle of the screen.
+  explicit Capture(const RECT& onScreen) { Take(nullptr, onScreen); }
+
+  // Pixels in `area` (all by default) with green or blue: what night mode
+  // never draws; and pixels that are clearly red.
+  int NotNight(RECT area = {0, 0, 1 << 30, 1 << 30}) const {
+    return Count(area, [](std::uint32_t c) { return (c & 0xFFFF) != 0; });
+  }
+  int Red(RECT area = {0, 0, 1 << 30, 1 << 30}) const {
+    return Count(area, [](std::uint32_t c) {
+      return (c >> 16) > 150 && ((c >> 8) & 0xFF) < 100 && (c & 0xFF) < 100;
+    });
+  }
+
+private:
+  template <typename Test>
+  int Count(RECT area, Test test) const {
+    int count = 0;
+    for (int y = std::max(0, static_cast<int>(area.top));
+         y < std::min(height_, static_cast<int>(area.bottom)); ++y)
+      for (int x = std::max(0, static_cast<int>(area.left));
+           x < std::min(width_, static_cast<int>(area.right)); ++x)
+        count += test(At(x, y));
+    return count;
+  }
+
+  void Take(HWND source, const RECT& area) {
     width_ = area.right - area.left;
     height_ = area.bottom - area.top;
-    const HWND source = withFrame ? nullptr : hwnd;
     const HDC window = GetDC(source);
     const HDC memory = CreateCompatibleDC(window);
     BITMAPINFO info{};
@@ -103,6 +135,7 @@ public:
     ReleaseDC(source, window);
   }
 
+public:
   // The colour at (x, y) as 0xRRGGBB.
   std::uint32_t At(int x, int y) const {
     return pixels_[static_cast<std::size_t>(y * width_ + x)] & 0xFFFFFF;
@@ -146,6 +179,11 @@ struct MessageSeen {
   std::string text;
   std::vector<std::string> buttons;
   bool icon = false;
+  // The icon as shown: a visible icon control holding an icon, where it lies
+  // in the box's client area, and the box's client area itself.
+  bool iconShown = false;
+  RECT iconArea{};
+  std::shared_ptr<Capture> picture;
 };
 
 MessageSeen* watched = nullptr;
@@ -160,9 +198,12 @@ BOOL CALLBACK FindMessageBox(HWND hwnd, LPARAM found) {
 BOOL CALLBACK ReadMessageBoxPart(HWND part, LPARAM) {
   const std::wstring kind = ClassName(part);
   if (kind == L"Button") watched->buttons.push_back(WindowText(part));
-  if (kind == L"Static" && (GetWindowLongW(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+  if (kind == L"Static" && (GetWindowLongW(part, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
     watched->icon = true;
-  else if (kind == L"Static" && WindowText(part).size() > watched->text.size())
+    watched->iconShown = IsWindowVisible(part) && SendMessageW(part, STM_GETICON, 0, 0) != 0;
+    GetWindowRect(part, &watched->iconArea);
+    MapWindowPoints(nullptr, GetParent(part), reinterpret_cast<POINT*>(&watched->iconArea), 2);
+  } else if (kind == L"Static" && WindowText(part).size() > watched->text.size())
     watched->text = WindowText(part);
   return TRUE;
 }
@@ -177,7 +218,9 @@ void CALLBACK DismissMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
   watched->owner = GetWindow(box, GW_OWNER);
   watched->title = WindowText(box);
   EnumChildWindows(box, ReadMessageBoxPart, 0);
-  if (!watchedCapture.empty()) Capture(box).Save(watchedCapture);
+  RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  watched->picture = std::make_shared<Capture>(box);
+  if (!watchedCapture.empty()) watched->picture->Save(watchedCapture);
   SendMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -193,9 +236,30 @@ MessageSeen DismissMessageOf(const std::function<void()>& action, std::string ca
   return seen;
 }
 
+// The night mode the program remembers, in its registry key: a text value,
+// or another kind, or none.
+void ForgetNightMode() {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Night");
+}
+void StoreNightValue(DWORD type, const void* data, DWORD bytes) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, L"Night", type, data, bytes);
+}
+void StoreNightText(const std::wstring& text) {
+  StoreNightValue(REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+std::wstring StoredNightText() {
+  wchar_t value[64] = {};
+  DWORD bytes = sizeof value;
+  if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, L"Night", RRF_RT_REG_SZ, nullptr, value,
+                   &bytes) != ERROR_SUCCESS)
+    return L"(none)";
+  return value;
+}
+
 class Win32Window : public ::testing::Test {
 protected:
   void SetUp() override {
+    ForgetNightMode();  // each test starts by day
     form_ = std::make_unique<Form1Window>(GetModuleHandleW(nullptr));
     ASSERT_NE(form_->hwnd(), nullptr) << "the window could not be created";
     form_->Show();
@@ -204,6 +268,7 @@ protected:
   void TearDown() override {
     form_.reset();
     Pump();
+    ForgetNightMode();
   }
 
   // Handles every waiting message as the program's loop does; notes WM_QUIT.
@@ -375,6 +440,9 @@ TEST_F(Win32Window, ElementsAreTheRightKindsOfControl) {
         break;
       case ElementKind::PictureBox: EXPECT_FALSE(style & WS_TABSTOP); break;
       case ElementKind::Rectangle: break;
+      case ElementKind::Choice:
+      case ElementKind::DateTimeField:
+      case ElementKind::ProblemLabel: ADD_FAILURE() << "not an element of Form1"; break;
     }
   }
 }
@@ -551,6 +619,296 @@ TEST_F(Win32Window, FailuresAreToldInTheRealMessageBoxAndTheWindowGoesOn) {
   }
 }
 
+// The menu bar lies outside the client area, which stays the table's: its
+// menus, NOTTE checkable on F3, and the about box with its icon.
+TEST_F(Win32Window, MenuBarCarriesTheCommandsOutsideTheClientArea) {
+  const HWND window = form_->hwnd();
+  const HMENU bar = GetMenu(window);
+  ASSERT_NE(bar, nullptr);
+  ASSERT_EQ(GetMenuItemCount(bar), 2);
+  const auto caption = [](HMENU menu, UINT item, UINT by) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, item, text, 64, by);
+    return std::wstring(text);
+  };
+  EXPECT_EQ(caption(bar, 0, MF_BYPOSITION), L"&VISUALIZZA");
+  EXPECT_EQ(caption(bar, 1, MF_BYPOSITION), L"&?");
+  const WORD notte = MenuBar::IdOf(MenuCommand::NightMode);
+  EXPECT_EQ(caption(GetSubMenu(bar, 0), notte, MF_BYCOMMAND), L"&NOTTE\tF3");
+  EXPECT_EQ(GetMenuState(bar, notte, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  MENUBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(window, OBJID_MENU, 0, &info));
+  POINT corner{0, 0};
+  ClientToScreen(window, &corner);
+  EXPECT_LT(info.rcBar.top, corner.y);
+  ExpectLaidOutAt(form_->dpi());
+
+  const MessageSeen about = DismissMessageOf([&] {
+    SendMessageW(window, WM_COMMAND, MenuBar::IdOf(MenuCommand::About), 0);
+    Pump();
+  });
+  ASSERT_TRUE(about.shown);
+  EXPECT_EQ(about.owner, window);
+  EXPECT_EQ(about.title, "INFORMAZIONI SU CELFORO");
+  for (const char* part : {"CELFORO 1.00", "MIT", "The CELFORO developers"})
+    EXPECT_NE(about.text.find(part), std::string::npos) << part;
+  EXPECT_EQ(about.buttons, std::vector<std::string>{"OK"});
+  EXPECT_TRUE(about.iconShown);
+}
+
+// By day a failure is told in the system's box, with the system's error
+// icon shown in it (a red disc).
+TEST_F(Win32Window, ByDayTheMessageShowsTheSystemsErrorIcon) {
+  SetWindowTextW(Element(kText3), L"0");
+  const MessageSeen seen = DismissMessageOf([&] { Click(kCommand1); });
+  ASSERT_TRUE(seen.shown);
+  EXPECT_TRUE(seen.iconShown) << "no icon in the box";
+  const RECT& icon = seen.iconArea;
+  EXPECT_GT(seen.picture->Red(icon), (icon.right - icon.left) * (icon.bottom - icon.top) / 5)
+      << "the icon shown is not the error icon";
+}
+
+// F3 turns everything the window draws red on black, green and blue 0: the
+// form with the focus and a selection in a box, and the menu bar. The choice
+// is in the registry at once; F3 again brings the day back as it was.
+TEST_F(Win32Window, F3TurnsTheWindowRedOnBlackAndBack) {
+  const HWND window = form_->hwnd();
+  const auto redraw = [&] {
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump();
+  };
+  SetFocus(Element(kCommand1));  // no caret: pictures compare
+  redraw();
+  const Capture day(window);
+  ASSERT_GT(day.NotNight(), 1000);
+
+  SetFocus(Element(kText1));
+  PressKey(VK_F3);
+  EXPECT_EQ(form_->theme(), Theme::Night);
+  EXPECT_EQ(StoredNightText(), L"1");
+  const WORD notte = MenuBar::IdOf(MenuCommand::NightMode);
+  EXPECT_TRUE(GetMenuState(GetMenu(window), notte, MF_BYCOMMAND) & MF_CHECKED);
+  PressKey(VK_TAB);  // into Text2, its text all selected
+  EXPECT_EQ(FocusName(), "Text2");
+  redraw();
+  const Capture night(window);
+  EXPECT_EQ(night.NotNight(), 0);
+  EXPECT_GT(night.Red(), 1500);
+  // A result with the focus and its text selected, as a click and a drag leave it.
+  SetFocus(Element(kLabel2));
+  SendMessageW(Element(kLabel2), EM_SETSEL, 0, -1);
+  redraw();
+  EXPECT_EQ(Capture(window).NotNight(), 0) << "a result selected";
+  SetFocus(Element(kText2));
+  SendMessageW(Element(kText2), EM_SETSEL, 0, -1);
+  redraw();
+  MENUBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(window, OBJID_MENU, 0, &info));
+  // The frame is the system's to repaint, in its own time.
+  std::unique_ptr<Capture> bar;
+  for (int tries = 0; tries < 50; ++tries) {
+    DrawMenuBar(window);
+    Pump();
+    bar = std::make_unique<Capture>(info.rcBar);
+    if (bar->Red() > 10) break;
+    Sleep(20);
+  }
+  EXPECT_EQ(bar->NotNight(), 0) << "the menu bar";
+  EXPECT_GT(bar->Red(), 10) << "the menu bar's captions";
+  const char* folder = std::getenv("CELFORO_SCREENSHOT_DIR");
+  if (folder != nullptr) {
+    const std::string dpi = std::to_string(form_->dpi());
+    night.Save(std::string(folder) + "/win32-night-client-dpi" + dpi + ".bmp");
+    SetForegroundWindow(window);
+    redraw();
+    Capture(window, true).Save(std::string(folder) + "/win32-night-dpi" + dpi + ".bmp");
+  }
+
+  PressKey(VK_F3);
+  EXPECT_EQ(form_->theme(), Theme::Day);
+  EXPECT_EQ(StoredNightText(), L"0");
+  SetFocus(Element(kCommand1));
+  SendMessageW(Element(kText2), EM_SETSEL, 0, 0);
+  redraw();
+  const Capture after(window);
+  EXPECT_EQ(after.NotNight(), day.NotNight());
+  EXPECT_EQ(after.Red(), day.Red());
+  int differing = 0;
+  for (int y = 0; y < day.height(); ++y)
+    for (int x = 0; x < day.width(); ++x) differing += day.At(x, y) != after.At(x, y);
+  EXPECT_EQ(differing, 0) << "the day after the night is not the day before";
+}
+
+// The menu opened by the keyboard, read from the screen by a timer that
+// runs inside the menu's own loop, and closed.
+struct OpenMenuSeen {
+  bool shown = false;
+  std::shared_ptr<Capture> picture;  // the menu window, frame and all
+};
+OpenMenuSeen* openMenuSeen = nullptr;
+
+BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM found) {
+  if (ClassName(hwnd) != L"#32768" || !IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = hwnd;
+  return FALSE;
+}
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND menu = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindMenuWindow, reinterpret_cast<LPARAM>(&menu));
+  if (menu == nullptr) return;
+  KillTimer(nullptr, timer);
+  RedrawWindow(menu, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  RECT area;
+  GetWindowRect(menu, &area);
+  openMenuSeen->shown = true;
+  openMenuSeen->picture = std::make_shared<Capture>(area);
+  EndMenu();
+}
+
+// At night the open menu is red on black. Its frame is the program's on
+// Windows; Wine draws it along with the items, in the system's grey, where
+// no program reaches: it is left out here.
+TEST_F(Win32Window, AtNightTheOpenMenuIsRedOnBlack) {
+  PressKey(VK_F3);
+  ASSERT_EQ(form_->theme(), Theme::Night);
+  OpenMenuSeen seen;
+  openMenuSeen = &seen;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, ReadOpenMenu);
+  SetForegroundWindow(form_->hwnd());
+  SendMessageW(form_->hwnd(), WM_SYSCOMMAND, SC_KEYMENU, 'v');  // Alt+V: VISUALIZZA
+  Pump();
+  KillTimer(nullptr, timer);
+  openMenuSeen = nullptr;
+  ASSERT_TRUE(seen.shown) << "the menu did not open";
+  const RECT inside{1, 1, seen.picture->width() - 1, seen.picture->height() - 1};
+  EXPECT_EQ(seen.picture->NotNight(inside), 0);
+  EXPECT_GT(seen.picture->Red(), 50);
+  const char* folder = std::getenv("CELFORO_SCREENSHOT_DIR");
+  if (folder != nullptr)
+    seen.picture->Save(std::string(folder) + "/win32-night-menu-dpi" +
+                       std::to_string(form_->dpi()) + ".bmp");
+}
+
+// At night the message is the program's own box, red on black with its red
+// error icon, read and closed as the system's is; the about box too.
+TEST_F(Win32Window, AtNightTheMessageIsTheProgramsOwnRedOnBlack) {
+  PressKey(VK_F3);
+  ASSERT_EQ(form_->theme(), Theme::Night);
+  const char* folder = std::getenv("CELFORO_SCREENSHOT_DIR");
+  for (const testing::Form1Failure& c : testing::kForm1Failures) {
+    SCOPED_TRACE(c.what);
+    for (std::size_t i = 0; i < 3; ++i)
+      SetWindowTextW(Element(kBoxes[i]), Widen(c.boxes[i]).c_str());
+    const std::string capture = folder != nullptr && c.message == testing::kDivisionByZero
+                                    ? std::string(folder) + "/win32-night-message-dpi" +
+                                          std::to_string(form_->dpi()) + ".bmp"
+                                    : std::string();
+    const MessageSeen seen = DismissMessageOf([&] { Click(kCommand1); }, capture);
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.owner, form_->hwnd());
+    EXPECT_EQ(seen.title, "CELFORO");
+    EXPECT_EQ(seen.text, c.message);
+    EXPECT_EQ(seen.buttons, std::vector<std::string>{"OK"});
+    EXPECT_TRUE(seen.iconShown);
+    EXPECT_EQ(seen.picture->NotNight(), 0);
+    const RECT& icon = seen.iconArea;
+    EXPECT_GT(seen.picture->Red(icon), (icon.right - icon.left) * (icon.bottom - icon.top) / 3)
+        << "no red icon";
+    EXPECT_TRUE(IsWindow(form_->hwnd()));
+    EXPECT_EQ(Texts(kBoxes), c.boxes);
+    EXPECT_EQ(Texts(kResults), c.results);
+  }
+  const MessageSeen about = DismissMessageOf([&] {
+    SendMessageW(form_->hwnd(), WM_COMMAND, MenuBar::IdOf(MenuCommand::About), 0);
+    Pump();
+  });
+  ASSERT_TRUE(about.shown);
+  EXPECT_EQ(about.title, "INFORMAZIONI SU CELFORO");
+  EXPECT_EQ(about.picture->NotNight(), 0);
+  EXPECT_GT(about.picture->Red(about.iconArea), 100);
+}
+
+// The night icon itself: a red disc with the mark cut out in black, smooth
+// at its edge, transparent around it, green and blue 0 throughout.
+TEST(Win32MessageIcon, IsRedOnBlackAndSmooth) {
+  for (const MessageKind kind : {MessageKind::Error, MessageKind::Information}) {
+    for (const int size : {32, 48}) {
+      SCOPED_TRACE(size);
+      const std::vector<std::uint32_t> pixels = MessageIconPixels(kind, kNightPalette, size);
+      ASSERT_EQ(pixels.size(), static_cast<std::size_t>(size * size));
+      const auto at = [&](int x, int y) { return pixels[static_cast<std::size_t>(y * size + x)]; };
+      int partial = 0;
+      for (const std::uint32_t pixel : pixels) {
+        EXPECT_EQ(pixel & 0xFFFF, 0u);
+        EXPECT_LE((pixel >> 16) & 0xFF, pixel >> 24);  // premultiplied
+        const std::uint32_t alpha = pixel >> 24;
+        partial += alpha > 0 && alpha < 255;
+      }
+      EXPECT_GT(partial, size);                         // the edge is smoothed
+      EXPECT_EQ(at(0, 0), 0u);                          // outside the disc
+      EXPECT_EQ(at(size / 2, size / 10), 0xFFFF0000u);  // the disc, above the mark
+      // The cross's crossing, or the i's stem, cut out in black.
+      const int markY = kind == MessageKind::Error ? size / 2 : size * 6 / 10;
+      EXPECT_EQ(at(size / 2, markY) & 0x00FFFFFF, 0u);
+    }
+  }
+  EXPECT_NE(MakeMessageIcon(MessageKind::Error, kNightPalette, 32), nullptr);
+}
+
+// The choice is kept as a text value under HKCU\Software\CELFORO; a value
+// that is missing, of another kind or not one the program writes starts the
+// window by day and is replaced by the next choice.
+TEST(Win32NightMode, RememberedInTheRegistryAndAnyOtherValueIgnored) {
+  struct Case {
+    const char* what;
+    DWORD type;  // REG_NONE: no value at all
+    std::wstring data;
+    DWORD bytes;  // 0: the text with its end
+    Theme theme;
+  };
+  const DWORD one = 1;
+  const Case cases[] = {
+      {"none", REG_NONE, L"", 0, Theme::Day},
+      {"night", REG_SZ, L"1", 0, Theme::Night},
+      {"day", REG_SZ, L"0", 0, Theme::Day},
+      {"a word", REG_SZ, L"yes", 0, Theme::Day},
+      {"unended", REG_SZ, L"1", 2, Theme::Night},
+      {"a nul inside", REG_SZ, std::wstring(L"1\0x", 3), 8, Theme::Day},
+      {"long", REG_SZ, std::wstring(5000, L'1'), 0, Theme::Day},
+      {"expandable", REG_EXPAND_SZ, L"1", 0, Theme::Day},
+      {"several", REG_MULTI_SZ, std::wstring(L"1\0", 2), 6, Theme::Day},
+      {"a number", REG_DWORD, L"", 0, Theme::Day},
+      {"bytes", REG_BINARY, L"1", 2, Theme::Day},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ForgetNightMode();
+    if (c.type == REG_DWORD) {
+      StoreNightValue(REG_DWORD, &one, sizeof one);
+    } else if (c.type != REG_NONE) {
+      const DWORD bytes =
+          c.bytes != 0 ? c.bytes : static_cast<DWORD>((c.data.size() + 1) * sizeof(wchar_t));
+      StoreNightValue(c.type, c.data.c_str(), bytes);
+    }
+    const Theme other = c.theme == Theme::Night ? Theme::Day : Theme::Night;
+    {
+      Form1Window form(GetModuleHandleW(nullptr));
+      ASSERT_NE(form.hwnd(), nullptr);
+      EXPECT_EQ(form.theme(), c.theme);
+      SendMessageW(form.hwnd(), WM_COMMAND, MenuBar::IdOf(MenuCommand::NightMode), 0);
+      EXPECT_EQ(form.theme(), other);
+      EXPECT_EQ(StoredNightText(), other == Theme::Night ? L"1" : L"0");
+    }
+    Form1Window next(GetModuleHandleW(nullptr));
+    EXPECT_EQ(next.theme(), other);
+  }
+  ForgetNightMode();
+}
+
 TEST_F(Win32Window, EsciAndTheCloseBoxEndTheProgramWithStatus0) {
   SetWindowTextW(Element(kText3), L"9");  // even with the results empty
   Click(kCommand2);
@@ -631,6 +989,45 @@ TEST(Win32Program, ShowsItsWindowAndEndsWithStatus0ByEsciOrTheCloseBox) {
     }
     EXPECT_EQ(EndedWith(started), 0u);
   }
+}
+
+// The program itself, started with night mode remembered: its window on the
+// screen is red on black from the start, and F3 sent to it from outside
+// turns it to day and is remembered.
+TEST(Win32Program, StartsAtNightWhenRememberedAndF3SwitchesIt) {
+  StoreNightText(L"1");
+  const Started started = StartProgram();
+  ASSERT_NE(started.window, nullptr);
+  RECT client;
+  GetClientRect(started.window, &client);
+  MapWindowPoints(started.window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  // The screen, once the window has painted.
+  std::unique_ptr<Capture> screen;
+  for (int tries = 0; tries < 100; ++tries) {
+    screen = std::make_unique<Capture>(client);
+    if (screen->Red() > 1500) break;
+    Sleep(50);
+  }
+  EXPECT_EQ(screen->NotNight(), 0);
+  EXPECT_GT(screen->Red(), 1500);
+
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(started.process.dwThreadId, &thread);
+  const auto scan = static_cast<LPARAM>(MapVirtualKeyW(VK_F3, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageW(thread.hwndFocus, WM_KEYDOWN, VK_F3, scan | 1);
+  PostMessageW(thread.hwndFocus, WM_KEYUP, VK_F3, scan | static_cast<LPARAM>(0xC0000001));
+  for (int tries = 0; tries < 100 && StoredNightText() != L"0"; ++tries) Sleep(50);
+  EXPECT_EQ(StoredNightText(), L"0");
+  for (int tries = 0; tries < 100; ++tries) {
+    screen = std::make_unique<Capture>(client);
+    if (screen->NotNight() > 1000) break;
+    Sleep(50);
+  }
+  EXPECT_GT(screen->NotNight(), 1000) << "still at night";
+  PostMessageW(started.window, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(EndedWith(started), 0u);
+  ForgetNightMode();
 }
 
 }  // namespace

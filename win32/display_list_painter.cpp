@@ -10,10 +10,6 @@
 namespace celforo::win32 {
 namespace {
 
-COLORREF ToColorRef(Rgb rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 // Picture units at the DPI, rounded as MulDiv rounds.
 struct Scale {
   double factor;
@@ -24,13 +20,13 @@ struct Scale {
   }
 };
 
-void Fill(HDC dc, const RECT& rect, COLORREF colour) {
-  const Brush brush(CreateSolidBrush(colour));
+void Fill(HDC dc, const RECT& rect, Rgb colour) {
+  const Brush brush = SolidBrush(colour);
   FillRect(dc, &rect, brush.get());
 }
 
 void Paint(HDC dc, const RectShape& rect, const Palette& palette, Scale scale) {
-  if (rect.fill) Fill(dc, scale(rect.box), ToColorRef(Colour(palette, *rect.fill)));
+  if (rect.fill) Fill(dc, scale(rect.box), Colour(palette, *rect.fill));
   if (!rect.stroke) return;
   // The pen's band, half outside the box and half inside, as four sides.
   const double half = rect.pen / 2;
@@ -38,7 +34,7 @@ void Paint(HDC dc, const RectShape& rect, const Palette& palette, Scale scale) {
                                       rect.box.width + rect.pen, rect.box.height + rect.pen});
   const RECT inner = scale(PictureBox{rect.box.left + half, rect.box.top + half,
                                       rect.box.width - rect.pen, rect.box.height - rect.pen});
-  const COLORREF ink = ToColorRef(Colour(palette, *rect.stroke));
+  const Rgb ink = Colour(palette, *rect.stroke);
   const RECT sides[] = {{outer.left, outer.top, outer.right, inner.top},
                         {outer.left, inner.bottom, outer.right, outer.bottom},
                         {outer.left, inner.top, inner.left, inner.bottom},
@@ -54,7 +50,7 @@ void Paint(HDC dc, const EllipseShape& ellipse, const Palette& palette, Scale sc
                                            ToColorRef(Colour(palette, *ellipse.stroke)))
                                : static_cast<HPEN>(GetStockObject(NULL_PEN)));
   const Brush brush(ellipse.fill && ellipse.part == EllipsePart::Whole
-                        ? CreateSolidBrush(ToColorRef(Colour(palette, *ellipse.fill)))
+                        ? SolidBrush(Colour(palette, *ellipse.fill)).release()
                         : static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
   const Selection selectedPen(dc, pen.get());
   const Selection selectedBrush(dc, brush.get());

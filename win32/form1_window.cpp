@@ -7,6 +7,7 @@
 
 #include "ui/credit_picture_content.h"
 #include "win32/fonts.h"
+#include "win32/night_message.h"
 #include "win32/picture_view.h"
 #include "win32/text.h"
 
@@ -19,10 +20,6 @@ constexpr wchar_t kClassName[] = L"CelforoForm1";
 constexpr int kFirstControlId = 100;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
-
-COLORREF ToColorRef(Rgb rgb) {
-  return RGB(rgb.red, rgb.green, rgb.blue);
-}
 
 // 1440 twips to the inch: 480 twips is 32 pixels at 96 DPI, 48 at 144.
 int TwipsAt(int twips, UINT dpi) {
@@ -68,48 +65,47 @@ std::unique_ptr<Control> MakeControl(const ElementRecord& record, HWND parent, i
   return nullptr;
 }
 
-// The window's outer rectangle around a client area of the table's size at
-// `dpi`, with the caption and borders the system draws at the window's own.
-RECT FrameAround(UINT dpi, HWND window) {
-  RECT frame{0, 0, TwipsAt(kForm1.clientWidth, dpi), TwipsAt(kForm1.clientHeight, dpi)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, GetDpiForWindow(window));
-  return frame;
+// The client area of the table's size at `dpi`.
+SIZE ClientSize(UINT dpi) {
+  return {TwipsAt(kForm1.clientWidth, dpi), TwipsAt(kForm1.clientHeight, dpi)};
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC windowProc) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-  windowClass.lpfnWndProc = windowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+// The window's outer rectangle around a client area of the table's size at
+// `dpi`, with the caption, menu bar and borders the system draws at the
+// window's own.
+RECT FrameAround(UINT dpi, HWND window) {
+  const SIZE client = ClientSize(dpi);
+  RECT frame{0, 0, client.cx, client.cy};
+  AdjustWindowRectExForDpi(&frame, kStyle, GetMenu(window) != nullptr, kExStyle,
+                           GetDpiForWindow(window));
+  return frame;
 }
 
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
     : instance_(instance),
-      background_(CreateSolidBrush(ToColorRef(kForm1.background))),
-      resultBackground_(CreateSolidBrush(ToColorRef(kResultBackground))) {
+      background_(SolidBrush(Colour(kDayPalette, Role::WindowGround))),
+      resultBackground_(SolidBrush(Colour(kDayPalette, Role::ResultGround))) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance, &Form1Window::WindowProc);
+  RegisterWindowClass(instance, kClassName, &Form1Window::WindowProc);
   PictureView::Register(instance);
   hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kForm1.title).c_str(), kStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                           this);
   if (hwnd_ == nullptr) return;
   dpi_ = GetDpiForWindow(hwnd_);
+  menuBar_.Attach(hwnd_);
 
   CreateElements();
   LayOutElements(dpi_);
-  PlaceCentred();
   SetIcons(dpi_);
   DeliverEvents();
   NameElements();
   form1_.onForm1Load();
+  menu_.onStart();
+  PlaceCentred();
 }
 
 Form1Window::~Form1Window() {
@@ -132,6 +128,9 @@ void Form1Window::Show(int showCommand) {
 }
 
 void Form1Window::Handle(MSG& message) {
+  if (hwnd_ != nullptr && menuBar_.accelerators() != nullptr &&
+      TranslateAcceleratorW(hwnd_, menuBar_.accelerators(), &message))
+    return;
   if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
@@ -146,9 +145,11 @@ int Form1Window::Run() {
 
 void Form1Window::CreateElements() {
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+    const ElementKind kind = kForm1Elements[id].kind;
     elements_[id] = MakeControl(kForm1Elements[id], hwnd_, kFirstControlId + static_cast<int>(id));
-    if (kForm1Elements[id].kind == ElementKind::PictureBox)
-      picture_ = static_cast<PictureView*>(elements_[id].get());
+    if (kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(elements_[id].get());
+    if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
+      FollowNightLook(element(id), &night_);
   }
 }
 
@@ -206,7 +207,21 @@ void Form1Window::PlaceCentred() {
   // that it can still be moved.
   const int left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
   const int top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
-  SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea(left, top);
+}
+
+void Form1Window::FitClientArea(int left, int top) {
+  const RECT frame = FrameAround(dpi_, hwnd_);
+  SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar wrapped onto a second line takes more than the system
+  // reckoned: the frame grows by what the client area lacks.
+  RECT client;
+  GetClientRect(hwnd_, &client);
+  const SIZE wanted = ClientSize(dpi_);
+  if (client.right == wanted.cx && client.bottom == wanted.cy) return;
+  SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left + wanted.cx - client.right,
+               frame.bottom - frame.top + wanted.cy - client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1Window::SetIcons(UINT dpi) {
@@ -226,15 +241,8 @@ void Form1Window::SetIcons(UINT dpi) {
 
 void Form1Window::PaintFrame(HDC dc) const {
   const ElementRecord& shape = kForm1Elements[ElementIndex("Shape1")];
-  const RECT box = Bounds(shape, dpi_);
-  const int line = ScaleForDpi(kFrameWidth, dpi_);
-  const Brush silver(CreateSolidBrush(ToColorRef(kFrameColour)));
-  // The whole width of the line lies inside the rectangle.
-  const RECT sides[] = {{box.left, box.top, box.right, box.top + line},
-                        {box.left, box.bottom - line, box.right, box.bottom},
-                        {box.left, box.top, box.left + line, box.bottom},
-                        {box.right - line, box.top, box.right, box.bottom}};
-  for (const RECT& side : sides) FillRect(dc, &side, silver.get());
+  const Brush line = SolidBrush(Colour(palette(), Role::Frame));
+  FillFrame(dc, Bounds(shape, dpi_), ScaleForDpi(kFrameWidth, dpi_), line.get());
 }
 
 ElementId Form1Window::IdOf(HWND control) const {
@@ -243,10 +251,21 @@ ElementId Form1Window::IdOf(HWND control) const {
   return id;
 }
 
-HBRUSH Form1Window::StaticBrush(HDC dc, HWND control) const {
+bool Form1Window::IsButton(HWND control) const {
   const ElementId id = IdOf(control);
-  if (id < kForm1Elements.size() && kForm1Elements[id].kind == ElementKind::ResultLabel) {
-    SetBkColor(dc, ToColorRef(kResultBackground));
+  return id < kForm1Elements.size() && kForm1Elements[id].kind == ElementKind::PushButton;
+}
+
+HBRUSH Form1Window::ControlBrush(HDC dc, HWND control, bool isEdit) const {
+  const bool night = theme_ == Theme::Night;
+  // By day the text keeps the system's colour.
+  if (night) SetTextColor(dc, ToColorRef(Colour(palette(), Role::Text)));
+  const ElementId id = IdOf(control);
+  const bool result =
+      id < kForm1Elements.size() && kForm1Elements[id].kind == ElementKind::ResultLabel;
+  if (isEdit || result) {
+    if (isEdit && !night) return nullptr;  // the box as the system draws it
+    SetBkColor(dc, ToColorRef(Colour(palette(), Role::ResultGround)));
     return resultBackground_.get();
   }
   // Caption labels: text straight on the window, which shows through, so a
@@ -267,18 +286,50 @@ LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
   return self->OnMessage(message, wParam, lParam);
 }
 
+void Form1Window::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const WORD id = LOWORD(wParam);
+  if (lParam == 0) {
+    // From the menu or its shortcut keys. Enter and Escape arrive as IDOK and
+    // IDCANCEL, from no control: no command of the menu's, ignored.
+    if (const std::optional<MenuCommand> command = menuBar_.CommandOf(id))
+      menu_.onCommand(*command);
+    return;
+  }
+  const auto element = static_cast<ElementId>(id - kFirstControlId);
+  if (element < elements_.size() && this->element(element) == reinterpret_cast<HWND>(lParam))
+    elements_[element]->OnCommand(HIWORD(wParam));
+}
+
 LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: {
-      // Enter and Escape arrive as IDOK and IDCANCEL, from no control: ignored.
-      const auto id = static_cast<ElementId>(LOWORD(wParam) - kFirstControlId);
-      if (lParam != 0 && id < elements_.size() && element(id) == reinterpret_cast<HWND>(lParam))
-        elements_[id]->OnCommand(HIWORD(wParam));
-      return 0;
-    }
+    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
     case WM_CTLCOLORSTATIC:
-      return reinterpret_cast<LRESULT>(
-          StaticBrush(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+    case WM_CTLCOLOREDIT: {
+      const HBRUSH brush = ControlBrush(reinterpret_cast<HDC>(wParam),
+                                        reinterpret_cast<HWND>(lParam), message == WM_CTLCOLOREDIT);
+      if (brush == nullptr) break;
+      return reinterpret_cast<LRESULT>(brush);
+    }
+    case WM_NOTIFY: {
+      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+      if (header->code == NM_CUSTOMDRAW && theme_ == Theme::Night && IsButton(header->hwndFrom))
+        return PaintNightButton(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam), palette());
+      break;
+    }
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+      const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
+      menuBar_.PaintNightBar(hwnd_);
+      return result;
+    }
+    case WM_ENTERMENULOOP: menuBar_.EnterMenuLoop(); break;
+    case WM_EXITMENULOOP: menuBar_.ExitMenuLoop(); break;
+    case WM_MEASUREITEM:
+      if (menuBar_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd_)) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (menuBar_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+      break;
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(hwnd_, &client);
@@ -308,10 +359,9 @@ LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Where the system suggests, at the size the client area needs.
       LayOutElements(HIWORD(wParam));
       SetIcons(dpi_);
-      const RECT frame = FrameAround(dpi_, hwnd_);
+      if (night_.palette != nullptr) menuBar_.SetNight(night_.palette, dpi_);  // measured anew
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, frame.right - frame.left,
-                   frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+      FitClientArea(suggested->left, suggested->top);
       return 0;
     }
     case WM_DESTROY:
@@ -341,7 +391,51 @@ void Form1Window::SetCaption(ElementId label, std::string_view caption) {
 }
 
 void Form1Window::ShowErrorMessage(std::string_view title, std::string_view text) {
+  if (theme_ == Theme::Night) {
+    ShowNightMessage(hwnd_, MessageKind::Error, title, text, palette());
+    return;
+  }
   MessageBoxW(hwnd_, Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
+  if (theme_ == Theme::Night) {
+    ShowNightMessage(hwnd_, MessageKind::Information, title, text, palette());
+    return;
+  }
+  const std::wstring wideText = Widen(text);
+  const std::wstring wideTitle = Widen(title);
+  MSGBOXPARAMSW box{};
+  box.cbSize = sizeof box;
+  box.hwndOwner = hwnd_;
+  box.hInstance = instance_;
+  box.lpszText = wideText.c_str();
+  box.lpszCaption = wideTitle.c_str();
+  box.dwStyle = MB_OK | MB_USERICON;
+  box.lpszIcon = MAKEINTRESOURCEW(1);  // the program's icon
+  MessageBoxIndirectW(&box);
+}
+
+void Form1Window::ShowTheme(Theme theme) {
+  if (theme == theme_) return;
+  theme_ = theme;
+  background_ = SolidBrush(Colour(palette(), Role::WindowGround));
+  resultBackground_ = SolidBrush(Colour(palette(), Role::ResultGround));
+  night_.palette = theme == Theme::Night ? &palette() : nullptr;
+  if (picture_ != nullptr) picture_->SetTheme(theme);
+  menuBar_.SetNight(night_.palette, dpi_);
+  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
+    const ElementKind kind = kForm1Elements[id].kind;
+    if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
+      RenewCaret(element(id), &night_);
+  }
+  DrawMenuBar(hwnd_);
+  RedrawWindow(hwnd_, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Form1Window::SetChecked(MenuCommand command, bool checked) {
+  menuBar_.SetChecked(command, checked);
 }
 
 void Form1Window::EndProgram() {

@@ -1,10 +1,13 @@
-// GDI objects and icons the program creates, each deleted when its owner goes.
+// GDI objects and icons the program creates, each deleted when its owner
+// goes, and the few drawing and window-class helpers the windows share.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <type_traits>
+
+#include "ui/form1_layout.h"
 
 namespace celforo::win32 {
 
@@ -15,6 +18,7 @@ struct GdiObjectDeleter {
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using Pen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
+using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 
 struct IconDeleter {
   void operator()(HICON icon) const { DestroyIcon(icon); }
@@ -39,5 +43,22 @@ private:
 inline int ScaleForDpi(int pixels, UINT dpi) {
   return MulDiv(pixels, static_cast<int>(dpi), 96);
 }
+
+// The program's colours as GDI's.
+inline COLORREF ToColorRef(Rgb rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+inline Brush SolidBrush(Rgb rgb) {
+  return Brush(CreateSolidBrush(ToColorRef(rgb)));
+}
+
+// The outline of `box`, `line` pixels wide, the whole width inside the box.
+void FillFrame(HDC dc, const RECT& box, int line, HBRUSH brush);
+
+// Registers a window class of the program's, once: the arrow cursor, no
+// background of its own (each window paints its own), `extraStyle` added.
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC windowProc,
+                         UINT extraStyle = 0);
 
 }  // namespace celforo::win32

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "win32/display_list_painter.h"
+#include "win32/gdi.h"
 
 namespace celforo::win32 {
 namespace {
@@ -14,14 +15,7 @@ constexpr wchar_t kClassName[] = L"CelforoPicture";
 PictureView::PictureView(const ControlArgs& args) : Control(kClassName, args, this) {}
 
 void PictureView::Register(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  if (GetClassInfoExW(instance, kClassName, &windowClass)) return;
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, kClassName, WindowProc);
 }
 
 void PictureView::SetList(DisplayList list) {

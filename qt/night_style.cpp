@@ -1,0 +1,82 @@
+#include "qt/night_style.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+
+#include "qt/qt_colour.h"
+#include "qt/qt_text.h"
+#include "ui/form1_layout.h"
+
+namespace celforo::qt {
+namespace {
+
+QString Name(const Palette& palette, Role role) {
+  return ToQColor(Colour(palette, role)).name();
+}
+
+QLineF ToQLine(Line line) {
+  return {line.x1, line.y1, line.x2, line.y2};
+}
+
+}  // namespace
+
+QString NightStyleSheet(const Palette& palette) {
+  QStringList results;
+  for (const ElementRecord& record : kForm1Elements)
+    if (record.kind == ElementKind::ResultLabel)
+      results << QStringLiteral("QLabel#") + ToQString(record.name);
+  // %1 ground, %2 text, %3 results and boxes, %4 lines, %5 buttons. A pressed
+  // button and a chosen item are the text's colour with the ground's letters.
+  return QStringLiteral(
+             "#ClientArea, QMenuBar, QMenu, QMessageBox { background-color: %1; color: %2; }"
+             "QLabel { background: transparent; color: %2; }"
+             "%6 { background-color: %3; border: 1px solid %4; }"
+             "QLineEdit { background-color: %3; color: %2; border: 1px solid %4;"
+             "  selection-background-color: %2; selection-color: %1; }"
+             "QLineEdit:focus { border-width: 2px; }"
+             "QPushButton { background-color: %5; color: %2; border: 1px solid %4;"
+             "  min-width: 64px; min-height: 22px; }"
+             "QPushButton:focus { border-width: 2px; }"
+             "QPushButton:pressed { background-color: %2; color: %1; }"
+             "QMenuBar::item { background: transparent; color: %2; }"
+             "QMenuBar::item:selected, QMenuBar::item:pressed { background-color: %2; color: %1; }"
+             "QMenu { border: 1px solid %4; }"
+             "QMenu::item { color: %2; padding: 4px 24px 4px 24px; }"
+             "QMenu::item:selected { background-color: %2; color: %1; }"
+             "QMenu::indicator { width: 12px; height: 12px; left: 6px; }"
+             "QMenu::indicator:checked { background-color: %2; border: 1px solid %2; }"
+             "QMenu::indicator:checked:selected { background-color: %1; border-color: %1; }")
+      .arg(Name(palette, Role::WindowGround), Name(palette, Role::Text),
+           Name(palette, Role::ResultGround), Name(palette, Role::ControlBorder),
+           Name(palette, Role::ButtonFace), results.join(QStringLiteral(", ")));
+}
+
+QPixmap MessageIconPixmap(MessageKind kind, const Palette& palette, int logicalSize,
+                          qreal pixelRatio) {
+  const MessageIconFigure& figure = kMessageIcon;
+  QPixmap pixmap(QSize(logicalSize, logicalSize) * pixelRatio);
+  pixmap.setDevicePixelRatio(pixelRatio);
+  pixmap.fill(Qt::transparent);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(logicalSize / figure.size, logicalSize / figure.size);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(ToQColor(Colour(palette, Role::Text)));
+  painter.drawEllipse(QPointF(figure.discCentre, figure.discCentre), figure.discRadius,
+                      figure.discRadius);
+  const QColor mark = ToQColor(Colour(palette, Role::WindowGround));
+  painter.setPen(QPen(mark, figure.markWidth, Qt::SolidLine, Qt::FlatCap));
+  if (kind == MessageKind::Error) {
+    for (const Line& line : figure.cross) painter.drawLine(ToQLine(line));
+  } else {
+    painter.drawLine(ToQLine(figure.bar));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(mark);
+    painter.drawEllipse(QPointF(figure.discCentre, figure.dotY), figure.dotRadius,
+                        figure.dotRadius);
+  }
+  return pixmap;
+}
+
+}  // namespace celforo::qt

@@ -1,0 +1,166 @@
+// The desktop windows' menu, on a window system faked by a recorder: night
+// mode chosen, shown and remembered, a remembered value that is missing or
+// malformed ignored, the about box, and the menu table itself.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/version.h"
+#include "ui/settings.h"
+#include "ui/window_menu.h"
+
+namespace celforo {
+namespace {
+
+// Settings in memory; `readable` false is a store that cannot be read at all.
+class MemoryStore : public SettingsStore {
+public:
+  std::map<std::string, std::string, std::less<>> values;
+  std::vector<std::string> writes;
+  bool readable = true;
+
+  std::optional<std::string> Read(std::string_view name) const override {
+    const auto found = values.find(name);
+    if (!readable || found == values.end()) return std::nullopt;
+    return found->second;
+  }
+  void Write(std::string_view name, std::string_view value) override {
+    writes.push_back(std::string(name) + "=" + std::string(value));
+    values[std::string(name)] = value;
+  }
+};
+
+class RecordingMenuWindow : public WindowMenuOperations {
+public:
+  std::vector<std::string> log;
+
+  void ShowTheme(Theme theme) override {
+    log.push_back(theme == Theme::Night ? "theme night" : "theme day");
+  }
+  void SetChecked(MenuCommand command, bool checked) override {
+    log.push_back(std::string(command == MenuCommand::NightMode ? "NOTTE" : "?") +
+                  (checked ? " checked" : " unchecked"));
+  }
+  void ShowAbout(std::string_view title, std::string_view text) override {
+    log.push_back("about " + std::string(title) + "\n" + std::string(text));
+  }
+};
+
+TEST(WindowMenu, StartsInTheRememberedThemeAndIgnoresAnythingElse) {
+  struct Case {
+    const char* what;
+    std::optional<std::string> stored;  // nothing: no value at all
+    Theme theme;
+  };
+  const Case cases[] = {
+      {"nothing stored", std::nullopt, Theme::Day},
+      {"night", "1", Theme::Night},
+      {"day", "0", Theme::Day},
+      {"empty", "", Theme::Day},
+      {"a word", "yes", Theme::Day},
+      {"another number", "2", Theme::Day},
+      {"blank before", " 1", Theme::Day},
+      {"line end after", "1\n", Theme::Day},
+      {"a nul after", std::string("1\0", 2), Theme::Day},
+      {"long", std::string(100000, '1'), Theme::Day},
+      {"not UTF-8", "\xff\xfe", Theme::Day},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    MemoryStore store;
+    if (c.stored) store.values["Night"] = *c.stored;
+    RecordingMenuWindow window;
+    WindowMenu menu(window, store);
+    menu.onStart();
+    const bool night = c.theme == Theme::Night;
+    EXPECT_EQ(menu.theme(), c.theme);
+    EXPECT_EQ(window.log, (std::vector<std::string>{night ? "theme night" : "theme day",
+                                                    night ? "NOTTE checked" : "NOTTE unchecked"}));
+    EXPECT_TRUE(store.writes.empty()) << "starting writes nothing";
+  }
+}
+
+TEST(WindowMenu, AStoreThatCannotBeReadStartsByDay) {
+  MemoryStore store;
+  store.values["Night"] = "1";
+  store.readable = false;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  menu.onStart();
+  EXPECT_EQ(menu.theme(), Theme::Day);
+}
+
+TEST(WindowMenu, NotteSwitchesAndRemembersAtOnce) {
+  MemoryStore store;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  menu.onStart();
+  window.log.clear();
+  menu.onCommand(MenuCommand::NightMode);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"theme night", "NOTTE checked"}));
+  EXPECT_EQ(store.writes, std::vector<std::string>{"Night=1"});
+  menu.onCommand(MenuCommand::NightMode);
+  EXPECT_EQ(menu.theme(), Theme::Day);
+  EXPECT_EQ(store.writes, (std::vector<std::string>{"Night=1", "Night=0"}));
+
+  // A malformed value is replaced by the next choice.
+  MemoryStore spoilt;
+  spoilt.values["Night"] = "garbage";
+  WindowMenu again(window, spoilt);
+  again.onStart();
+  again.onCommand(MenuCommand::NightMode);
+  EXPECT_EQ(spoilt.values["Night"], "1");
+  WindowMenu next(window, spoilt);
+  next.onStart();
+  EXPECT_EQ(next.theme(), Theme::Night);
+}
+
+TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {
+  MemoryStore store;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  menu.onCommand(MenuCommand::About);
+  ASSERT_EQ(window.log.size(), 1u);
+  const std::string& about = window.log[0];
+  EXPECT_EQ(about.rfind("about INFORMAZIONI SU CELFORO\nCELFORO ", 0), 0u) << about;
+  for (const std::string_view part :
+       {kVersion, std::string_view("MIT"), std::string_view("The CELFORO developers")})
+    EXPECT_NE(about.find(part), std::string::npos) << part;
+  EXPECT_TRUE(store.writes.empty());
+}
+
+TEST(WindowMenu, CaptionsWithoutTheirAccessKeys) {
+  const std::pair<std::string_view, std::string_view> cases[] = {
+      {"&NOTTE", "NOTTE"}, {"&?", "?"}, {"A && B", "A & B"}, {"FINE&", "FINE&"}, {"", ""},
+  };
+  for (const auto& [caption, plain] : cases) EXPECT_EQ(WithoutAccessKey(caption), plain);
+}
+
+// Every item in a menu that exists, one access key a caption and none twice
+// in a menu, no shortcut key twice.
+TEST(WindowMenu, TheTableIsWellFormed) {
+  std::set<std::pair<std::size_t, char>> accessKeys;
+  std::set<ShortcutKey> shortcuts;
+  for (const std::string_view menu : kMenus)
+    EXPECT_EQ(std::count(menu.begin(), menu.end(), '&'), 1);
+  for (const MenuItemRecord& item : kMenuItems) {
+    SCOPED_TRACE(item.caption);
+    EXPECT_LT(item.menu, kMenus.size());
+    const std::size_t amp = item.caption.find('&');
+    ASSERT_NE(amp, std::string_view::npos);
+    ASSERT_LT(amp + 1, item.caption.size());
+    EXPECT_TRUE(accessKeys.insert({item.menu, item.caption[amp + 1]}).second);
+    if (item.key != ShortcutKey::None) {
+      EXPECT_TRUE(shortcuts.insert(item.key).second);
+    }
+  }
+  EXPECT_EQ(ShortcutKeyName(ShortcutKey::F3), "F3");
+}
+
+}  // namespace
+}  // namespace celforo

@@ -1,0 +1,89 @@
+// The menu bar of the desktop windows, as data, and its handlers, written
+// once: night mode, remembered between runs, and the about box. Each window
+// system builds kMenus and kMenuItems, with their shortcut keys, and delivers
+// each chosen command to WindowMenu::onCommand.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ui/palette.h"
+
+namespace celforo {
+
+class SettingsStore;
+
+enum class MenuCommand { NightMode, About };
+
+// A key that reaches a command wherever the focus is in the window.
+enum class ShortcutKey { None, F2, F3 };
+
+struct MenuItemRecord {
+  std::size_t menu;          // its menu's place in kMenus
+  std::string_view caption;  // '&' comes before the access key
+  MenuCommand command;
+  ShortcutKey key;
+  bool checkable;  // shown with a check mark while on
+};
+
+// The menus, left to right.
+inline constexpr std::array<std::string_view, 2> kMenus{"&VISUALIZZA", "&?"};
+
+// Each menu's items, top to bottom.
+inline constexpr std::array<MenuItemRecord, 2> kMenuItems{{
+    {0, "&NOTTE", MenuCommand::NightMode, ShortcutKey::F3, true},
+    {1, "&INFORMAZIONI SU CELFORO", MenuCommand::About, ShortcutKey::None, false},
+}};
+
+// A caption as the user reads it, and as screen readers name it: "NOTTE".
+std::string WithoutAccessKey(std::string_view caption);
+
+// The key's name as a menu shows it beside the caption: "F3".
+std::string_view ShortcutKeyName(ShortcutKey key);
+
+// The about box: the program, its version and its licence.
+inline constexpr std::string_view kAboutTitle = "INFORMAZIONI SU CELFORO";
+std::string AboutText();
+
+// What the menu's handlers need from a window system.
+class WindowMenuOperations {
+public:
+  // Draws the window, its menus and its messages in `theme`'s palette from
+  // now on, all at once.
+  virtual void ShowTheme(Theme theme) = 0;
+
+  // Shows the check mark of a checkable item, or takes it away.
+  virtual void SetChecked(MenuCommand command, bool checked) = 0;
+
+  // Shows a modal box owned by the window with the program's icon and one OK
+  // button, as the window's messages are shown.
+  virtual void ShowAbout(std::string_view title, std::string_view text) = 0;
+
+protected:
+  ~WindowMenuOperations() = default;
+};
+
+class WindowMenu {
+public:
+  // `window` and `settings` must outlive the menu.
+  WindowMenu(WindowMenuOperations& window, SettingsStore& settings)
+      : window_(window), settings_(settings) {}
+
+  // Once, when the window exists and before it is shown: the theme
+  // remembered, day when none is.
+  void onStart();
+  void onCommand(MenuCommand command);
+
+  Theme theme() const { return theme_; }
+
+private:
+  void SetTheme(Theme theme);
+
+  WindowMenuOperations& window_;
+  SettingsStore& settings_;
+  Theme theme_ = Theme::Day;
+};
+
+}  // namespace celforo
