@@ -523,6 +523,29 @@ TEST_F(Win32Panel, BadInputIsNamedBesideItsFieldAndKept) {
   }
 }
 
+// The date-time picker's own keys change the date as the user means it: up
+// on its year past 2050 is named as out of range, down again mends it.
+TEST_F(Win32Panel, TheDateChangesByItsOwnKeys) {
+  OpenPanel();
+  Type(kDateField, "2050-06-01 21:00");
+  const auto press = [&](WORD key) {
+    PostKey(Field(kDateField), key);
+    Pump();
+  };
+  // A click on its first part, the year, chooses it.
+  SendMessageW(Field(kDateField), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 8));
+  SendMessageW(Field(kDateField), WM_LBUTTONUP, 0, MAKELPARAM(6, 8));
+  Pump();
+  press(VK_UP);
+  EXPECT_EQ(TextOf(kDateField), "2051-06-01 21:00");
+  EXPECT_EQ(TextOf(Form2Index("Label22")), "Solo dal 1800 al 2050.");
+  EXPECT_TRUE(panel().invalid(kDateField));
+  press(VK_DOWN);
+  EXPECT_EQ(TextOf(kDateField), "2050-06-01 21:00");
+  EXPECT_EQ(TextOf(Form2Index("Label22")), "");
+  EXPECT_FALSE(panel().invalid(kDateField));
+}
+
 // What the panel keeps under HKCU\Software\CELFORO\Panel, a text value a
 // field, is there at the next start; a value that is missing, of another
 // kind or not one the field takes is passed over for the field's first
