@@ -639,6 +639,12 @@ TEST_F(Win32Panel, FieldsAndResultsAreNamedByTheirCaptions) {
   EXPECT_EQ(TextOf(kDateField), "2030-06-01 03:30");
   EXPECT_NE(Results()[6], "") << "Saturn's rings";
   EXPECT_EQ(KeptPanelText(L"Combo1"), "Saturno");
+  // An item chosen by the list's own message, as a tool may choose it.
+  SendMessageW(Field(kTargetChoice), CB_SETCURSEL, 2, 0);
+  Pump();
+  EXPECT_EQ(TextOf(kTargetChoice), "Luna");
+  EXPECT_EQ(Results()[6], "") << "no rings on the Moon";
+  EXPECT_EQ(KeptPanelText(L"Combo1"), "Luna");
 }
 
 // By day: the window's pale cyan, the results' frame in silver, a problem
@@ -965,6 +971,44 @@ TEST_F(Win32PanelProgram, AdattaBadInputNightAndTheNextStart) {
   EXPECT_EQ(Driver::ValueOf(panel, "OGGETTO"), "Saturno");
   EXPECT_EQ(Driver::ValueOf(panel, "RAGGIUNGI"), "RAPPORTO FOCALE");
   EXPECT_EQ(Driver::ValueOf(panel, "VALORE"), "20");
+}
+
+// The date-time picker's own messages from another process: a date put in
+// the program's memory first (as a tool does) is taken as the user's, a
+// pointer into the sender's memory is refused, never read.
+TEST_F(Win32PanelProgram, TheDateFromAnotherProcessIsTakenOrRefused) {
+  const HWND panel = StartWithPanel();
+  ASSERT_NE(panel, nullptr);
+  const HWND date = Driver::Named(panel, "DATA E ORA");
+  ASSERT_NE(date, nullptr);
+  const std::string before = Driver::ValueOf(panel, "DATA E ORA");
+  SYSTEMTIME time{};
+  time.wYear = 2060;
+  time.wMonth = 1;
+  time.wDay = 2;
+  time.wHour = 3;
+  time.wMinute = 4;
+  DWORD_PTR answer = 1;
+  for (const LPARAM elsewhere : {static_cast<LPARAM>(0x10), reinterpret_cast<LPARAM>(&time)}) {
+    SendMessageTimeoutW(date, DTM_SETSYSTEMTIME, GDT_VALID, elsewhere, SMTO_ABORTIFHUNG, 10000,
+                        &answer);
+    EXPECT_EQ(answer, 0u);
+    EXPECT_EQ(WaitForSingleObject(started_.process.hProcess, 0), WAIT_TIMEOUT) << "it ended";
+  }
+  SendMessageTimeoutW(date, DTM_GETSYSTEMTIME, 0, 0x10, SMTO_ABORTIFHUNG, 10000, &answer);
+  EXPECT_EQ(WaitForSingleObject(started_.process.hProcess, 0), WAIT_TIMEOUT) << "it ended";
+  EXPECT_EQ(Driver::ValueOf(panel, "DATA E ORA"), before);
+
+  void* there = VirtualAllocEx(started_.process.hProcess, nullptr, sizeof time,
+                               MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  ASSERT_NE(there, nullptr);
+  ASSERT_TRUE(WriteProcessMemory(started_.process.hProcess, there, &time, sizeof time, nullptr));
+  SendMessageTimeoutW(date, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(there),
+                      SMTO_ABORTIFHUNG, 10000, &answer);
+  EXPECT_NE(answer, 0u);
+  VirtualFreeEx(started_.process.hProcess, there, 0, MEM_RELEASE);
+  EXPECT_EQ(Driver::ValueOf(panel, "DATA E ORA"), "2060-01-02 03:04");
+  EXPECT_EQ(Driver::Read(date, Driver::Text::Description), "Solo dal 1800 al 2050.");
 }
 
 }  // namespace

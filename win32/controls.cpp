@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -63,6 +64,22 @@ constexpr UINT_PTR kSubclassId = 0xC0;
 ControlArgs WithoutText(ControlArgs args) {
   args.text = {};
   return args;
+}
+
+// Whether `bytes` at `address` are this process's, readable (and writable).
+// Another process may send a message whose parameter points into its own
+// memory, which here is nothing, or someone else's.
+bool Ours(LPARAM address, std::size_t bytes, bool writable) {
+  MEMORY_BASIC_INFORMATION memory{};
+  if (address == 0 ||
+      VirtualQuery(reinterpret_cast<const void*>(address), &memory, sizeof memory) == 0)
+    return false;
+  const auto end = reinterpret_cast<std::uintptr_t>(memory.BaseAddress) + memory.RegionSize;
+  const DWORD readable =
+      PAGE_READONLY | PAGE_READWRITE | PAGE_EXECUTE_READ | PAGE_EXECUTE_READWRITE;
+  const DWORD writes = PAGE_READWRITE | PAGE_EXECUTE_READWRITE;
+  return memory.State == MEM_COMMIT && (memory.Protect & (writable ? writes : readable)) != 0 &&
+         (memory.Protect & PAGE_GUARD) == 0 && static_cast<std::uintptr_t>(address) + bytes <= end;
 }
 
 std::string TextOf(LPARAM text) {
@@ -187,6 +204,23 @@ LRESULT CALLBACK DateTimeField::DateTimeProc(HWND hwnd, UINT message, WPARAM wPa
       if (!field->Set(TextOf(lParam))) return FALSE;
       if (field->onChanged) field->onChanged();
       return TRUE;
+    // From another process, which can point only into memory it put here: a
+    // date set so is the user's change; anything else is refused, not read.
+    case DTM_SETSYSTEMTIME: {
+      if (!InSendMessage()) break;
+      if (wParam == GDT_VALID && !Ours(lParam, sizeof(SYSTEMTIME), false)) return FALSE;
+      const LRESULT set = DefSubclassProc(hwnd, message, wParam, lParam);
+      if (set && field->onChanged) field->onChanged();
+      return set;
+    }
+    case DTM_GETSYSTEMTIME:
+      if (InSendMessage() && !Ours(lParam, sizeof(SYSTEMTIME), true)) return GDT_ERROR;
+      break;
+    case DTM_GETRANGE:
+    case DTM_SETRANGE:
+      if (InSendMessage() && !Ours(lParam, 2 * sizeof(SYSTEMTIME), message == DTM_GETRANGE))
+        return 0;
+      break;
     case WM_NCDESTROY: RemoveWindowSubclass(hwnd, DateTimeProc, kSubclassId); break;
     default: break;
   }

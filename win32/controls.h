@@ -109,7 +109,9 @@ private:
 // (SysDateTimePick32, a calendar dropping down under it). Its text is that;
 // setting a text of that form, or with "T" for the space, sets it, and any
 // other text leaves it as it was. Such a text sent from outside the program
-// in WM_SETTEXT is taken as the user's change.
+// in WM_SETTEXT, or a date in DTM_SETSYSTEMTIME, is taken as the user's
+// change; a message from outside pointing where the program has no memory
+// is refused.
 class DateTimeField : public Control {
 public:
   explicit DateTimeField(const ControlArgs& args);
