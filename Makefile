@@ -54,14 +54,15 @@ windows:
 
 # Every Windows test under Wine: the suites, celforo-calc.exe against the
 # Linux build's celforo-calc, the imported DLLs, the packages. Wine's windows
-# need an X display: without one, ctest runs under a private Xvfb.
+# need an X display: without one, ctest runs under a private Xvfb, large
+# enough for Wine's desktop at 144 DPI (tools/wine-run).
 windows-test:
 	$(MAKE) --no-print-directory windows
 	cmake --preset linux-calc
 	cmake --build --preset linux-calc --target celforo-calc
 	tools/can-run-32bit || echo "so the installer test is skipped; installer_payload checks its files"
 	if [ -n "$${DISPLAY:-}" ]; then ctest --preset windows; \
-	else xvfb-run -a -s "-screen 0 1920x1080x24" ctest --preset windows; fi
+	else xvfb-run -a -s "-screen 0 1920x1200x24" ctest --preset windows; fi
 
 # The web page, build/web/site/ (the folder to publish on any static host),
 # and build/web/app/celforo-calc.js for node, with Debian's emscripten.
@@ -102,3 +103,12 @@ screenshot:
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
 	tools/windows-screenshot --night 96 docs/form1-windows-night.png
+	for dpi in 96 144; do \
+	  suffix=$$([ $$dpi = 96 ] || echo -$$dpi); \
+	  for target in Giove:jupiter Saturno:saturn; do \
+	    tools/windows-screenshot --panel $${target%:*} $$dpi \
+	      docs/panel-$${target#*:}-windows$$suffix.png; \
+	    tools/windows-screenshot --night --panel $${target%:*} $$dpi \
+	      docs/panel-$${target#*:}-night-windows$$suffix.png; \
+	  done; \
+	done

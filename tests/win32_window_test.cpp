@@ -16,6 +16,9 @@
 #include <vector>
 
 #include "tests/support/form1_failures.h"
+#include "tests/support/win32_keys.h"
+#include "tests/support/win32_program.h"
+#include "tests/support/win32_screen.h"
 #include "ui/form1.h"
 #include "win32/form1_window.h"
 #include "win32/menu_bar.h"
@@ -62,114 +65,6 @@ ElementId IdNamed(std::string_view name) {
     if (kForm1Elements[id].name == name) return id;
   return kForm1Elements.size();
 }
-
-std::string WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
-
-std::wstring ClassName(HWND hwnd) {
-  wchar_t name[64] = {};
-  GetClassNameW(hwnd, name, 64);
-  return name;
-}
-
-// The client area as 32-bit pixels, read back from the window; or the whole
-// window, frame and all, as the screen shows it.
-class Capture {
-public:
-  explicit Capture(HWND hwnd, bool withFrame = false) {
-    RECT area;
-    if (withFrame) {
-      GetWindowRect(hwnd, &area);
-    } else {
-      GetClientRect(hwnd, &area);
-    }
-    Take(withFrame ? nullptr : hwnd, area);
-  }
-  // A rectangle of the screen.
-  explicit Capture(const RECT& onScreen) { Take(nullptr, onScreen); }
-
-  // Pixels in `area` (all by default) with green or blue: what night mode
-  // never draws; and pixels that are clearly red.
-  int NotNight(RECT area = {0, 0, 1 << 30, 1 << 30}) const {
-    return Count(area, [](std::uint32_t c) { return (c & 0xFFFF) != 0; });
-  }
-  int Red(RECT area = {0, 0, 1 << 30, 1 << 30}) const {
-    return Count(area, [](std::uint32_t c) {
-      return (c >> 16) > 150 && ((c >> 8) & 0xFF) < 100 && (c & 0xFF) < 100;
-    });
-  }
-
-private:
-  template <typename Test>
-  int Count(RECT area, Test test) const {
-    int count = 0;
-    for (int y = std::max(0, static_cast<int>(area.top));
-         y < std::min(height_, static_cast<int>(area.bottom)); ++y)
-      for (int x = std::max(0, static_cast<int>(area.left));
-           x < std::min(width_, static_cast<int>(area.right)); ++x)
-        count += test(At(x, y));
-    return count;
-  }
-
-  void Take(HWND source, const RECT& area) {
-    width_ = area.right - area.left;
-    height_ = area.bottom - area.top;
-    const HDC window = GetDC(source);
-    const HDC memory = CreateCompatibleDC(window);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(window, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width_, height_, window, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    pixels_.assign(pixels, pixels + width_ * height_);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(source, window);
-  }
-
-public:
-  // The colour at (x, y) as 0xRRGGBB.
-  std::uint32_t At(int x, int y) const {
-    return pixels_[static_cast<std::size_t>(y * width_ + x)] & 0xFFFFFF;
-  }
-
-  // Writes the capture as a 24-bit BMP file.
-  void Save(const std::string& path) const {
-    const int row = (width_ * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    BITMAPINFOHEADER header{sizeof header, width_, height_, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(row * height_);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    std::vector<char> line(static_cast<std::size_t>(row), 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-      for (int x = 0; x < width_; ++x) {
-        const std::uint32_t colour = At(x, y);
-        line[static_cast<std::size_t>(x * 3)] = static_cast<char>(colour & 0xFF);
-        line[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>((colour >> 8) & 0xFF);
-        line[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>((colour >> 16) & 0xFF);
-      }
-      out.write(line.data(), row);
-    }
-  }
-
-  int width() const { return width_; }
-  int height() const { return height_; }
-
-private:
-  int width_ = 0;
-  int height_ = 0;
-  std::vector<std::uint32_t> pixels_;
-};
 
 // What a message box said, read from the real box before it was dismissed.
 struct MessageSeen {
@@ -302,19 +197,11 @@ protected:
   // A key pressed and released, as the keyboard posts it to the control with
   // the focus; the loop turns it into its character.
   void PressKey(WORD key) {
-    const HWND focus = GetFocus();
-    const auto scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageW(focus, WM_KEYDOWN, key, scan | 1);
-    PostMessageW(focus, WM_KEYUP, key, scan | static_cast<LPARAM>(0xC0000001));
+    PostKey(GetFocus(), key);
     Pump();
   }
   // Holds a modifier key (VK_SHIFT, VK_CONTROL) down or lets it go.
-  void SetModifier(int key, bool down) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[key] = down ? 0x80 : 0;
-    SetKeyboardState(keys);
-  }
+  void SetModifier(int key, bool down) { HoldModifier(key, down); }
   void Click(ElementId button) {
     SendMessageW(Element(button), BM_CLICK, 0, 0);
     Pump();
@@ -926,50 +813,6 @@ TEST_F(Win32Window, EsciAndTheCloseBoxEndTheProgramWithStatus0) {
 
 // The program itself, started as a user starts it: it shows its window with
 // the focus in Text1, and ESCI or the close box end it with status 0.
-std::wstring ProgramPath() {
-  std::string path = CELFORO_EXE;
-  if (!path.empty() && path.front() == '/') path = "Z:" + path;  // a Unix path, under Wine
-  for (char& c : path)
-    if (c == '/') c = '\\';
-  return Widen(path);
-}
-
-struct Started {
-  PROCESS_INFORMATION process{};
-  HWND window = nullptr;
-};
-
-Started StartProgram() {
-  Started started;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  std::wstring command = L"\"" + ProgramPath() + L"\"";
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &started.process))
-    return started;
-  WaitForInputIdle(started.process.hProcess, 10000);
-  for (int tries = 0; tries < 200 && started.window == nullptr; ++tries) {
-    HWND window = FindWindowW(L"CelforoForm1", nullptr);
-    DWORD owner = 0;
-    if (window != nullptr) GetWindowThreadProcessId(window, &owner);
-    if (owner == started.process.dwProcessId && IsWindowVisible(window)) started.window = window;
-    if (started.window == nullptr) Sleep(50);
-  }
-  return started;
-}
-
-DWORD EndedWith(const Started& started) {
-  DWORD status = 99;
-  if (WaitForSingleObject(started.process.hProcess, 10000) != WAIT_OBJECT_0) {
-    TerminateProcess(started.process.hProcess, 98);
-    WaitForSingleObject(started.process.hProcess, 10000);
-  }
-  GetExitCodeProcess(started.process.hProcess, &status);
-  CloseHandle(started.process.hThread);
-  CloseHandle(started.process.hProcess);
-  return status;
-}
-
 TEST(Win32Program, ShowsItsWindowAndEndsWithStatus0ByEsciOrTheCloseBox) {
   for (const bool byEsci : {true, false}) {
     SCOPED_TRACE(byEsci ? "ESCI" : "close box");

@@ -49,6 +49,7 @@ public:
   void ShowAbout(std::string_view title, std::string_view text) override {
     log.push_back("about " + std::string(title) + "\n" + std::string(text));
   }
+  void TogglePanel() override { log.push_back("panel"); }
 };
 
 TEST(WindowMenu, StartsInTheRememberedThemeAndIgnoresAnythingElse) {
@@ -132,6 +133,27 @@ TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {
        {kVersion, std::string_view("MIT"), std::string_view("The CELFORO developers")})
     EXPECT_NE(about.find(part), std::string::npos) << part;
   EXPECT_TRUE(store.writes.empty());
+}
+
+// PIANIFICAZIONE (F2), first in VISUALIZZA, asks the window for the panel
+// each time, and neither the theme nor the store is touched.
+TEST(WindowMenu, PianificazioneTogglesThePanel) {
+  MemoryStore store;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  menu.onStart();
+  window.log.clear();
+  menu.onCommand(MenuCommand::Panel);
+  menu.onCommand(MenuCommand::Panel);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"panel", "panel"}));
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_EQ(menu.theme(), Theme::Day);
+  const MenuItemRecord& first = kMenuItems[0];
+  EXPECT_EQ(kMenus[first.menu], "&VISUALIZZA");
+  EXPECT_EQ(first.caption, "&PIANIFICAZIONE");
+  EXPECT_EQ(first.command, MenuCommand::Panel);
+  EXPECT_EQ(first.key, ShortcutKey::F2);
+  EXPECT_EQ(ShortcutKeyName(first.key), "F2");
 }
 
 TEST(WindowMenu, CaptionsWithoutTheirAccessKeys) {

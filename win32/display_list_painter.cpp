@@ -69,7 +69,7 @@ void Paint(HDC dc, const EllipseShape& ellipse, const Palette& palette, Scale sc
 
 void Paint(HDC dc, const TextShape& text, const Palette& palette, Scale scale, UINT dpi) {
   const Font font = PictureFont(static_cast<int>(std::lround(text.fontPixels)),
-                                text.bold ? FW_BOLD : FW_NORMAL, dpi);
+                                text.bold ? FW_BOLD : FW_NORMAL, dpi, text.text);
   const Selection selected(dc, font.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ToColorRef(Colour(palette, text.ink)));

@@ -12,9 +12,13 @@ namespace celforo::win32 {
 std::string_view FontFamilyAt(UINT dpi);
 
 // The bold font of the elements: 9.75 points at 96 DPI is 13 pixels high.
-Font ElementFont(double points, UINT dpi);
+// `outline`: in the outline family at every DPI, which at 96 is narrower
+// than the bitmap font and serves a caption that font cannot hold.
+Font ElementFont(double points, UINT dpi, bool outline = false);
 
-// A font of the picture, `pixels` high at 96 DPI.
-Font PictureFont(int pixels, int weight, UINT dpi);
+// A font of a picture's `text`, `pixels` high at 96 DPI: the family of
+// FontFamilyAt, but the outline one wherever the text has a character the
+// bitmap font lacks (it holds Windows' western characters only, no "′").
+Font PictureFont(int pixels, int weight, UINT dpi, std::string_view text);
 
 }  // namespace celforo::win32

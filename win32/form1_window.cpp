@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/credit_picture_content.h"
-#include "win32/fonts.h"
+#include "win32/form2_window.h"
 #include "win32/night_message.h"
 #include "win32/picture_view.h"
 #include "win32/text.h"
@@ -21,86 +21,18 @@ constexpr int kFirstControlId = 100;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExStyle = 0;
 
-// 1440 twips to the inch: 480 twips is 32 pixels at 96 DPI, 48 at 144.
-int TwipsAt(int twips, UINT dpi) {
-  return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
-RECT Bounds(const ElementRecord& record, UINT dpi) {
-  const int left = TwipsAt(record.left, dpi);
-  const int top = TwipsAt(record.top, dpi);
-  return {left, top, left + TwipsAt(record.width, dpi), top + TwipsAt(record.height, dpi)};
-}
-
-std::unique_ptr<Control> MakeControl(const ElementRecord& record, HWND parent, int id) {
-  ControlArgs args{parent, id, record.caption};
-  switch (record.kind) {
-    case ElementKind::TextBox: {
-      args.style = WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL;
-      args.exStyle = WS_EX_CLIENTEDGE;
-      auto box = std::make_unique<Edit>(args);
-      box->LimitText(kBoxCharacters);
-      return box;
-    }
-    case ElementKind::PushButton:
-      args.style = WS_TABSTOP | BS_PUSHBUTTON;
-      return std::make_unique<Button>(args);
-    case ElementKind::CaptionLabel:
-      args.style = SS_CENTER | SS_NOPREFIX;
-      return std::make_unique<Label>(args);
-    case ElementKind::ResultLabel:
-      // A read-only edit, so that a result can be selected and copied.
-      args.style = ES_READONLY | ES_CENTER | ES_AUTOHSCROLL | WS_BORDER;
-      return std::make_unique<Edit>(args);
-    case ElementKind::PictureBox: {
-      auto picture = std::make_unique<PictureView>(args);
-      picture->SetList(CreditPictureDisplayList());
-      return picture;
-    }
-    case ElementKind::Rectangle: return nullptr;  // painted by the window
-    case ElementKind::Choice:
-    case ElementKind::DateTimeField:
-    case ElementKind::ProblemLabel: break;  // only in the planning panel
-  }
-  return nullptr;
-}
-
-// The client area of the table's size at `dpi`.
-SIZE ClientSize(UINT dpi) {
-  return {TwipsAt(kForm1.clientWidth, dpi), TwipsAt(kForm1.clientHeight, dpi)};
-}
-
-// The window's outer rectangle around a client area of the table's size at
-// `dpi`, with the caption, menu bar and borders the system draws at the
-// window's own.
-RECT FrameAround(UINT dpi, HWND window) {
-  const SIZE client = ClientSize(dpi);
-  RECT frame{0, 0, client.cx, client.cy};
-  AdjustWindowRectExForDpi(&frame, kStyle, GetMenu(window) != nullptr, kExStyle,
-                           GetDpiForWindow(window));
-  return frame;
-}
-
 }  // namespace
 
-Form1Window::Form1Window(HINSTANCE instance)
-    : instance_(instance),
-      background_(SolidBrush(Colour(kDayPalette, Role::WindowGround))),
-      resultBackground_(SolidBrush(Colour(kDayPalette, Role::ResultGround))) {
+Form1Window::Form1Window(HINSTANCE instance) : FormWindow(instance, kForm1, kForm1Elements) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance, kClassName, &Form1Window::WindowProc);
-  PictureView::Register(instance);
-  hwnd_ = CreateWindowExW(kExStyle, kClassName, Widen(kForm1.title).c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
-                          this);
-  if (hwnd_ == nullptr) return;
-  dpi_ = GetDpiForWindow(hwnd_);
-  menuBar_.Attach(hwnd_);
+  if (!Create(kClassName, kStyle, kExStyle, nullptr, {CW_USEDEFAULT, CW_USEDEFAULT})) return;
+  menuBar_.Attach(hwnd());
 
-  CreateElements();
-  LayOutElements(dpi_);
-  SetIcons(dpi_);
+  CreateElements(kFirstControlId);
+  static_cast<PictureView*>(control(ElementIndex("Picture1")))->SetList(CreditPictureDisplayList());
+  LayOutElements(dpi());
+  SetIcons();
   DeliverEvents();
   NameElements();
   form1_.onForm1Load();
@@ -108,30 +40,24 @@ Form1Window::Form1Window(HINSTANCE instance)
   PlaceCentred();
 }
 
+// The panel goes first: it plans with this window's form.
 Form1Window::~Form1Window() {
-  if (hwnd_ == nullptr) return;
-  // The object goes, not the program: no WM_QUIT for this destruction.
-  SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-  accessibleTexts_.ClearAll();
-  DestroyWindow(hwnd_);
-}
-
-HWND Form1Window::element(ElementId id) const {
-  return elements_[id] ? elements_[id]->hwnd() : nullptr;
+  panel_.reset();
 }
 
 void Form1Window::Show(int showCommand) {
-  ShowWindow(hwnd_, showCommand);
-  UpdateWindow(hwnd_);
-  focus_ = element(kText1);
-  SetFocus(focus_);
+  ShowWindow(hwnd(), showCommand);
+  UpdateWindow(hwnd());
+  KeepFocus(element(kText1));
+  SetFocus(element(kText1));
 }
 
 void Form1Window::Handle(MSG& message) {
-  if (hwnd_ != nullptr && menuBar_.accelerators() != nullptr &&
-      TranslateAcceleratorW(hwnd_, menuBar_.accelerators(), &message))
+  if (hwnd() != nullptr && menuBar_.accelerators() != nullptr &&
+      TranslateAcceleratorW(hwnd(), menuBar_.accelerators(), &message))
     return;
-  if (hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message)) return;
+  if (hwnd() != nullptr && IsDialogMessageW(hwnd(), &message)) return;
+  if (panel_ && panel_->hwnd() != nullptr && IsDialogMessageW(panel_->hwnd(), &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
 }
@@ -143,23 +69,13 @@ int Form1Window::Run() {
   return got == 0 ? static_cast<int>(message.wParam) : 1;
 }
 
-void Form1Window::CreateElements() {
-  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
-    const ElementKind kind = kForm1Elements[id].kind;
-    elements_[id] = MakeControl(kForm1Elements[id], hwnd_, kFirstControlId + static_cast<int>(id));
-    if (kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(elements_[id].get());
-    if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
-      FollowNightLook(element(id), &night_);
-  }
-}
-
 void Form1Window::DeliverEvents() {
   for (const Form1Handler& handler : kForm1Handlers) {
     auto handle = [this, handle = handler.handle] { (form1_.*handle)(); };
-    Control* control = elements_[handler.element].get();
+    Control* element = control(handler.element);
     switch (handler.event) {
-      case Form1Event::Change: static_cast<Edit*>(control)->onTextChanged = handle; break;
-      case Form1Event::Click: static_cast<Button*>(control)->onClick = handle; break;
+      case Form1Event::Change: static_cast<Edit*>(element)->onTextChanged = handle; break;
+      case Form1Event::Click: static_cast<Button*>(element)->onClick = handle; break;
     }
   }
 }
@@ -167,38 +83,17 @@ void Form1Window::DeliverEvents() {
 void Form1Window::NameElements() {
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     const ElementRecord& record = kForm1Elements[id];
-    if (record.kind == ElementKind::TextBox) accessibleTexts_.SetName(element(id), record.meaning);
+    if (record.kind == ElementKind::TextBox) accessibleTexts().SetName(element(id), record.meaning);
     if (record.kind == ElementKind::ResultLabel)
-      accessibleTexts_.SetDescription(element(id), record.meaning);
+      accessibleTexts().SetDescription(element(id), record.meaning);
   }
-  if (picture_ == nullptr) return;
-  accessibleTexts_.SetName(picture_->hwnd(), picture_->list().name);
-  accessibleTexts_.SetDescription(picture_->hwnd(), picture_->list().description);
-}
-
-void Form1Window::LayOutElements(UINT dpi) {
-  dpi_ = dpi;
-  // One font a size; the old ones go once no control uses them.
-  std::vector<std::pair<double, Font>> fonts;
-  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
-    const ElementRecord& record = kForm1Elements[id];
-    if (!elements_[id]) continue;
-    elements_[id]->SetBounds(Bounds(record, dpi));
-    if (record.fontSize <= 0) continue;
-    auto font = fonts.begin();
-    while (font != fonts.end() && font->first != record.fontSize) ++font;
-    if (font == fonts.end())
-      font = fonts.insert(font, {record.fontSize, ElementFont(record.fontSize, dpi)});
-    elements_[id]->SetFont(font->second.get());
-  }
-  fonts_.clear();
-  for (auto& [size, font] : fonts) fonts_.push_back(std::move(font));
-  if (picture_ != nullptr) picture_->SetDpi(dpi);
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  const auto* picture = static_cast<const PictureView*>(control(ElementIndex("Picture1")));
+  accessibleTexts().SetName(picture->hwnd(), picture->list().name);
+  accessibleTexts().SetDescription(picture->hwnd(), picture->list().description);
 }
 
 void Form1Window::PlaceCentred() {
-  const RECT frame = FrameAround(dpi_, hwnd_);
+  const RECT frame = FrameAround(dpi());
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   const int width = frame.right - frame.left;
@@ -210,236 +105,123 @@ void Form1Window::PlaceCentred() {
   FitClientArea(left, top);
 }
 
-void Form1Window::FitClientArea(int left, int top) {
-  const RECT frame = FrameAround(dpi_, hwnd_);
-  SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  // A menu bar wrapped onto a second line takes more than the system
-  // reckoned: the frame grows by what the client area lacks.
-  RECT client;
-  GetClientRect(hwnd_, &client);
-  const SIZE wanted = ClientSize(dpi_);
-  if (client.right == wanted.cx && client.bottom == wanted.cy) return;
-  SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left + wanted.cx - client.right,
-               frame.bottom - frame.top + wanted.cy - client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+void Form1Window::OnMenuCommand(WORD id) {
+  // From the menu or its shortcut keys. Enter and Escape arrive as IDOK and
+  // IDCANCEL, from no control: no command of the menu's, ignored.
+  if (const std::optional<MenuCommand> command = menuBar_.CommandOf(id)) menu_.onCommand(*command);
 }
 
-void Form1Window::SetIcons(UINT dpi) {
-  // The program's icon is the first resource of its executable.
-  const auto load = [&](int width, int height) {
-    return Icon(static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                              GetSystemMetricsForDpi(width, dpi),
-                                              GetSystemMetricsForDpi(height, dpi), 0)));
-  };
-  Icon big = load(SM_CXICON, SM_CYICON);
-  Icon small = load(SM_CXSMICON, SM_CYSMICON);
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
-  bigIcon_ = std::move(big);
-  smallIcon_ = std::move(small);
+void Form1Window::OnDpiChanged() {
+  if (theme() == Theme::Night) menuBar_.SetNight(&palette(), dpi());  // measured anew
 }
 
-void Form1Window::PaintFrame(HDC dc) const {
-  const ElementRecord& shape = kForm1Elements[ElementIndex("Shape1")];
-  const Brush line = SolidBrush(Colour(palette(), Role::Frame));
-  FillFrame(dc, Bounds(shape, dpi_), ScaleForDpi(kFrameWidth, dpi_), line.get());
-}
-
-ElementId Form1Window::IdOf(HWND control) const {
-  ElementId id = 0;
-  while (id < elements_.size() && element(id) != control) ++id;
-  return id;
-}
-
-bool Form1Window::IsButton(HWND control) const {
-  const ElementId id = IdOf(control);
-  return id < kForm1Elements.size() && kForm1Elements[id].kind == ElementKind::PushButton;
-}
-
-HBRUSH Form1Window::ControlBrush(HDC dc, HWND control, bool isEdit) const {
-  const bool night = theme_ == Theme::Night;
-  // By day the text keeps the system's colour.
-  if (night) SetTextColor(dc, ToColorRef(Colour(palette(), Role::Text)));
-  const ElementId id = IdOf(control);
-  const bool result =
-      id < kForm1Elements.size() && kForm1Elements[id].kind == ElementKind::ResultLabel;
-  if (isEdit || result) {
-    if (isEdit && !night) return nullptr;  // the box as the system draws it
-    SetBkColor(dc, ToColorRef(Colour(palette(), Role::ResultGround)));
-    return resultBackground_.get();
-  }
-  // Caption labels: text straight on the window, which shows through, so a
-  // label reaching the frame does not cut it.
-  SetBkMode(dc, TRANSPARENT);
-  return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-}
-
-LRESULT CALLBACK Form1Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self =
-        static_cast<Form1Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
-}
-
-void Form1Window::OnCommand(WPARAM wParam, LPARAM lParam) {
-  const WORD id = LOWORD(wParam);
-  if (lParam == 0) {
-    // From the menu or its shortcut keys. Enter and Escape arrive as IDOK and
-    // IDCANCEL, from no control: no command of the menu's, ignored.
-    if (const std::optional<MenuCommand> command = menuBar_.CommandOf(id))
-      menu_.onCommand(*command);
-    return;
-  }
-  const auto element = static_cast<ElementId>(id - kFirstControlId);
-  if (element < elements_.size() && this->element(element) == reinterpret_cast<HWND>(lParam))
-    elements_[element]->OnCommand(HIWORD(wParam));
+void Form1Window::OnDestroy() {
+  PostQuitMessage(0);
 }
 
 LRESULT Form1Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND: OnCommand(wParam, lParam); return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT: {
-      const HBRUSH brush = ControlBrush(reinterpret_cast<HDC>(wParam),
-                                        reinterpret_cast<HWND>(lParam), message == WM_CTLCOLOREDIT);
-      if (brush == nullptr) break;
-      return reinterpret_cast<LRESULT>(brush);
-    }
-    case WM_NOTIFY: {
-      const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header->code == NM_CUSTOMDRAW && theme_ == Theme::Night && IsButton(header->hwndFrom))
-        return PaintNightButton(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam), palette());
-      break;
-    }
     case WM_NCPAINT:
     case WM_NCACTIVATE: {
-      const LRESULT result = DefWindowProcW(hwnd_, message, wParam, lParam);
-      menuBar_.PaintNightBar(hwnd_);
+      const LRESULT result = DefWindowProcW(hwnd(), message, wParam, lParam);
+      menuBar_.PaintNightBar(hwnd());
       return result;
     }
     case WM_ENTERMENULOOP: menuBar_.EnterMenuLoop(); break;
     case WM_EXITMENULOOP: menuBar_.ExitMenuLoop(); break;
     case WM_MEASUREITEM:
-      if (menuBar_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd_)) return TRUE;
+      if (menuBar_.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), hwnd())) return TRUE;
       break;
     case WM_DRAWITEM:
       if (menuBar_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;
-    case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(hwnd_, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-      return 1;
-    }
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      const HDC dc = BeginPaint(hwnd_, &paint);
-      PaintFrame(dc);
-      EndPaint(hwnd_, &paint);
-      return 0;
-    }
-    case WM_ACTIVATE:
-      // The focus goes back where it was when the window is active again.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus)) focus_ = focus;
-      } else if (focus_ != nullptr) {
-        SetFocus(focus_);
-      }
-      return 0;
-    case WM_SETFOCUS:
-      if (focus_ != nullptr) SetFocus(focus_);
-      return 0;
-    case WM_DPICHANGED: {
-      // Where the system suggests, at the size the client area needs.
-      LayOutElements(HIWORD(wParam));
-      SetIcons(dpi_);
-      if (night_.palette != nullptr) menuBar_.SetNight(night_.palette, dpi_);  // measured anew
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      FitClientArea(suggested->left, suggested->top);
-      return 0;
-    }
-    case WM_DESTROY:
-      accessibleTexts_.ClearAll();
-      PostQuitMessage(0);
-      return 0;
-    case WM_NCDESTROY: {
-      const HWND hwnd = hwnd_;
-      hwnd_ = nullptr;
-      return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
     default: break;
   }
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
+  return FormWindow::OnMessage(message, wParam, lParam);
 }
 
 std::string Form1Window::Text(ElementId box) const {
-  return elements_[box]->Text();
+  return control(box)->Text();
 }
 
 void Form1Window::SetText(ElementId box, std::string_view text) {
-  elements_[box]->SetText(text);
+  control(box)->SetText(text);
 }
 
 void Form1Window::SetCaption(ElementId label, std::string_view caption) {
-  elements_[label]->SetText(caption);
+  control(label)->SetText(caption);
+}
+
+void Form1Window::Modally(const std::function<void()>& show) {
+  const HWND panel = panel_ ? panel_->hwnd() : nullptr;
+  const bool wasDisabled = panel != nullptr && EnableWindow(panel, FALSE);
+  show();
+  if (panel != nullptr && IsWindow(panel) && !wasDisabled) EnableWindow(panel, TRUE);
 }
 
 void Form1Window::ShowErrorMessage(std::string_view title, std::string_view text) {
-  if (theme_ == Theme::Night) {
-    ShowNightMessage(hwnd_, MessageKind::Error, title, text, palette());
-    return;
-  }
-  MessageBoxW(hwnd_, Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONERROR);
+  Modally([&] {
+    if (theme() == Theme::Night) {
+      ShowNightMessage(hwnd(), MessageKind::Error, title, text, palette());
+      return;
+    }
+    MessageBoxW(hwnd(), Widen(text).c_str(), Widen(title).c_str(), MB_OK | MB_ICONERROR);
+  });
 }
 
 void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
-  if (theme_ == Theme::Night) {
-    ShowNightMessage(hwnd_, MessageKind::Information, title, text, palette());
-    return;
-  }
-  const std::wstring wideText = Widen(text);
-  const std::wstring wideTitle = Widen(title);
-  MSGBOXPARAMSW box{};
-  box.cbSize = sizeof box;
-  box.hwndOwner = hwnd_;
-  box.hInstance = instance_;
-  box.lpszText = wideText.c_str();
-  box.lpszCaption = wideTitle.c_str();
-  box.dwStyle = MB_OK | MB_USERICON;
-  box.lpszIcon = MAKEINTRESOURCEW(1);  // the program's icon
-  MessageBoxIndirectW(&box);
+  Modally([&] {
+    if (theme() == Theme::Night) {
+      ShowNightMessage(hwnd(), MessageKind::Information, title, text, palette());
+      return;
+    }
+    const std::wstring wideText = Widen(text);
+    const std::wstring wideTitle = Widen(title);
+    MSGBOXPARAMSW box{};
+    box.cbSize = sizeof box;
+    box.hwndOwner = hwnd();
+    box.hInstance = instance();
+    box.lpszText = wideText.c_str();
+    box.lpszCaption = wideTitle.c_str();
+    box.dwStyle = MB_OK | MB_USERICON;
+    box.lpszIcon = MAKEINTRESOURCEW(1);  // the program's icon
+    MessageBoxIndirectW(&box);
+  });
 }
 
 void Form1Window::ShowTheme(Theme theme) {
-  if (theme == theme_) return;
-  theme_ = theme;
-  background_ = SolidBrush(Colour(palette(), Role::WindowGround));
-  resultBackground_ = SolidBrush(Colour(palette(), Role::ResultGround));
-  night_.palette = theme == Theme::Night ? &palette() : nullptr;
-  if (picture_ != nullptr) picture_->SetTheme(theme);
-  menuBar_.SetNight(night_.palette, dpi_);
-  for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
-    const ElementKind kind = kForm1Elements[id].kind;
-    if (kind == ElementKind::TextBox || kind == ElementKind::ResultLabel)
-      RenewCaret(element(id), &night_);
-  }
-  DrawMenuBar(hwnd_);
-  RedrawWindow(hwnd_, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (theme == this->theme()) return;
+  SetColours(theme);
+  menuBar_.SetNight(theme == Theme::Night ? &palette() : nullptr, dpi());
+  DrawMenuBar(hwnd());
+  Redraw();
+  if (panel_) panel_->ShowTheme(theme);
 }
 
 void Form1Window::SetChecked(MenuCommand command, bool checked) {
   menuBar_.SetChecked(command, checked);
 }
 
+void Form1Window::TogglePanel() {
+  if (!panel_) {
+    Form1Operations& operations = *this;
+    panel_ = std::make_unique<Form2Window>(instance(), hwnd(), form1_, operations, theme());
+    if (panel_->hwnd() == nullptr) {
+      panel_.reset();
+      return;
+    }
+    panel_->ShowBeside(hwnd());
+    return;
+  }
+  if (IsWindowVisible(panel_->hwnd())) {
+    panel_->Hide();
+  } else {
+    panel_->Show();
+  }
+}
+
 void Form1Window::EndProgram() {
-  DestroyWindow(hwnd_);
+  DestroyWindow(hwnd());
 }
 
 }  // namespace celforo::win32

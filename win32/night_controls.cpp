@@ -1,6 +1,7 @@
 #include "win32/night_controls.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "win32/gdi.h"
@@ -9,6 +10,7 @@ namespace celforo::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr UINT_PTR kNegativeSubclassId = 2;
 
 NightLook* LookOf(DWORD_PTR look) {
   return reinterpret_cast<NightLook*>(look);
@@ -114,6 +116,116 @@ void PaintNight(HWND edit, const Palette& palette) {
   EndPaint(edit, &paint);
 }
 
+// The border a control without a non-client area draws in its client area:
+// covered by the ground, and a line of the border's colour at its edge.
+void PaintClientBorder(HWND control, HDC dc, const RECT& client, const Palette& palette) {
+  const Brush ground = SolidBrush(Colour(palette, Role::ResultGround));
+  const int edge = std::min<int>(2, std::min(client.right, client.bottom) / 2);
+  FillFrame(dc, client, edge, ground.get());
+  const Brush line = SolidBrush(Colour(palette, Role::ControlBorder));
+  FillFrame(dc, client, GetFocus() == control ? edge : 1, line.get());
+}
+
+// The control paints into a bitmap as by day; each of its pixels is turned
+// into the negative, and the whole goes to the screen at once.
+void PaintNegative(HWND control, const Palette& palette) {
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(control, &paint);
+  RECT client;
+  GetClientRect(control, &client);
+  const int width = client.right;
+  const int height = client.bottom;
+  if (width > 0 && height > 0) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const Bitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HDC memory = CreateCompatibleDC(dc);
+    if (bitmap && memory != nullptr) {
+      const Selection selected(memory, bitmap.get());
+      FillRect(memory, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      const int saved = SaveDC(memory);
+      DefSubclassProc(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory),
+                      PRF_CLIENT | PRF_ERASEBKGND);
+      RestoreDC(memory, saved);
+      GdiFlush();
+      auto* pixel = static_cast<std::uint32_t*>(bits);
+      for (std::size_t i = 0;
+           i < static_cast<std::size_t>(width) * static_cast<std::size_t>(height); ++i) {
+        const Rgb day{static_cast<int>((pixel[i] >> 16) & 0xFF),
+                      static_cast<int>((pixel[i] >> 8) & 0xFF), static_cast<int>(pixel[i] & 0xFF)};
+        const Rgb night = NightNegative(day, palette);
+        pixel[i] = static_cast<std::uint32_t>(night.red << 16 | night.green << 8 | night.blue);
+      }
+      RECT window;
+      GetWindowRect(control, &window);
+      if (window.right - window.left == width && window.bottom - window.top == height)
+        PaintClientBorder(control, memory, client, palette);
+      BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    }
+    if (memory != nullptr) DeleteDC(memory);
+  }
+  EndPaint(control, &paint);
+}
+
+// Messages after which the system may have drawn part of the control
+// straight onto the screen, in its day's colours: the whole is painted again.
+bool MayDrawDirectly(UINT message) {
+  switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_CHAR:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSELEAVE:
+    case WM_CAPTURECHANGED:
+    case WM_TIMER:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_SETFONT:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN:
+    case LB_SETCURSEL:
+    case DTM_SETSYSTEMTIME:  // also the calendar's MCM_SETCURSEL
+      return true;
+    default: return false;
+  }
+}
+
+LRESULT CALLBACK NegativeProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR look) {
+  const Palette* night = LookOf(look)->palette;
+  switch (message) {
+    case WM_NCPAINT:
+      if (night == nullptr) break;
+      PaintBorder(control, *night);
+      return 0;
+    case WM_ERASEBKGND:
+      if (night == nullptr) break;
+      return 1;  // the paint covers it all
+    case WM_PAINT:
+      if (night == nullptr) break;
+      PaintNegative(control, *night);
+      return 0;
+    case WM_NCDESTROY: RemoveWindowSubclass(control, NegativeProc, kNegativeSubclassId); break;
+    default:
+      if (night == nullptr || !MayDrawDirectly(message)) break;
+      {
+        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        if (IsWindow(control) && IsWindowVisible(control))
+          RedrawWindow(control, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_NOERASE);
+        return result;
+      }
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
 LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                           DWORD_PTR look) {
   const Palette* night = LookOf(look)->palette;
@@ -186,6 +298,25 @@ void RenewCaret(HWND edit, NightLook* look) {
   CreateCaret(edit, look->palette != nullptr ? look->caret.get() : nullptr, size.cx, size.cy);
   SetCaretPos(where.x, where.y);
   ShowCaret(edit);
+}
+
+void FollowNightNegative(HWND control, NightLook* look) {
+  SetWindowSubclass(control, NegativeProc, kNegativeSubclassId, reinterpret_cast<DWORD_PTR>(look));
+  // A list to choose from drops a list window of its own.
+  COMBOBOXINFO combo{};
+  combo.cbSize = sizeof combo;
+  if (GetComboBoxInfo(control, &combo) && combo.hwndList != nullptr)
+    SetWindowSubclass(combo.hwndList, NegativeProc, kNegativeSubclassId,
+                      reinterpret_cast<DWORD_PTR>(look));
+}
+
+Rgb NightNegative(Rgb day, const Palette& palette) {
+  // The lightness, 0 to 255000, as the eye weighs the three.
+  const int light = 299 * day.red + 587 * day.green + 114 * day.blue;
+  const Rgb ground = Colour(palette, Role::ResultGround);
+  const Rgb ink = Colour(palette, Role::Text);
+  const auto mix = [&](int from, int to) { return to + (from - to) * light / 255000; };
+  return {mix(ground.red, ink.red), mix(ground.green, ink.green), mix(ground.blue, ink.blue)};
 }
 
 LRESULT PaintNightButton(const NMCUSTOMDRAW& draw, const Palette& palette) {

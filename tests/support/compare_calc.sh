@@ -90,6 +90,10 @@ check solve-focal-ratio "$work/empty.txt" --aperture 250 --pixel-size 3.75 --pix
   --focal-ratio 20 2500 5
 check solve-image-scale "$work/empty.txt" --tsv --pixel-size 3.75 --image-scale .15 2500 5
 check planning-misuse "$work/empty.txt" --pixels 640x480 2500 5 3
+# Beyond ASCII on the command line: the sensor written with "×", and a
+# misuse that echoes what it was given.
+check planning-times-sign "$work/empty.txt" --pixel-size 3.75 --pixels 640×480 2500 5 3
+check misuse-echoed "$work/empty.txt" --pixels 640×48ü 2500 5 3
 
 # Every target at instants across the range of the ephemerides, every column.
 for target in sun moon mercury venus mars jupiter saturn uranus neptune; do

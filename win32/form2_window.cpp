@@ -1,0 +1,241 @@
+#include "win32/form2_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "win32/picture_view.h"
+
+namespace celforo::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"CelforoForm2";
+// Clear of IDOK and IDCANCEL, which the dialog manager sends for Enter and
+// Escape.
+constexpr int kFirstControlId = 100;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = 0;
+// Between the panel and Form1, in pixels at 96 DPI.
+constexpr int kGap = 8;
+// The width of the mark around a field that cannot be used, at 96 DPI.
+constexpr int kMarkWidth = 2;
+
+// The problem line a field's problem is told in; the field itself for a
+// choice, which has none.
+ElementId ProblemOf(ElementId field) {
+  for (const Form2Field& entry : kForm2Fields)
+    if (entry.field == field) return entry.problem;
+  return field;
+}
+
+POINT CornerOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return {frame.left, frame.top};
+}
+
+// Sets `flag` for the life of the object.
+class Raised {
+public:
+  explicit Raised(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+  ~Raised() { flag_ = before_; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+private:
+  bool& flag_;
+  bool before_;
+};
+
+}  // namespace
+
+Form2Window::Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Form1Operations& form1Window,
+                         Theme theme)
+    : FormWindow(instance, kForm2, kForm2Elements), form2_(*this, form1, form1Window) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                      ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
+  InitCommonControlsEx(&controls);
+  // Made where Form1 is, so that it starts at the DPI of Form1's monitor.
+  if (!Create(kClassName, kStyle, kExStyle, owner, CornerOf(owner))) return;
+  CreateElements(kFirstControlId);
+  SetColours(theme);
+  LayOutElements(dpi());
+  SetIcons();
+  DeliverEvents();
+  NameElements();
+  {
+    const Raised quiet(quiet_);
+    form2_.onForm2Load();
+  }
+  KeepFocus(element(kApertureBox));
+}
+
+void Form2Window::ShowBeside(HWND form1) {
+  RECT owner{};
+  GetWindowRect(form1, &owner);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(form1, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  const RECT frame = FrameAround(dpi());
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  const int gap = ScaleForDpi(kGap, dpi());
+  int left = owner.right + gap;
+  if (left + width > work.right) {
+    // On the left where it fits there, else on the side with more room, as
+    // far over as the screen allows.
+    const int onLeft = owner.left - gap - width;
+    if (onLeft >= work.left) {
+      left = onLeft;
+    } else if (work.right - owner.right >= owner.left - work.left) {
+      left = work.right - width;
+    } else {
+      left = work.left;
+    }
+  }
+  // Its caption always on the screen, so that it can be moved.
+  left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+  const int top = std::max<int>(work.top, std::min<int>(owner.top, work.bottom - height));
+  FitClientArea(left, top);
+  Show();
+}
+
+void Form2Window::Show() {
+  ShowWindow(hwnd(), SW_SHOW);
+  UpdateWindow(hwnd());
+}
+
+void Form2Window::Hide() {
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void Form2Window::ShowTheme(Theme theme) {
+  if (theme == this->theme()) return;
+  SetColours(theme);
+  Redraw();
+}
+
+void Form2Window::DeliverEvents() {
+  for (const Form2Handler& handler : kForm2Handlers) {
+    auto deliver = [this, element = handler.element, handle = handler.handle] {
+      if (!quiet_) (form2_.*handle)(element);
+    };
+    Control* element = control(handler.element);
+    switch (kind(handler.element)) {
+      case ElementKind::TextBox: static_cast<Edit*>(element)->onTextChanged = deliver; break;
+      case ElementKind::PushButton: static_cast<Button*>(element)->onClick = deliver; break;
+      case ElementKind::Choice: static_cast<class Choice*>(element)->onChanged = deliver; break;
+      case ElementKind::DateTimeField:
+        static_cast<DateTimeField*>(element)->onChanged = deliver;
+        break;
+      default: break;
+    }
+  }
+}
+
+namespace {
+
+bool HoldsAValue(ElementKind kind) {
+  return kind == ElementKind::TextBox || kind == ElementKind::Choice ||
+         kind == ElementKind::DateTimeField || kind == ElementKind::ResultLabel;
+}
+
+// Whether a caption names a field or a result, which carries its text.
+bool NamesAValue(const ElementRecord& caption) {
+  if (caption.kind != ElementKind::CaptionLabel) return false;
+  for (const ElementRecord& record : kForm2Elements)
+    if (HoldsAValue(record.kind) && record.meaning == caption.caption) return true;
+  return false;
+}
+
+}  // namespace
+
+void Form2Window::NameElements() {
+  // Every field and result by the caption naming its value; that caption is
+  // then read with it, not a second time on its own.
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
+    const ElementRecord& record = kForm2Elements[id];
+    if (HoldsAValue(record.kind)) accessibleTexts().SetName(element(id), record.meaning);
+    if (NamesAValue(record)) accessibleTexts().SetName(element(id), "");
+  }
+}
+
+RECT Form2Window::MarkAround(ElementId field) const {
+  RECT mark = BoundsOf(field);
+  const int width = ScaleForDpi(kMarkWidth, dpi());
+  InflateRect(&mark, width, width);
+  return mark;
+}
+
+void Form2Window::PaintOver(HDC dc) const {
+  const Brush ink = SolidBrush(Colour(palette(), Role::ProblemText));
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id)
+    if (invalid_[id]) FillFrame(dc, MarkAround(id), ScaleForDpi(kMarkWidth, dpi()), ink.get());
+}
+
+LRESULT Form2Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // Closing the panel hides it; Form1 brings it back.
+  if (message == WM_CLOSE) {
+    Hide();
+    return 0;
+  }
+  return FormWindow::OnMessage(message, wParam, lParam);
+}
+
+std::string Form2Window::Text(ElementId field) const {
+  return control(field)->Text();
+}
+
+void Form2Window::SetText(ElementId field, std::string_view text) {
+  const Raised quiet(quiet_);
+  control(field)->SetText(text);
+}
+
+int Form2Window::Choice(ElementId choice) const {
+  return std::max(0, static_cast<const class Choice*>(control(choice))->Chosen());
+}
+
+void Form2Window::SetChoice(ElementId choice, int item) {
+  const Raised quiet(quiet_);
+  static_cast<class Choice*>(control(choice))->Choose(item);
+}
+
+void Form2Window::SetCaption(ElementId label, std::string_view caption) {
+  if (control(label)->Text() == caption) return;
+  control(label)->SetText(caption);
+  // A problem line shows the window through: the window under it is painted
+  // anew, then the line, so that nothing of what it said before is left.
+  if (kind(label) == ElementKind::ProblemLabel) {
+    const RECT area = BoundsOf(label);
+    RedrawWindow(hwnd(), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
+}
+
+void Form2Window::SetInvalid(ElementId field, bool invalid) {
+  const ElementId problem = ProblemOf(field);
+  // A screen reader reads why with the field.
+  accessibleTexts().SetDescription(element(field),
+                                   invalid && problem != field ? control(problem)->Text() : "");
+  if (invalid_[field] == invalid) return;
+  invalid_[field] = invalid;
+  const RECT mark = MarkAround(field);
+  InvalidateRect(hwnd(), &mark, TRUE);
+}
+
+void Form2Window::SetPicture(ElementId picture, const DisplayList& list) {
+  auto* view = static_cast<PictureView*>(control(picture));
+  view->SetList(list);
+  accessibleTexts().SetName(view->hwnd(), list.name);
+  accessibleTexts().SetDescription(view->hwnd(), list.description);
+}
+
+std::optional<std::string> Form2Window::Remembered(std::string_view key) const {
+  return settings_.Read(key);
+}
+
+void Form2Window::Remember(std::string_view key, std::string_view value) {
+  settings_.Write(key, value);
+}
+
+}  // namespace celforo::win32
