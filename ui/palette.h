@@ -25,6 +25,7 @@ enum class Role : std::size_t {
   TargetRings,    // Saturn's rings
   SensorFrame,    // the sensor's field
   PictureText,    // the planning picture's caption line
+  ProblemText,    // the panel's lines that say what is wrong with an input
   Count
 };
 
@@ -52,6 +53,7 @@ inline constexpr Palette kDayPalette{{
     {200, 180, 140},    // TargetRings
     {255, 255, 255},    // SensorFrame
     {0, 0, 0},          // PictureText
+    {160, 0, 0},        // ProblemText
 }};
 
 inline constexpr Palette kNightPalette{{
@@ -68,6 +70,7 @@ inline constexpr Palette kNightPalette{{
     kNightRed,     // TargetRings
     kNightRed,     // SensorFrame
     kNightRed,     // PictureText
+    kNightRed,     // ProblemText
 }};
 
 enum class Theme { Day, Night };

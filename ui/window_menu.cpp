@@ -39,6 +39,7 @@ void WindowMenu::onStart() {
 
 void WindowMenu::onCommand(MenuCommand command) {
   switch (command) {
+    case MenuCommand::Panel: window_.TogglePanel(); return;
     case MenuCommand::NightMode:
       SetTheme(theme_ == Theme::Night ? Theme::Day : Theme::Night);
       return;

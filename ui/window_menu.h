@@ -1,5 +1,6 @@
 // The menu bar of the desktop windows, as data, and its handlers, written
-// once: night mode, remembered between runs, and the about box. Each window
+// once: the planning panel, night mode, remembered between runs, and the
+// about box. Each window
 // system builds kMenus and kMenuItems, with their shortcut keys, and delivers
 // each chosen command to WindowMenu::onCommand.
 #pragma once
@@ -15,7 +16,7 @@ namespace celforo {
 
 class SettingsStore;
 
-enum class MenuCommand { NightMode, About };
+enum class MenuCommand { Panel, NightMode, About };
 
 // A key that reaches a command wherever the focus is in the window.
 enum class ShortcutKey { None, F2, F3 };
@@ -32,7 +33,8 @@ struct MenuItemRecord {
 inline constexpr std::array<std::string_view, 2> kMenus{"&VISUALIZZA", "&?"};
 
 // Each menu's items, top to bottom.
-inline constexpr std::array<MenuItemRecord, 2> kMenuItems{{
+inline constexpr std::array<MenuItemRecord, 3> kMenuItems{{
+    {0, "&PIANIFICAZIONE", MenuCommand::Panel, ShortcutKey::F2, false},
     {0, "&NOTTE", MenuCommand::NightMode, ShortcutKey::F3, true},
     {1, "&INFORMAZIONI SU CELFORO", MenuCommand::About, ShortcutKey::None, false},
 }};
@@ -60,6 +62,10 @@ public:
   // Shows a modal box owned by the window with the program's icon and one OK
   // button, as the window's messages are shown.
   virtual void ShowAbout(std::string_view title, std::string_view text) = 0;
+
+  // Shows the planning panel beside the window, built the first time, or
+  // hides it where it is shown.
+  virtual void TogglePanel() = 0;
 
 protected:
   ~WindowMenuOperations() = default;
