@@ -4,6 +4,7 @@
 // bad input named beside its field, its inputs kept between runs, its window
 // opened beside Form1 only when asked for, its Tab order, and night mode's
 // pixels; and the pictures the README shows.
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -12,14 +13,11 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -33,12 +31,18 @@
 #include "qt/qt_text.h"
 #include "qt/settings_store.h"
 #include "qt/text_box.h"
+#include "tests/support/qt_window_checks.h"
 #include "tests/support/test_locale.h"
 #include "ui/form2_layout.h"
 #include "ui/panel_placement.h"
 
 namespace celforo::qt {
 namespace {
+
+using testing::NotNightPixels;
+using testing::RedPixels;
+using testing::TextOverflow;
+using testing::TextRoom;
 
 const QStringList kResultNames{
     "RAPPORTO FOCALE",      "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
@@ -113,25 +117,6 @@ std::map<QString, QString> CalcColumns(const QStringList& arguments) {
   std::map<QString, QString> columns;
   for (qsizetype i = 0; i < captions.size(); ++i) columns[captions[i]] = values.value(i);
   return columns;
-}
-
-int NotNightPixels(const QImage& picture) {
-  const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb pixel = image.pixel(x, y);
-      count += qAlpha(pixel) > 0 && (qGreen(pixel) > 0 || qBlue(pixel) > 0);
-    }
-  return count;
-}
-
-int RedPixels(const QImage& picture) {
-  const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-  int count = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x) count += qRed(image.pixel(x, y)) > 128;
-  return count;
 }
 
 void Show(QWidget& window) {
@@ -255,14 +240,8 @@ private slots:
     SetField(panel, "DATA E ORA", "2026-12-07 22:00");
     QStringList failures;
     auto check = [&](const QWidget* widget, const QString& text, QRect room) {
-      const QFontMetrics metrics(widget->font());
-      if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
-        failures << QStringLiteral("%1 \"%2\": %3x%4 in %5x%6")
-                        .arg(widget->objectName(), text)
-                        .arg(metrics.horizontalAdvance(text))
-                        .arg(metrics.height())
-                        .arg(room.width())
-                        .arg(room.height());
+      if (const QString overflow = TextOverflow(widget, text, room); !overflow.isEmpty())
+        failures << overflow;
     };
     for (const QLabel* label : panel->findChildren<QLabel*>()) {
       if (qobject_cast<const ProblemLine*>(label) == nullptr)
@@ -280,19 +259,11 @@ private slots:
       }
       choice->setCurrentIndex(chosen);
     }
-    for (const QPushButton* button : panel->findChildren<QPushButton*>()) {
-      QStyleOptionButton option;
-      option.initFrom(button);
-      check(button, button->text(),
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
-    }
-    // The date as the field shows it, the widest hour.
+    for (const QPushButton* button : panel->findChildren<QPushButton*>())
+      check(button, button->text(), TextRoom(button));
+    // The date as the field shows it, at its widest.
     const auto* date = static_cast<QLineEdit*>(panel->element(u"DTPicker1"));
-    QStyleOptionFrame option;
-    option.initFrom(date);
-    option.lineWidth = date->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, date);
-    check(date, QStringLiteral("2028-08-28 08:08"),
-          date->style()->subElementRect(QStyle::SE_LineEditContents, &option, date));
+    check(date, QStringLiteral("2028-08-28 08:08"), TextRoom(date));
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
   }
 
