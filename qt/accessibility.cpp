@@ -55,6 +55,8 @@ class ResultAccessible : public QAccessibleWidget, public ReadOnlyText {
 public:
   explicit ResultAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
+  using ReadOnlyText::text;  // a part of the text, beside the element's texts
+
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name && label()->accessibleName().isEmpty()) return label()->text();
     return QAccessibleWidget::text(t);
@@ -240,6 +242,8 @@ public:
   ~ChoiceAccessible() override {
     if (list_ != 0) QAccessible::deleteAccessibleInterface(list_);
   }
+
+  using ReadOnlyText::text;  // a part of the text, beside the element's texts
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return box()->currentText();

@@ -1,6 +1,7 @@
 // Form1 on Qt Widgets: the window with its menu bar, Form1's elements built
 // from the window's table in the client area under it, the operations Form1
-// and the menu need, and their events delivered to them.
+// and the menu need, and their events delivered to them; and the planning
+// panel's window, which it opens beside itself.
 #pragma once
 
 #include <QAction>

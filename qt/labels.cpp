@@ -11,8 +11,8 @@ QString ProblemLine::shownText() const {
 
 void ProblemLine::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  style()->drawItemText(&painter, contentsRect(),
-                        QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+  const auto across = QStyle::visualAlignment(layoutDirection(), alignment());
+  style()->drawItemText(&painter, contentsRect(), static_cast<int>(across.toInt()), palette(),
                         isEnabled(), shownText(), foregroundRole());
 }
 
