@@ -11,8 +11,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "qt/accessibility.h"
 #include "qt/drawn_elements.h"
-#include "qt/element_fonts.h"
+#include "qt/form2_window.h"
+#include "qt/form_elements.h"
 #include "qt/menu_bar.h"
 #include "qt/night_style.h"
 #include "qt/program_icon.h"
@@ -23,84 +25,6 @@
 #include "ui/form1_layout.h"
 
 namespace celforo::qt {
-namespace {
-
-QRect Geometry(const ElementRecord& record) {
-  return {TwipsToPixels(record.left), TwipsToPixels(record.top), TwipsToPixels(record.width),
-          TwipsToPixels(record.height)};
-}
-
-// Boxes and results show numbers, and their font is the one that shapes only
-// what needs it (see BoxFont); captions and buttons are shaped as ever.
-QFont FontOf(const ElementRecord& record) {
-  const bool showsValues =
-      record.kind == ElementKind::TextBox || record.kind == ElementKind::ResultLabel;
-  return showsValues ? BoxFont(record.fontSize) : ElementFont(record.fontSize);
-}
-
-void SetBackground(QWidget* widget, Rgb colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, ToQColor(colour));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-QLabel* MakeLabel(const ElementRecord& record, QWidget* parent) {
-  auto* label = new QLabel(ToQString(record.caption), parent);
-  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(false);
-  if (record.kind == ElementKind::ResultLabel) {
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    SetBackground(label, kResultBackground);
-    // Selectable and copyable with the mouse, but never in the Tab chain.
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label->setAccessibleDescription(ToQString(record.meaning));
-  } else {
-    // The window's colour, shown through rather than painted, so that a label
-    // reaching the frame's edge does not cut the frame.
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, ToQColor(kForm1.background));
-    label->setPalette(palette);
-    label->setAutoFillBackground(false);
-  }
-  label->setFocusPolicy(Qt::NoFocus);
-  return label;
-}
-
-QWidget* MakeElement(const ElementRecord& record, QWidget* parent) {
-  switch (record.kind) {
-    case ElementKind::TextBox: {
-      auto* box = new TextBox(ToQString(record.caption), parent);
-      box->setAlignment(Qt::AlignCenter);
-      box->setMaxLength(kBoxCharacters);
-      box->setAccessibleName(ToQString(record.meaning));
-      return box;
-    }
-    case ElementKind::PushButton: {
-      auto* button = new QPushButton(ToQString(record.caption), parent);
-      button->setAutoDefault(false);
-      button->setDefault(false);
-      return button;
-    }
-    case ElementKind::CaptionLabel:
-    case ElementKind::ResultLabel: return MakeLabel(record, parent);
-    case ElementKind::PictureBox: {
-      auto* picture = new PictureView(parent);
-      picture->SetList(CreditPictureDisplayList());
-      return picture;
-    }
-    case ElementKind::Rectangle:
-      return new RectangleShape(ToQColor(kFrameColour), kFrameWidth, parent);
-    case ElementKind::Choice:
-    case ElementKind::DateTimeField:
-    case ElementKind::ProblemLabel: break;  // only in the planning panel
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 Form1Window::Form1Window(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(ToQString(kForm1.name));
@@ -108,6 +32,7 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   GiveProgramIcon(this);
+  InstallAccessibility();
 
   // The menu bar on top, Form1's client area of the table's size under it;
   // the window takes their size and no other.
@@ -140,6 +65,8 @@ Form1Window::Form1Window(QWidget* parent) : QWidget(parent, Qt::Window) {
   elements_[kText1]->setFocus(Qt::OtherFocusReason);
 }
 
+Form1Window::~Form1Window() = default;
+
 QWidget* Form1Window::element(QStringView name) const {
   return client_->findChild<QWidget*>(name.toString(), Qt::FindDirectChildrenOnly);
 }
@@ -151,24 +78,17 @@ QAction* Form1Window::menuAction(MenuCommand command) const {
 }
 
 void Form1Window::CreateElements() {
-  QWidget* previousInTabOrder = nullptr;
+  elements_ = MakeElements(kForm1, kForm1Elements, client_);
   for (ElementId id = 0; id < kForm1Elements.size(); ++id) {
     const ElementRecord& record = kForm1Elements[id];
-    QWidget* widget = MakeElement(record, client_);
-    widget->setObjectName(ToQString(record.name));
-    widget->setGeometry(Geometry(record));
-    if (record.fontSize > 0) widget->setFont(FontOf(record));
-    if (record.kind == ElementKind::Rectangle) {
-      frame_ = static_cast<RectangleShape*>(widget);
-      widget->lower();  // beneath what it frames
-    }
+    QWidget* widget = elements_[id];
+    if (record.kind == ElementKind::Rectangle) frame_ = static_cast<RectangleShape*>(widget);
     if (record.kind == ElementKind::PictureBox) picture_ = static_cast<PictureView*>(widget);
-    if (widget->focusPolicy() & Qt::TabFocus) {
-      if (previousInTabOrder) setTabOrder(previousInTabOrder, widget);
-      previousInTabOrder = widget;
-    }
-    elements_[id] = widget;
+    // A result's name is what it shows; its description says what that is.
+    if (record.kind == ElementKind::ResultLabel)
+      widget->setAccessibleDescription(ToQString(record.meaning));
   }
+  picture_->SetList(CreditPictureDisplayList());
 }
 
 void Form1Window::DeliverEvents() {
@@ -225,6 +145,7 @@ void Form1Window::ShowTheme(Theme theme) {
   }
   picture_->SetTheme(theme);
   frame_->setColour(ToQColor(Colour(palette, Role::Frame)));
+  if (panel_) panel_->ShowTheme(theme);
   for (QWidget* element : elements_)
     if (auto* box = qobject_cast<TextBox*>(element))
       box->setCaretColour(theme == Theme::Night
@@ -238,6 +159,25 @@ void Form1Window::SetChecked(MenuCommand command, bool checked) {
 
 void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
   ShowMessage(MessageKind::Information, title, text);
+}
+
+void Form1Window::TogglePanel() {
+  if (!panel_) {
+    Form1Operations& operations = *this;
+    panel_ = std::make_unique<Form2Window>(form1_, operations, settings_, theme_, this);
+    // The menu's keys work in the panel too: F2 hides it again.
+    for (QAction* action : actions_) panel_->addAction(action);
+    panel_->PlaceBeside(*this);
+  }
+  if (panel_->isVisible()) {
+    // The keyboard goes back to the form, where it was before.
+    const bool hadTheKeyboard = panel_->isActiveWindow();
+    panel_->hide();
+    if (hadTheKeyboard) activateWindow();
+    return;
+  }
+  panel_->show();
+  panel_->activateWindow();
 }
 
 void Form1Window::ShowMessage(MessageKind kind, std::string_view title, std::string_view text) {

@@ -1,12 +1,14 @@
 // Form1 on Qt Widgets: the window with its menu bar, Form1's elements built
 // from the window's table in the client area under it, the operations Form1
-// and the menu need, and their events delivered to them.
+// and the menu need, and their events delivered to them; and the planning
+// panel's window, which it opens beside itself.
 #pragma once
 
 #include <QAction>
 #include <QMenuBar>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "qt/settings_store.h"
 #include "ui/form1.h"
@@ -15,6 +17,7 @@
 
 namespace celforo::qt {
 
+class Form2Window;
 class PictureView;
 class RectangleShape;
 
@@ -33,6 +36,10 @@ public:
   // The menu item of a command.
   QAction* menuAction(MenuCommand command) const;
   Theme theme() const { return theme_; }
+  // The planning panel, once it has been opened; null before.
+  Form2Window* panel() const { return panel_.get(); }
+
+  ~Form1Window() override;
 
 private:
   std::string Text(ElementId box) const override;
@@ -44,6 +51,7 @@ private:
   void ShowTheme(Theme theme) override;
   void SetChecked(MenuCommand command, bool checked) override;
   void ShowAbout(std::string_view title, std::string_view text) override;
+  void TogglePanel() override;
 
   void CreateElements();
   void DeliverEvents();
@@ -60,6 +68,8 @@ private:
   RectangleShape* frame_ = nullptr;
   std::array<QWidget*, kForm1Elements.size()> elements_{};
   std::array<QAction*, kMenuItems.size()> actions_{};
+  // Built when first opened; it goes before the form it plans with.
+  std::unique_ptr<Form2Window> panel_;
 };
 
 }  // namespace celforo::qt

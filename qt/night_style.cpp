@@ -7,6 +7,7 @@
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 #include "ui/form1_layout.h"
+#include "ui/form2_layout.h"
 
 namespace celforo::qt {
 namespace {
@@ -23,13 +24,20 @@ QLineF ToQLine(Line line) {
 
 QString NightStyleSheet(const Palette& palette) {
   QStringList results;
-  for (const ElementRecord& record : kForm1Elements)
-    if (record.kind == ElementKind::ResultLabel)
-      results << QStringLiteral("QLabel#") + ToQString(record.name);
-  // %1 ground, %2 text, %3 results and boxes, %4 lines, %5 buttons. A pressed
-  // button and a chosen item are the text's colour with the ground's letters.
+  const auto addResults = [&](const auto& table) {
+    for (const ElementRecord& record : table)
+      if (record.kind == ElementKind::ResultLabel)
+        results << QStringLiteral("QLabel#") + ToQString(record.name);
+  };
+  addResults(kForm1Elements);
+  addResults(kForm2Elements);
+  // %1 ground, %2 text, %3 results and boxes, %4 lines, %5 buttons, %7 the
+  // panel's window. A pressed button and a chosen item are the text's colour
+  // with the ground's letters. A choice's arrow is a triangle of borders, and
+  // its open list a plain list, whose items the sheet draws (the platform's
+  // menu-like list outlines the chosen item in a colour of its own).
   return QStringLiteral(
-             "#ClientArea, QMenuBar, QMenu, QMessageBox { background-color: %1; color: %2; }"
+             "#ClientArea, %7, QMenuBar, QMenu, QMessageBox { background-color: %1; color: %2; }"
              "QLabel { background: transparent; color: %2; }"
              "%6 { background-color: %3; border: 1px solid %4; }"
              "QLineEdit { background-color: %3; color: %2; border: 1px solid %4;"
@@ -46,10 +54,23 @@ QString NightStyleSheet(const Palette& palette) {
              "QMenu::item:selected { background-color: %2; color: %1; }"
              "QMenu::indicator { width: 12px; height: 12px; left: 6px; }"
              "QMenu::indicator:checked { background-color: %2; border: 1px solid %2; }"
-             "QMenu::indicator:checked:selected { background-color: %1; border-color: %1; }")
+             "QMenu::indicator:checked:selected { background-color: %1; border-color: %1; }"
+             "QComboBox { background-color: %3; color: %2; border: 1px solid %4;"
+             "  padding: 0 4px; selection-background-color: %2; selection-color: %1;"
+             "  combobox-popup: 0; }"
+             "QComboBox:focus { border-width: 2px; }"
+             "QComboBox::drop-down { border: none; width: 16px; }"
+             "QComboBox::down-arrow { image: none; width: 0; height: 0;"
+             "  border-left: 4px solid %3; border-right: 4px solid %3; border-top: 5px solid %2; }"
+             "QComboBox QAbstractItemView { background-color: %3; color: %2;"
+             "  border: 1px solid %4; outline: none;"
+             "  selection-background-color: %2; selection-color: %1; }"
+             "QComboBox QAbstractItemView::item { background-color: %3; color: %2; border: none; }"
+             "QComboBox QAbstractItemView::item:selected { background-color: %2; color: %1; }")
       .arg(Name(palette, Role::WindowGround), Name(palette, Role::Text),
            Name(palette, Role::ResultGround), Name(palette, Role::ControlBorder),
-           Name(palette, Role::ButtonFace), results.join(QStringLiteral(", ")));
+           Name(palette, Role::ButtonFace), results.join(QStringLiteral(", ")),
+           QStringLiteral("#") + ToQString(kForm2.name));
 }
 
 QPixmap MessageIconPixmap(MessageKind kind, const Palette& palette, int logicalSize,

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPen>
 #include <QTimerEvent>
 
 namespace celforo::qt {
@@ -37,8 +38,19 @@ void TextBox::setCaretColour(std::optional<QColor> colour) {
   RestartBlinking();
 }
 
+void TextBox::setOutline(std::optional<QColor> colour) {
+  if (colour == outline_) return;
+  outline_ = colour;
+  update();
+}
+
 void TextBox::paintEvent(QPaintEvent* event) {
   QLineEdit::paintEvent(event);
+  if (outline_) {
+    QPainter painter(this);
+    painter.setPen(QPen(*outline_, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
   if (!caretColour_ || !hasFocus() || !caretShown_ || isReadOnly()) return;
   QPainter painter(this);
   const QRect around = cursorRect();

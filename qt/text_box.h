@@ -1,6 +1,7 @@
 // A text box whose caret can be drawn in a colour of the program's. The
 // toolkit draws the caret by inverting what lies beneath it, which turns red
-// on black into cyan and white: at night the box draws its own.
+// on black into cyan and white: at night the box draws its own. A box can
+// also be outlined, inside its frame, while what it holds cannot be used.
 #pragma once
 
 #include <QBasicTimer>
@@ -20,6 +21,11 @@ public:
   // with none, the toolkit's own caret again.
   void setCaretColour(std::optional<QColor> colour);
 
+  // From now on a line two pixels wide in `colour` just inside the box's
+  // edges; with none, no line.
+  void setOutline(std::optional<QColor> colour);
+  std::optional<QColor> outline() const { return outline_; }
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -33,6 +39,7 @@ private:
   void RestartBlinking();
 
   std::optional<QColor> caretColour_;
+  std::optional<QColor> outline_;
   bool caretShown_ = true;
   QBasicTimer blink_;
 };

@@ -26,11 +26,17 @@
 #include "qt/drawn_elements.h"
 #include "qt/form1_window.h"
 #include "qt/qt_text.h"
+#include "tests/support/qt_window_checks.h"
 #include "tests/support/test_locale.h"
 #include "ui/credit_picture_content.h"
 
 namespace celforo::qt {
 namespace {
+
+using testing::NotNightPixels;
+using testing::RedPixels;
+using testing::TextOverflow;
+using testing::TextRoom;
 
 const QStringList kBoxes{"Text1", "Text2", "Text3"};
 const QStringList kResults{"Label1", "Label2", "Label8"};
@@ -96,24 +102,6 @@ private:
     QStringList texts;
     for (const QString& name : kBoxes) texts << Find<QLineEdit>(form, name)->text();
     return texts;
-  }
-  // Pixels with any green or blue: what night mode never draws.
-  static int NotNightPixels(const QImage& picture) {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) {
-        const QRgb pixel = image.pixel(x, y);
-        count += qAlpha(pixel) > 0 && (qGreen(pixel) > 0 || qBlue(pixel) > 0);
-      }
-    return count;
-  }
-  static int RedPixels(const QImage& picture) {
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-      for (int x = 0; x < image.width(); ++x) count += qRed(image.pixel(x, y)) > 128;
-    return count;
   }
   static void Show(Form1Window& form) {
     form.show();
@@ -238,30 +226,15 @@ private slots:
     Show(form);
     QStringList failures;
     auto check = [&](const QWidget* widget, const QString& text, QRect room) {
-      const QFontMetrics metrics(widget->font());
-      if (metrics.horizontalAdvance(text) > room.width() || metrics.height() > room.height())
-        failures << QStringLiteral("%1 \"%2\": %3x%4 in %5x%6")
-                        .arg(widget->objectName(), text)
-                        .arg(metrics.horizontalAdvance(text))
-                        .arg(metrics.height())
-                        .arg(room.width())
-                        .arg(room.height());
+      if (const QString overflow = TextOverflow(widget, text, room); !overflow.isEmpty())
+        failures << overflow;
     };
     for (const QLabel* label : form.findChildren<QLabel*>())
       check(label, label->text(), label->contentsRect());
-    for (const QLineEdit* box : form.findChildren<QLineEdit*>()) {
-      QStyleOptionFrame option;
-      option.initFrom(box);
-      option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-      check(box, box->text() + QStringLiteral("8888"),
-            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box));
-    }
-    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
-      QStyleOptionButton option;
-      option.initFrom(button);
-      check(button, button->text(),
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button));
-    }
+    for (const QLineEdit* box : form.findChildren<QLineEdit*>())
+      check(box, box->text() + QStringLiteral("8888"), TextRoom(box));
+    for (const QPushButton* button : form.findChildren<QPushButton*>())
+      check(button, button->text(), TextRoom(button));
     for (const Shape& shape : CreditPictureDisplayList().shapes) {
       const auto* line = std::get_if<TextShape>(&shape.figure);
       if (line == nullptr) continue;

@@ -121,6 +121,21 @@ TEST(WindowMenu, NotteSwitchesAndRemembersAtOnce) {
   EXPECT_EQ(next.theme(), Theme::Night);
 }
 
+// PIANIFICAZIONE, each time, shows or hides the panel and nothing else: the
+// theme stays and nothing is stored.
+TEST(WindowMenu, PianificazioneTogglesThePanelOnly) {
+  MemoryStore store;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  menu.onStart();
+  window.log.clear();
+  menu.onCommand(MenuCommand::Panel);
+  menu.onCommand(MenuCommand::Panel);
+  EXPECT_EQ(window.log, (std::vector<std::string>{"panel", "panel"}));
+  EXPECT_EQ(menu.theme(), Theme::Day);
+  EXPECT_TRUE(store.writes.empty());
+}
+
 TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {
   MemoryStore store;
   RecordingMenuWindow window;
@@ -181,6 +196,7 @@ TEST(WindowMenu, TheTableIsWellFormed) {
       EXPECT_TRUE(shortcuts.insert(item.key).second);
     }
   }
+  EXPECT_EQ(ShortcutKeyName(ShortcutKey::F2), "F2");
   EXPECT_EQ(ShortcutKeyName(ShortcutKey::F3), "F3");
 }
 

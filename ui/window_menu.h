@@ -63,8 +63,8 @@ public:
   virtual void ShowAbout(std::string_view title, std::string_view text) = 0;
 
   // Shows the planning panel beside the window, building it the first time,
-  // or hides it when it shows. A window without the panel ignores it.
-  virtual void TogglePanel() {}
+  // or hides it when it shows.
+  virtual void TogglePanel() = 0;
 
 protected:
   ~WindowMenuOperations() = default;

@@ -1,0 +1,594 @@
+// The planning panel in the Qt window, on the offscreen platform, driven by
+// accessible names as assistive tools drive it (QAccessible, which AT-SPI
+// carries to other processes): its results held to celforo-calc's, ADATTA,
+// bad input named beside its field, its inputs kept between runs, its window
+// opened beside Form1 only when asked for, its Tab order, and night mode's
+// pixels; and the pictures the README shows.
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <map>
+
+#include "qt/choice_box.h"
+#include "qt/drawn_elements.h"
+#include "qt/form1_window.h"
+#include "qt/form2_window.h"
+#include "qt/labels.h"
+#include "qt/qt_text.h"
+#include "qt/settings_store.h"
+#include "qt/text_box.h"
+#include "tests/support/qt_window_checks.h"
+#include "tests/support/test_locale.h"
+#include "ui/form2_layout.h"
+#include "ui/panel_placement.h"
+
+namespace celforo::qt {
+namespace {
+
+using testing::NotNightPixels;
+using testing::RedPixels;
+using testing::TextOverflow;
+using testing::TextRoom;
+
+const QStringList kResultNames{
+    "RAPPORTO FOCALE",      "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
+    "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)",    "DIAMETRO (PIXEL)",
+    "ANELLI (ARCSEC)",      "CAMPIONAMENTO (Q)",    "RIPRESA MAX (S)"};
+
+// Every element of `root`'s tree, in reading order.
+void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& into) {
+  into << root;
+  for (int i = 0; i < root->childCount(); ++i)
+    if (QAccessibleInterface* child = root->child(i)) Walk(child, into);
+}
+
+// The one element under `window` of this accessible name and role.
+QAccessibleInterface* Named(QWidget* window, const QString& name,
+                            QAccessible::Role role = QAccessible::NoRole) {
+  QList<QAccessibleInterface*> all;
+  Walk(QAccessible::queryAccessibleInterface(window), all);
+  QList<QAccessibleInterface*> found;
+  for (QAccessibleInterface* node : all)
+    if (node->text(QAccessible::Name) == name &&
+        (role == QAccessible::NoRole || node->role() == role))
+      found << node;
+  if (found.size() != 1)
+    qFatal("%d elements named %s", static_cast<int>(found.size()), qPrintable(name));
+  return found[0];
+}
+
+QString TextOf(QAccessibleInterface* node) {
+  QAccessibleTextInterface* text = node->textInterface();
+  if (text == nullptr) qFatal("%s has no text", qPrintable(node->text(QAccessible::Name)));
+  return text->text(0, text->characterCount());
+}
+
+// Types into a field, or chooses in a choice by the item's action.
+void SetField(QWidget* panel, const QString& name, const QString& value,
+              const QString& action = QAccessibleActionInterface::toggleAction()) {
+  QAccessibleInterface* field = Named(panel, name);
+  if (field->role() == QAccessible::ComboBox) {
+    QAccessibleInterface* list = field->child(0);
+    for (int i = 0; i < list->childCount(); ++i)
+      if (list->child(i)->text(QAccessible::Name) == value)
+        list->child(i)->actionInterface()->doAction(action);
+  } else {
+    QAccessibleTextInterface* text = field->textInterface();
+    field->editableTextInterface()->replaceText(0, text->characterCount(), value);
+  }
+  if (TextOf(field) != value) qFatal("%s reads %s", qPrintable(name), qPrintable(TextOf(field)));
+}
+
+void Press(QWidget* window, const QString& name) {
+  Named(window, name, QAccessible::Button)
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::pressAction());
+}
+
+std::map<QString, QString> Results(QWidget* panel) {
+  std::map<QString, QString> results;
+  for (const QString& name : kResultNames)
+    results[name] = TextOf(Named(panel, name, QAccessible::StaticText));
+  return results;
+}
+
+// What celforo-calc prints for a set-up, by its columns' captions.
+std::map<QString, QString> CalcColumns(const QStringList& arguments) {
+  QProcess calc;
+  calc.start(QStringLiteral(CELFORO_CALC), QStringList{"--tsv", "--header"} + arguments);
+  if (!calc.waitForFinished(20000) || calc.exitCode() != 0)
+    qFatal("celforo-calc %s failed", qPrintable(arguments.join(' ')));
+  const QStringList lines = QString::fromUtf8(calc.readAllStandardOutput()).split('\n');
+  const QStringList captions = lines.value(0).split('\t'), values = lines.value(1).split('\t');
+  std::map<QString, QString> columns;
+  for (qsizetype i = 0; i < captions.size(); ++i) columns[captions[i]] = values.value(i);
+  return columns;
+}
+
+void Show(QWidget& window) {
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Opens the panel from the menu and waits for it.
+Form2Window* OpenPanel(Form1Window& form) {
+  form.menuAction(MenuCommand::Panel)->trigger();
+  Form2Window* panel = form.panel();
+  if (panel == nullptr || !QTest::qWaitForWindowExposed(panel)) qFatal("no panel");
+  return panel;
+}
+
+// Form1's boxes set and computed.
+void Calcola(Form1Window& form, const QStringList& boxes) {
+  for (int i = 0; i < 3; ++i)
+    static_cast<QLineEdit*>(form.element(QStringLiteral("Text%1").arg(i + 1)))->setText(boxes[i]);
+  static_cast<QPushButton*>(form.element(u"Command1"))->click();
+}
+
+// The settings file a window uses, emptied.
+QString FreshSettings() {
+  const QString path = SettingsFile().fileName();
+  QDir().mkpath(QFileInfo(path).path());
+  QFile::remove(path);
+  return path;
+}
+
+}  // namespace
+
+class QtPanelTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void init() { FreshSettings(); }
+
+  // Nothing of the panel exists until it is first opened; then it opens as
+  // its own window of the table's size, beside Form1 on the screen, and F2
+  // hides and shows it from either window; closing it hides it.
+  void opensBesideForm1OnlyWhenAsked() {
+    Form1Window form;
+    Show(form);
+    QVERIFY(form.panel() == nullptr);
+    QVERIFY(form.findChildren<Form2Window*>().isEmpty());
+    QVERIFY(form.findChildren<QComboBox*>().isEmpty());
+    QAction* item = form.menuAction(MenuCommand::Panel);
+    QCOMPARE(item->text(), QStringLiteral("&PIANIFICAZIONE"));
+    QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_F2));
+    QCOMPARE(form.menuBar()->actions()[0]->menu()->actions().indexOf(item), 0);
+
+    QTest::keyClick(form.windowHandle(), Qt::Key_F2);
+    Form2Window* panel = form.panel();
+    QVERIFY(panel != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QVERIFY(panel->isWindow());
+    QCOMPARE(panel->windowTitle(), QStringLiteral("PIANIFICAZIONE"));
+    QCOMPARE(panel->size(), QSize(337, 716));
+    QCOMPARE(panel->minimumSize(), panel->maximumSize());
+    QCOMPARE(QApplication::focusWidget(), panel->element(u"Text4"));
+    const QRect screen = form.screen()->availableGeometry();
+    const QRect main = form.frameGeometry();
+    const ScreenPoint place =
+        PanelPlace({screen.x(), screen.y(), screen.width(), screen.height()},
+                   {main.x(), main.y(), main.width(), main.height()},
+                   panel->frameGeometry().width(), panel->frameGeometry().height());
+    QCOMPARE(panel->frameGeometry().topLeft(), QPoint(place.x, place.y));
+    QVERIFY(screen.contains(QRect(panel->frameGeometry().topLeft(), QSize(337, 1))));
+
+    // Hidden, by F2 or by its close box, it gives the keyboard back to Form1.
+    QTest::keyClick(panel->windowHandle(), Qt::Key_F2);
+    QVERIFY(!panel->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
+    QTest::keyClick(form.windowHandle(), Qt::Key_F2);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(form.panel(), panel);  // built once
+    QTRY_COMPARE(QApplication::activeWindow(), panel);
+    QVERIFY(panel->close());
+    QVERIFY(!panel->isVisible() && form.panel() == panel);
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
+    QTest::keyClick(form.windowHandle(), Qt::Key_F2);
+    QVERIFY(panel->isVisible());
+  }
+
+  // Closing Form1, or ESCI, ends the program with the panel open.
+  void form1EndsTheProgramWithThePanelOpen() {
+    Form1Window form;
+    Show(form);
+    OpenPanel(form);
+    QTimer::singleShot(0, &form, [&] { form.close(); });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+    QCOMPARE(QApplication::exec(), 0);
+  }
+
+  void elementsLieWhereTheTableSays() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    for (const ElementRecord& record : kForm2Elements) {
+      const QWidget* widget = panel->element(ToQString(record.name));
+      QVERIFY2(widget != nullptr, record.name.data());
+      QCOMPARE(widget->geometry(),
+               QRect(record.left / 15, record.top / 15, record.width / 15, record.height / 15));
+      if (record.fontSize > 0) {
+        QCOMPARE(widget->font().pointSizeF(), record.fontSize);
+        QCOMPARE(widget->font().weight(), QFont::Bold);
+      }
+    }
+    QCOMPARE(panel->palette().color(QPalette::Window), QColor(192, 255, 255));
+  }
+
+  // Every caption, item, button and result text is whole in its element.
+  void everyTextFitsItsElement() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "OGGETTO", "Saturno");
+    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    QStringList failures;
+    auto check = [&](const QWidget* widget, const QString& text, QRect room) {
+      if (const QString overflow = TextOverflow(widget, text, room); !overflow.isEmpty())
+        failures << overflow;
+    };
+    for (const QLabel* label : panel->findChildren<QLabel*>()) {
+      if (qobject_cast<const ProblemLine*>(label) == nullptr)
+        check(label, label->text(), label->contentsRect());
+    }
+    // A chosen item wider than its room is narrowed to fit, a little.
+    for (ChoiceBox* choice : panel->findChildren<ChoiceBox*>()) {
+      const int chosen = choice->currentIndex();
+      for (int i = 0; i < choice->count(); ++i) {
+        choice->setCurrentIndex(i);
+        if (choice->squeeze() < 0.9)
+          failures << QStringLiteral("%1 \"%2\" narrowed to %3")
+                          .arg(choice->objectName(), choice->itemText(i))
+                          .arg(choice->squeeze());
+      }
+      choice->setCurrentIndex(chosen);
+    }
+    for (const QPushButton* button : panel->findChildren<QPushButton*>())
+      check(button, button->text(), TextRoom(button));
+    // The date as the field shows it, at its widest.
+    const auto* date = static_cast<QLineEdit*>(panel->element(u"DTPicker1"));
+    check(date, QStringLiteral("2028-08-28 08:08"), TextRoom(date));
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QStringLiteral("; "))));
+  }
+
+  // Found by their accessible names alone, the fields and results of a
+  // table of set-ups give celforo-calc's columns for the same inputs.
+  void resultsAreCelforoCalcs_data() {
+    QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("camera");  // aperture, pixel, sensor, wavelength
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("calcTarget");
+    QTest::addColumn<QString>("when");  // local time
+    QTest::newRow("Jupiter") << QStringList{"2500", "5", "3"}
+                             << QStringList{"250", "3.75", "1280x960", "550"} << "Giove"
+                             << "jupiter"
+                             << "2026-12-07 22:00";
+    QTest::newRow("Saturn") << QStringList{"2000", "10", "4"}
+                            << QStringList{"200", "2.9", "1936x1096", "656"} << "Saturno"
+                            << "saturn"
+                            << "2030-06-01 03:30";
+    QTest::newRow("the Moon") << QStringList{"1000", "25", "5"}
+                              << QStringList{"100", "5.86", "1920x1200", "550"} << "Luna"
+                              << "moon"
+                              << "1969-07-20 20:17";
+    QTest::newRow("the Sun") << QStringList{"800", "20", "10"}
+                             << QStringList{"80", "4.8", "4144x2822", "540"} << "Sole"
+                             << "sun"
+                             << "1800-01-01 12:00";
+    QTest::newRow("Mars") << QStringList{"2350", "6", "2"}
+                          << QStringList{"235", "2.4", "3840x2160", "450"} << "Marte"
+                          << "mars"
+                          << "2050-12-31 23:59";
+    QTest::newRow("Uranus, a negative set-up")
+        << QStringList{"2500", "5", "-3"} << QStringList{"250", "3.75", "1280x960", "550"}
+        << "Urano"
+        << "uranus"
+        << "2026-12-07 22:00";
+    QTest::newRow("no target, the sensor with ×")
+        << QStringList{"2500", "5", "3"}
+        << QStringList{"250", "3.75", QStringLiteral("640\u00D7480"), "550"} << "nessuno"
+        << ""
+        << "2026-12-07 22:00";
+  }
+  void resultsAreCelforoCalcs() {
+    QFETCH(QStringList, boxes);
+    QFETCH(QStringList, camera);
+    QFETCH(QString, target);
+    QFETCH(QString, calcTarget);
+    QFETCH(QString, when);
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    Calcola(form, boxes);
+    const QStringList fields{"DIAMETRO OBIETTIVO", "PIXEL", "SENSORE", "LUNGHEZZA D'ONDA"};
+    for (int i = 0; i < 4; ++i) SetField(panel, fields[i], camera[i]);
+    SetField(panel, "DATA E ORA", when);
+    SetField(panel, "OGGETTO", target, QAccessibleActionInterface::pressAction());
+    QStringList arguments{
+        "--aperture", camera[0],      "--pixel-size", camera[1], "--pixels",
+        camera[2],    "--wavelength", camera[3],      "--date",  QString(when).replace(' ', 'T')};
+    if (!calcTarget.isEmpty()) arguments << "--target" << calcTarget;
+    const std::map<QString, QString> expected = CalcColumns(arguments + boxes);
+    const std::map<QString, QString> shown = Results(panel);
+    for (const QString& name : kResultNames) {
+      const auto column = expected.find(name);
+      QCOMPARE(shown.at(name), column == expected.end() ? QString() : column->second);
+    }
+  }
+
+  // ADATTA puts the extraction into Form1, which computes; the panel follows.
+  void adattaPutsTheExtractionIntoForm1() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "RAGGIUNGI", "RAPPORTO FOCALE");
+    SetField(panel, "VALORE", "20");
+    Press(panel, "ADATTA");
+    QTRY_COMPARE(static_cast<QLineEdit*>(form.element(u"Text3"))->text(), QStringLiteral(" 2.5"));
+    QCOMPARE(static_cast<QLabel*>(form.element(u"Label2"))->text(), QStringLiteral(" 5000"));
+    QCOMPARE(Results(panel)["RAPPORTO FOCALE"], QStringLiteral("20"));
+
+    // Without a target there is no disc to size: said beside VALORE, and
+    // Form1 keeps what it had.
+    SetField(panel, "RAGGIUNGI", "DIAMETRO (PIXEL)");
+    Press(panel, "ADATTA");
+    QTRY_VERIFY(Named(panel, "VALORE")->text(QAccessible::Description).contains("OGGETTO"));
+    QCOMPARE(static_cast<QLineEdit*>(form.element(u"Text3"))->text(), QStringLiteral(" 2.5"));
+
+    // Form1 edited: the panel's results go until CALCOLA.
+    static_cast<QLineEdit*>(form.element(u"Text2"))->setText(QStringLiteral("6"));
+    QCOMPARE(Results(panel)["RAPPORTO FOCALE"], QString());
+    QVERIFY(static_cast<QLabel*>(panel->element(u"Label41"))->text().contains("CALCOLA"));
+    static_cast<QPushButton*>(form.element(u"Command1"))->click();
+    QCOMPARE(Results(panel)["RAPPORTO FOCALE"], QStringLiteral("24"));
+  }
+
+  // Bad input is named in the line under its field, and in the field's
+  // accessible description; the field is outlined and keeps what was typed;
+  // the results go until it is mended.
+  void badInputIsNamedBesideItsField_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("not a number") << "PIXEL"
+                                  << "Label14"
+                                  << "abc"
+                                  << "numero";
+    QTest::newRow("a comma") << "PIXEL"
+                             << "Label14"
+                             << "3,75"
+                             << "punto";
+    QTest::newRow("not a sensor") << "SENSORE"
+                                  << "Label16"
+                                  << "1280"
+                                  << "1280x960";
+    QTest::newRow("empty") << "DIAMETRO OBIETTIVO"
+                           << "Label11"
+                           << ""
+                           << "Manca";
+    QTest::newRow("zero") << "LUNGHEZZA D'ONDA"
+                          << "Label19"
+                          << "0"
+                          << "maggiore";
+    QTest::newRow("before 1800") << "DATA E ORA"
+                                 << "Label22"
+                                 << "1799-12-31 12:00"
+                                 << "1800";
+    QTest::newRow("not a date") << "DATA E ORA"
+                                << "Label22"
+                                << "2026-02-30 10:00"
+                                << "valid";
+  }
+  void badInputIsNamedBesideItsField() {
+    QFETCH(QString, field);
+    QFETCH(QString, line);
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    QAccessibleInterface* node = Named(panel, field);
+    const QString good = TextOf(node);
+    auto* box = static_cast<TextBox*>(node->object());
+    SetField(panel, field, typed);
+    const auto* problem = static_cast<ProblemLine*>(panel->element(line));
+    QVERIFY2(problem->text().contains(said), qPrintable(problem->text()));
+    QVERIFY(node->text(QAccessible::Description).contains(problem->text()));
+    QVERIFY(box->outline().has_value());
+    QCOMPARE(box->text(), typed);
+    for (const auto& [name, result] : Results(panel)) QVERIFY2(result.isEmpty(), qPrintable(name));
+    // The line draws what its room holds, cut with "…" where it must be.
+    QVERIFY(problem->fontMetrics().horizontalAdvance(problem->shownText()) <=
+            problem->contentsRect().width());
+    SetField(panel, field, good);
+    QCOMPARE(problem->text(), QString());
+    QVERIFY(!box->outline().has_value());
+    QVERIFY(!node->text(QAccessible::Description).contains(said));
+    QVERIFY(!Results(panel)["RAPPORTO FOCALE"].isEmpty());
+  }
+
+  // Tab goes through the panel's fields and buttons in reading order.
+  void tabFollowsTheReadingOrder() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    QStringList visited;
+    for (int press = 0; press < 11; ++press) {
+      visited << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, QStringList({"Text4", "Text5", "Text6", "Text7", "Combo1", "DTPicker1",
+                                   "Command3", "Combo2", "Text8", "Command4", "Text4"}));
+  }
+
+  // The inputs but the date are kept under "panel/" as they change, and the
+  // next panel starts from them; a kept value that cannot be used is passed
+  // over for the field's first text.
+  void inputsAreKeptAndWhatCannotBeUsedIgnored() {
+    const QString path = FreshSettings();
+    {
+      QSettings settings(path, QSettings::IniFormat);
+      settings.setValue("panel/Text4", "300");
+      settings.setValue("panel/Text5", "x9");
+      settings.setValue("panel/Text6", QStringList{"1280", "960"});
+      settings.setValue("panel/Combo1", "Saturno");
+      settings.setValue("panel/Combo2", "Plutone");
+      settings.setValue("panel/DTPicker1", "1900-01-01 00:00");
+    }
+    {
+      Form1Window form;
+      Show(form);
+      Form2Window* panel = OpenPanel(form);
+      QCOMPARE(TextOf(Named(panel, "DIAMETRO OBIETTIVO")), QStringLiteral("300"));
+      QCOMPARE(TextOf(Named(panel, "PIXEL")), QStringLiteral("3.75"));
+      QCOMPARE(TextOf(Named(panel, "SENSORE")), QStringLiteral("1280x960"));
+      QCOMPARE(TextOf(Named(panel, "OGGETTO")), QStringLiteral("Saturno"));
+      QCOMPARE(TextOf(Named(panel, "RAGGIUNGI")), QStringLiteral("RAPPORTO FOCALE"));
+      QVERIFY(!TextOf(Named(panel, "DATA E ORA")).startsWith("1900"));
+      SetField(panel, "PIXEL", "2.9");
+      SetField(panel, "RAGGIUNGI", "CAMPIONAMENTO (Q)");
+      SetField(panel, "DATA E ORA", "2030-01-01 00:00");
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    QCOMPARE(settings.value("panel/Text5").toString(), QStringLiteral("2.9"));
+    QCOMPARE(settings.value("panel/Combo2").toString(), QStringLiteral("CAMPIONAMENTO (Q)"));
+    Form1Window next;
+    Show(next);
+    Form2Window* panel = OpenPanel(next);
+    QCOMPARE(TextOf(Named(panel, "PIXEL")), QStringLiteral("2.9"));
+    QCOMPARE(TextOf(Named(panel, "RAGGIUNGI")), QStringLiteral("CAMPIONAMENTO (Q)"));
+    QVERIFY(!TextOf(Named(panel, "DATA E ORA")).startsWith("2030"));
+  }
+
+  // The picture says what it shows; by night F3 turns everything the panel
+  // draws red on black, the picture, a selection, an invalid box and the
+  // open list included, whichever window F3 is pressed in; F3 again brings
+  // the day back as it was.
+  void nightModeCoversThePanel() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "OGGETTO", "Saturno");
+    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    QAccessibleInterface* picture = Named(panel, "CAMPO DEL SENSORE");
+    QVERIFY(picture->text(QAccessible::Description).contains("Saturno"));
+    QVERIFY(QTest::qWaitForWindowActive(panel));
+    const QImage day = panel->grab().toImage();
+    QVERIFY(NotNightPixels(day) > 1000);
+
+    QTest::keyClick(panel->windowHandle(), Qt::Key_F3);
+    QCOMPARE(form.theme(), Theme::Night);
+    SetField(panel, "SENSORE", "1280");  // a box outlined, its problem shown
+    auto* box = static_cast<QLineEdit*>(panel->element(u"Text5"));
+    box->setFocus();
+    box->selectAll();
+    const QImage night = panel->grab().toImage();
+    QCOMPARE(NotNightPixels(night), 0);
+    QVERIFY(RedPixels(night) > 5000);
+    QCOMPARE(NotNightPixels(panel->element(u"Picture2")->grab().toImage()), 0);
+
+    auto* choice = static_cast<QComboBox*>(panel->element(u"Combo1"));
+    choice->showPopup();
+    QWidget* list = choice->view()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(list));
+    const QImage open = list->grab().toImage();
+    QCOMPARE(NotNightPixels(open), 0);
+    QVERIFY(RedPixels(open) > 200);
+    choice->hidePopup();
+
+    SetField(panel, "SENSORE", "1280x960");
+    box->deselect();
+    form.activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &form);
+    QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+    QCOMPARE(form.theme(), Theme::Day);
+    panel->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), panel);
+    panel->element(u"Text4")->setFocus();
+    static_cast<QLineEdit*>(panel->element(u"Text4"))->end(false);
+    QCOMPARE(panel->grab().toImage(), day);
+  }
+
+  // Opened at night, the panel is built in the night's colours.
+  void openedAtNightTheNightCoversIt() {
+    Form1Window form;
+    Show(form);
+    QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+    Form2Window* panel = OpenPanel(form);
+    QCOMPARE(NotNightPixels(panel->grab().toImage()), 0);
+  }
+
+  // The README's pictures: the panel with Jupiter and with Saturn, by day
+  // and by night, and the two windows side by side.
+  void screenshot() {
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    const QString folder = QStringLiteral(CELFORO_SCREENSHOT_DIR);
+    QDir().mkpath(folder);
+    const QString scale = QString::number(panel->devicePixelRatioF());
+    const auto path = [&](const QString& what) {
+      return QStringLiteral("%1/%2-scale%3.png").arg(folder, what, scale);
+    };
+    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    for (const bool night : {false, true}) {
+      if (night) QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+      for (const auto& [target, name] : {std::pair("Giove", "jupiter"), {"Saturno", "saturn"}}) {
+        SetField(panel, "OGGETTO", target);
+        panel->element(u"Text4")->setFocus();
+        static_cast<QLineEdit*>(panel->element(u"Text4"))->end(false);
+        const QString what = QStringLiteral("panel-%1%2").arg(name, night ? "-night" : "");
+        QVERIFY(panel->grab().save(path(what)));
+      }
+      // Both windows as they stand side by side, their tops level.
+      const QImage left = form.grab().toImage(), right = panel->grab().toImage();
+      const qreal ratio = left.devicePixelRatio();
+      QImage both(QSize(left.width() + right.width() + int(kPanelGap * ratio),
+                        std::max(left.height(), right.height())),
+                  QImage::Format_RGB32);
+      both.fill(QColor(night ? Qt::black : QColor(240, 240, 240)));
+      QPainter painter(&both);
+      painter.drawImage(QPoint(0, 0), left);
+      painter.drawImage(QPoint(left.width() + int(kPanelGap * ratio), 0), right);
+      painter.end();
+      QVERIFY(both.save(path(night ? "windows-night" : "windows")));
+    }
+  }
+};
+
+}  // namespace celforo::qt
+
+int main(int argc, char** argv) {
+  if (!celforo::testing::ApplyTestLocale()) return 1;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The date-time field is in local time, as celforo-calc's --date: both in
+  // the zone of Italy, with its summer time.
+  qputenv("TZ", "Europe/Rome");
+  QTemporaryDir settings;
+  if (!settings.isValid()) return 1;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
+  QApplication application(argc, argv);
+  QApplication::setCursorFlashTime(0);  // a caret that never blinks: pictures compare
+  celforo::qt::QtPanelTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "qt_panel_test.moc"

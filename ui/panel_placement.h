@@ -1,0 +1,29 @@
+// Where the planning panel opens on the desktop: beside the main window, on
+// its right where the screen has room, else on its left, and always on the
+// screen as far as it fits.
+#pragma once
+
+namespace celforo {
+
+// A rectangle on the screen in pixels: a window with its frame, or the part
+// of a screen that windows may take.
+struct ScreenRect {
+  int left = 0, top = 0, width = 0, height = 0;
+
+  int right() const { return left + width; }   // just past the last column
+  int bottom() const { return top + height; }  // just past the last row
+};
+
+// The space left between the two windows.
+inline constexpr int kPanelGap = 8;
+
+// The top-left corner of the panel's frame, `width` x `height`, beside the
+// main window's frame `main` on `screen`. Where neither side has room, it
+// goes to the side with more and is pushed back onto the screen; its top is
+// the main window's, moved up as far as the screen's foot needs.
+struct ScreenPoint {
+  int x = 0, y = 0;
+};
+ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height);
+
+}  // namespace celforo
