@@ -198,14 +198,19 @@ double NowJulianDay() {
 
 // Windows' own conversions, which hold for any year from 1601, where the C
 // library's stop at 1970.
+SYSTEMTIME SystemTimeOf(const CivilTime& civil) {
+  SYSTEMTIME time{};
+  time.wYear = static_cast<WORD>(civil.year);
+  time.wMonth = static_cast<WORD>(civil.month);
+  time.wDay = static_cast<WORD>(civil.day);
+  time.wHour = static_cast<WORD>(civil.hour);
+  time.wMinute = static_cast<WORD>(civil.minute);
+  time.wSecond = static_cast<WORD>(civil.second);
+  return time;
+}
+
 std::optional<double> JulianDayFromLocal(const CivilTime& local) {
-  SYSTEMTIME localTime{};
-  localTime.wYear = static_cast<WORD>(local.year);
-  localTime.wMonth = static_cast<WORD>(local.month);
-  localTime.wDay = static_cast<WORD>(local.day);
-  localTime.wHour = static_cast<WORD>(local.hour);
-  localTime.wMinute = static_cast<WORD>(local.minute);
-  localTime.wSecond = static_cast<WORD>(local.second);
+  const SYSTEMTIME localTime = SystemTimeOf(local);
   SYSTEMTIME utc{};
   if (!TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc)) return std::nullopt;
   return JulianDay({utc.wYear, utc.wMonth, utc.wDay, utc.wHour, utc.wMinute, utc.wSecond});
@@ -213,13 +218,7 @@ std::optional<double> JulianDayFromLocal(const CivilTime& local) {
 
 CivilTime LocalCivilTime(double julianDay) {
   const CivilTime civil = CivilTimeOf(julianDay);
-  SYSTEMTIME utc{};
-  utc.wYear = static_cast<WORD>(civil.year);
-  utc.wMonth = static_cast<WORD>(civil.month);
-  utc.wDay = static_cast<WORD>(civil.day);
-  utc.wHour = static_cast<WORD>(civil.hour);
-  utc.wMinute = static_cast<WORD>(civil.minute);
-  utc.wSecond = static_cast<WORD>(civil.second);
+  const SYSTEMTIME utc = SystemTimeOf(civil);
   SYSTEMTIME local{};
   if (!SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return civil;
   return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond};

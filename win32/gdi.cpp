@@ -10,6 +10,16 @@ void FillFrame(HDC dc, const RECT& box, int line, HBRUSH brush) {
   for (const RECT& side : sides) FillRect(dc, &side, brush);
 }
 
+NonClientArea NonClientAreaOf(HWND window) {
+  NonClientArea area{};
+  GetWindowRect(window, &area.window);
+  GetClientRect(window, &area.client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area.client), 2);
+  OffsetRect(&area.client, -area.window.left, -area.window.top);
+  OffsetRect(&area.window, -area.window.left, -area.window.top);
+  return area;
+}
+
 void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC windowProc,
                          UINT extraStyle) {
   WNDCLASSEXW windowClass{};

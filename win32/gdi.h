@@ -56,6 +56,15 @@ inline Brush SolidBrush(Rgb rgb) {
 // The outline of `box`, `line` pixels wide, the whole width inside the box.
 void FillFrame(HDC dc, const RECT& box, int line, HBRUSH brush);
 
+// A window's whole rectangle and its client area, both in the coordinates
+// of the window's own device context (GetWindowDC), where the non-client
+// area lies between the two.
+struct NonClientArea {
+  RECT window;
+  RECT client;
+};
+NonClientArea NonClientAreaOf(HWND window);
+
 // Registers a window class of the program's, once: the arrow cursor, no
 // background of its own (each window paints its own), `extraStyle` added.
 void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC windowProc,

@@ -28,13 +28,7 @@ constexpr UINT_PTR kFrameSubclassId = 1;
 // A menu window's frame: its non-client area in the night's ground, a line
 // of the border's colour around it.
 void PaintMenuFrame(HWND menuWindow, HDC dc, const Palette& palette) {
-  RECT window;
-  GetWindowRect(menuWindow, &window);
-  RECT client;
-  GetClientRect(menuWindow, &client);
-  MapWindowPoints(menuWindow, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  OffsetRect(&client, -window.left, -window.top);
-  OffsetRect(&window, -window.left, -window.top);
+  const auto [window, client] = NonClientAreaOf(menuWindow);
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   const Brush ground = SolidBrush(Colour(palette, Role::WindowGround));

@@ -19,13 +19,7 @@ NightLook* LookOf(DWORD_PTR look) {
 // The edit's border in the non-client area: a line of the palette's border
 // colour outside, and a second inside while the edit has the focus.
 void PaintBorder(HWND edit, const Palette& palette) {
-  RECT window;
-  GetWindowRect(edit, &window);
-  RECT client;
-  GetClientRect(edit, &client);
-  MapWindowPoints(edit, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  OffsetRect(&client, -window.left, -window.top);
-  OffsetRect(&window, -window.left, -window.top);
+  const auto [window, client] = NonClientAreaOf(edit);
   const HDC dc = GetWindowDC(edit);
   ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   const Brush ground = SolidBrush(Colour(palette, Role::ResultGround));
