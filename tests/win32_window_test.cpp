@@ -817,7 +817,9 @@ TEST(Win32Program, ShowsItsWindowAndEndsWithStatus0ByEsciOrTheCloseBox) {
   for (const bool byEsci : {true, false}) {
     SCOPED_TRACE(byEsci ? "ESCI" : "close box");
     const Started started = StartProgram();
-    ASSERT_NE(started.window, nullptr) << "no window from " << Narrow(ProgramPath());
+    ASSERT_NE(started.window, nullptr)
+        << "no window from " << Narrow(ProgramPath()) << " (process not made: error "
+        << started.createError << ")";
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(started.process.dwThreadId, &thread);
@@ -840,7 +842,7 @@ TEST(Win32Program, ShowsItsWindowAndEndsWithStatus0ByEsciOrTheCloseBox) {
 TEST(Win32Program, StartsAtNightWhenRememberedAndF3SwitchesIt) {
   StoreNightText(L"1");
   const Started started = StartProgram();
-  ASSERT_NE(started.window, nullptr);
+  ASSERT_NE(started.window, nullptr) << "process not made: error " << started.createError;
   RECT client;
   GetClientRect(started.window, &client);
   MapWindowPoints(started.window, nullptr, reinterpret_cast<POINT*>(&client), 2);

@@ -21,16 +21,25 @@ inline std::wstring ProgramPath() {
 struct Started {
   PROCESS_INFORMATION process{};
   HWND window = nullptr;
+  DWORD createError = 0;  // the system's reason when no process was made
 };
 
+// Wine has been seen to refuse, once in many runs and within milliseconds, to
+// make a process right after another of the program's ended: the making is
+// asked again a few times before the start counts as failed.
 inline Started StartProgram() {
   Started started;
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring command = L"\"" + ProgramPath() + L"\"";
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &started.process))
-    return started;
+  for (int tries = 0;; ++tries) {
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started.process))
+      break;
+    started.createError = GetLastError();
+    if (tries == 4) return started;
+    Sleep(200);
+  }
   WaitForInputIdle(started.process.hProcess, 10000);
   for (int tries = 0; tries < 200 && started.window == nullptr; ++tries) {
     HWND window = FindWindowW(L"CelforoForm1", nullptr);
