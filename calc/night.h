@@ -83,9 +83,10 @@ struct CurvePoint {
 std::vector<CurvePoint> NightCurve(const SkyTrack& target, const SkyTrack& sun, TimeSpan span,
                                    std::size_t count);
 
-// Everything the planning shows for a target from a site at an instant, the
-// tracks made once for all of it: where it stands then; its rising, transit
-// and setting on the local date (LocalDayOf); the night; and, with
+// Everything the planning shows for a target from a site at an instant
+// (within InEphemerisRange; the searches reach a day and a half beyond it),
+// the tracks made once for all of it: where it stands then; its rising,
+// transit and setting on the local date (LocalDayOf); the night; and, with
 // curvePoints above 0, the night's curve.
 struct SkyPlan {
   SkyPosition now;
