@@ -49,7 +49,14 @@ public:
   void ShowAbout(std::string_view title, std::string_view text) override {
     log.push_back("about " + std::string(title) + "\n" + std::string(text));
   }
-  void TogglePanel() override { log.push_back("panel"); }
+  void ShowErrorMessage(std::string_view title, std::string_view text) override {
+    log.push_back("error " + std::string(title) + "\n" + std::string(text));
+  }
+  bool TogglePanel() override {
+    log.push_back("panel");
+    return panelMade;
+  }
+  bool panelMade = true;
 };
 
 TEST(WindowMenu, StartsInTheRememberedThemeAndIgnoresAnythingElse) {
@@ -134,6 +141,14 @@ TEST(WindowMenu, PianificazioneTogglesThePanelOnly) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"panel", "panel"}));
   EXPECT_EQ(menu.theme(), Theme::Day);
   EXPECT_TRUE(store.writes.empty());
+  // A panel the window system cannot make is told, never passed over.
+  window.log.clear();
+  window.panelMade = false;
+  menu.onCommand(MenuCommand::Panel);
+  EXPECT_EQ(window.log,
+            (std::vector<std::string>{"panel",
+                                      "error CELFORO\nImpossibile aprire PIANIFICAZIONE: "
+                                      "il sistema non ha creato la finestra."}));
 }
 
 TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {
