@@ -3,6 +3,7 @@
 #   cmake -DCSV=data/sensors.csv -DOUT=build/.../sensor_table.cpp -P SensorTable.cmake
 # A row that is not NAME,PIXEL_UM,WIDTH,HEIGHT,colour|mono,https://SOURCE
 # stops the build, naming its line.
+cmake_minimum_required(VERSION 3.25)  # quoted words in if() are words, not variables
 file(STRINGS ${CSV} lines ENCODING UTF-8)
 set(rows "")
 set(sources "")

@@ -52,5 +52,33 @@ TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   EXPECT_FALSE(SensorByName("no such camera"));
 }
 
+TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
+  // A few rows as their makers' pages give them, read through the table the
+  // build makes from the file: a colour and a mono model of one sensor, the
+  // smallest pixels and the largest.
+  struct Row {
+    const char* name;
+    double pixelSize;
+    int width;
+    int height;
+    SensorColour colour;
+  };
+  const Row rows[] = {
+      {"FLIR BFS-U3-19S4M (Sony IMX430)", 4.5, 1616, 1240, SensorColour::Mono},
+      {"FLIR BFS-U3-19S4C (Sony IMX430)", 4.5, 1616, 1240, SensorColour::Colour},
+      {"INNO-MAKER CAM-IMX577 (Sony IMX577)", 1.55, 4056, 3040, SensorColour::Colour},
+      {"FLIR BFS-U3-04S2M (Sony IMX287)", 6.9, 720, 540, SensorColour::Mono},
+      {"mvBlueFOX3-1012dG (Aptina MT9M034)", 3.75, 1280, 960, SensorColour::Mono},
+  };
+  for (const Row& row : rows) {
+    const std::optional<Sensor> sensor = SensorByName(row.name);
+    ASSERT_TRUE(sensor) << row.name;
+    EXPECT_EQ(sensor->pixelSize, row.pixelSize) << row.name;
+    EXPECT_EQ(sensor->width, row.width) << row.name;
+    EXPECT_EQ(sensor->height, row.height) << row.name;
+    EXPECT_EQ(sensor->colour, row.colour) << row.name;
+  }
+}
+
 }  // namespace
 }  // namespace celforo
