@@ -11,29 +11,12 @@
 #include <vector>
 
 #include "calc/version.h"
+#include "tests/support/memory_store.h"
 #include "ui/settings.h"
 #include "ui/window_menu.h"
 
 namespace celforo {
 namespace {
-
-// Settings in memory; `readable` false is a store that cannot be read at all.
-class MemoryStore : public SettingsStore {
-public:
-  std::map<std::string, std::string, std::less<>> values;
-  std::vector<std::string> writes;
-  bool readable = true;
-
-  std::optional<std::string> Read(std::string_view name) const override {
-    const auto found = values.find(name);
-    if (!readable || found == values.end()) return std::nullopt;
-    return found->second;
-  }
-  void Write(std::string_view name, std::string_view value) override {
-    writes.push_back(std::string(name) + "=" + std::string(value));
-    values[std::string(name)] = value;
-  }
-};
 
 class RecordingMenuWindow : public WindowMenuOperations {
 public:
