@@ -16,7 +16,7 @@ BandReading ReadBand(std::string_view text) {
   } kEnds[] = {{BandPart::From, text.substr(0, dash), &Band::from},
                {BandPart::To, text.substr(dash + 1), &Band::to}};
   for (const auto& end : kEnds) {
-    const NumberReading number = ReadStrictNumber(end.text, kBandWavelengthRule);
+    const NumberReading number = ReadStrictNumber(end.text, kBandRule);
     if (number.fault != NumberFault::None) {
       reading = BandReading{};
       reading.fault = BandFault::Number;

@@ -5,6 +5,7 @@
 
 #include <string_view>
 
+#include "calc/quantity_rules.h"
 #include "calc/strict_number.h"
 
 namespace celforo {
@@ -16,9 +17,6 @@ struct Band {
   double to = 700;
 };
 inline constexpr Band kDefaultBand{};
-
-// What each end may be, in nanometres.
-inline constexpr NumberRule kBandWavelengthRule{false, 300, 1100};
 
 enum class BandPart { From, To };
 
@@ -37,7 +35,7 @@ struct BandReading {
   NumberFault number = NumberFault::None;  // with BandFault::Number
 };
 
-// Reads "FROM-TO", each end by ReadStrictNumber with kBandWavelengthRule:
+// Reads "FROM-TO", each end by ReadStrictNumber with kBandRule:
 // "400-700" is the default band, " 656 - 672 " a narrow one about H-alpha;
 // "400-1200" is a To fault (OutOfRange), "700-400" an Order fault.
 BandReading ReadBand(std::string_view text);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/quantity_rules.h"
 #include "calc/rise_set.h"
 #include "calc/site.h"
 #include "calc/sky_position.h"
@@ -19,7 +20,6 @@
 namespace celforo {
 
 inline constexpr double kDefaultMinimumAltitude = 30;  // degrees
-inline constexpr NumberRule kMinimumAltitudeRule{false, 0, 90};
 
 // Dark enough to image: the Sun at least 6 degrees below the horizon.
 inline constexpr double kDarkSunAltitude = -6;
