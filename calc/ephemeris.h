@@ -4,7 +4,9 @@
 
 #include <optional>
 
+#include "calc/site.h"
 #include "calc/targets.h"
+#include "calc/time_scale.h"
 
 namespace celforo {
 
@@ -12,20 +14,25 @@ struct TargetSize {
   double diameter = 0;       // apparent equatorial diameter, arcseconds
   double ringsDiameter = 0;  // Saturn: the rings' outer diameter, arcseconds; else 0
   double ringTilt = 0;       // Saturn: B, the rings' tilt towards the Earth, degrees; else 0
-  double distance = 0;       // from the Earth's centre, km, light time allowed for
+  double distance = 0;       // from the Earth's centre (or the site), km, light time allowed for
 };
 
-// The apparent size of `target` at a UTC Julian day within InEphemerisRange;
+// The apparent size of `target` at an instant within InEphemerisRange;
 // nothing outside it, never an extrapolation. Diameters are the exact angles
-// 2 * atan(R / distance): the Moon at JD 2448724.5 (1992-04-12 00:00) is
+// 2 * atan(R / distance): the Moon at 1992-04-12 00:00 TT (JD 2448724.5) is
 // 368409.7 km away and 1945.45 arcseconds across.
 //
-// The planets come from JPL's approximate Keplerian elements (Standish,
-// Table 1, 1800-2050) seen from the Earth-Moon barycentre with light time
-// allowed for, within about 0.1% of the distance; the Sun from the
-// barycentre's distance; the Moon from Meeus's chapter 47 series. Saturn's
-// tilt B follows Meeus's chapter 45, with Saturn's direction carried from the
-// J2000 ecliptic to that of the date (Meeus chapter 21) first.
-std::optional<TargetSize> ApparentSize(Target target, double julianDay);
+// Positions are those of solar_system.h, from the Earth's centre, at the
+// instant's Terrestrial Time. Saturn's tilt B follows Meeus's chapter 45,
+// with Saturn's direction carried from the J2000 ecliptic to that of the
+// date (Meeus chapter 21) first.
+std::optional<TargetSize> ApparentSize(Target target, UniversalTime instant);
+
+// The same seen from a site: the distance, and so the diameters, from the
+// site rather than the Earth's centre (sky_position's topocentric place).
+// The Moon at the zenith is nearer by about an Earth radius and up to 1.8%
+// larger: 1945.45 arcseconds across from the centre at 1992-04-12 00:00 TT,
+// about 1979.7 from the point below it.
+std::optional<TargetSize> ApparentSize(Target target, UniversalTime instant, const Site& site);
 
 }  // namespace celforo

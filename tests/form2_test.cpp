@@ -43,8 +43,8 @@ private:
 };
 
 // 2026-12-07 21:00 UTC.
-double Evening() {
-  return JulianDay({2026, 12, 7, 21, 0, 0});
+UniversalTime Evening() {
+  return UtcInstant({2026, 12, 7, 21, 0, 0});
 }
 
 class FakeForm2 : public Form2Operations {
@@ -247,7 +247,7 @@ TEST(Form2Reading, ReadsEachFieldOrSaysWhyNot) {
   EXPECT_EQ(good.inputs.camera.sensor->width, 1280);
   EXPECT_EQ(good.inputs.camera.wavelength, 550);
   EXPECT_EQ(good.inputs.target, Target::Jupiter);
-  EXPECT_EQ(good.inputs.instant, JulianDay({2026, 12, 7, 22, 0, 0}));
+  EXPECT_EQ(good.inputs.instant, UtcInstant({2026, 12, 7, 22, 0, 0}));
   EXPECT_EQ(good.inputs.aim, PlanAim::FocalRatio);
   EXPECT_EQ(good.inputs.value, 20);
 

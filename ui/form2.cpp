@@ -59,8 +59,8 @@ CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
 
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, double (*now)())
-    : window_(window), form1_(form1), now_(now != nullptr ? now : NowJulianDay) {}
+Form2::Form2(Form2Operations& window, Form1& form1, UniversalTime (*now)())
+    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant) {}
 
 Form2::~Form2() {
   form1_.SetListener(nullptr);

@@ -69,8 +69,8 @@ class Form2 final : public Form1Listener {
 public:
   // `window` carries out the panel's operations, `form1` is the main window
   // whose set-up the panel plans with; both must outlive the panel. `now`
-  // gives the current UTC Julian day.
-  Form2(Form2Operations& window, Form1& form1, double (*now)() = nullptr);
+  // gives the instant now.
+  Form2(Form2Operations& window, Form1& form1, UniversalTime (*now)() = nullptr);
   ~Form2();
   Form2(const Form2&) = delete;
   Form2& operator=(const Form2&) = delete;
@@ -102,7 +102,7 @@ private:
 
   Form2Operations& window_;
   Form1& form1_;
-  double (*now_)();
+  UniversalTime (*now_)();
   std::optional<ProjectionResults> form1Results_;
 };
 

@@ -12,12 +12,14 @@ constexpr std::string_view kNotASensor = "Larghezza x altezza in pixel, per esem
 constexpr std::string_view kNotADate = "Data e ora non valide.";
 constexpr std::string_view kOutOfRange = "Solo dal 1800 al 2050.";
 constexpr std::string_view kNoLocalTime = "Quest'ora locale non esiste.";
+constexpr std::string_view kSkippedLocalTime = "L'ora legale salta quest'ora.";
 
 std::string_view DateProblemText(DateProblem problem) {
   switch (problem) {
     case DateProblem::None: return {};
     case DateProblem::OutOfRange: return kOutOfRange;
     case DateProblem::NoLocalTime: return kNoLocalTime;
+    case DateProblem::SkippedLocalTime: return kSkippedLocalTime;
     case DateProblem::Malformed: break;
   }
   return kNotADate;
@@ -37,11 +39,11 @@ std::string_view ReadSensor(const FieldEntry& entry, std::optional<SensorPixels>
   return into ? std::string_view() : kNotASensor;
 }
 
-std::string_view ReadDate(const FieldEntry& entry, double& into) {
+std::string_view ReadDate(const FieldEntry& entry, UniversalTime& into) {
   const std::string_view text = TrimBlanks(entry.text);
   if (text.empty()) return kEmpty;
   const InstantReading instant = ReadInstant(text);
-  into = instant.julianDay;
+  into = instant.instant;
   return DateProblemText(instant.problem);
 }
 

@@ -65,7 +65,7 @@ using Form2Entries = std::array<FieldEntry, kForm2Fields.size()>;
 struct Form2Inputs {
   CameraAndTarget camera;        // aperture, pixel size, sensor, wavelength; no target
   std::optional<Target> target;  // OGGETTO; none for "nessuno"
-  double instant = 0;            // DATA E ORA, a UTC Julian day
+  UniversalTime instant;         // DATA E ORA
   std::optional<PlanAim> aim;    // RAGGIUNGI; none where nothing is chosen
   double value = 0;              // VALORE
 };
