@@ -22,7 +22,7 @@ struct Reading {
   std::optional<ExtractionSteps> extractions;
   std::optional<std::pair<SolveAim, double>> solve;  // the aim and its value
   std::optional<Target> target;
-  std::optional<double> julianDay;
+  std::optional<UniversalTime> instant;
 };
 
 // Why an option's value is refused, or nothing.
@@ -108,7 +108,7 @@ Problem ReadTarget(std::string_view value, Reading& reading) {
 Problem ReadDate(std::string_view value, Reading& reading) {
   const InstantReading instant = ReadInstant(value);
   switch (instant.problem) {
-    case DateProblem::None: reading.julianDay = instant.julianDay; return std::nullopt;
+    case DateProblem::None: reading.instant = instant.instant; return std::nullopt;
     case DateProblem::Malformed:
       return "expected YYYY-MM-DD, or YYYY-MM-DDTHH:MM[:SS] followed by Z, +HH:MM, -HH:MM or "
              "nothing for local time, got " +
@@ -119,6 +119,9 @@ Problem ReadDate(std::string_view value, Reading& reading) {
     case DateProblem::NoLocalTime:
       return "this system cannot tell the local time " + std::string(value) +
              " in UTC; add Z or an offset such as +01:00";
+    case DateProblem::SkippedLocalTime:
+      return "the local time " + std::string(value) +
+             " does not exist: the clocks skip it when summer time begins";
   }
   return std::nullopt;
 }
@@ -253,7 +256,7 @@ Parsed Parse(std::span<const std::string_view> arguments) {
   if (Misuse* misuse = std::get_if<Misuse>(&mode)) return std::move(*misuse);
   Options options = std::move(reading.options);
   options.mode = std::get<Mode>(mode);
-  if (reading.target) options.target = TargetChoice{*reading.target, reading.julianDay};
+  if (reading.target) options.target = TargetChoice{*reading.target, reading.instant};
   return options;
 }
 
