@@ -27,7 +27,7 @@ States StatesAt(const std::array<GalileanMoonView, 4>& views) {
 
 // Sampled every minute; a change between two samples is narrowed by halving
 // to under a second.
-std::vector<MoonEvent> GalileanMoonEvents(double fromTT, double days, JupiterSightAt sightAt) {
+std::vector<MoonEvent> GalileanMoonEvents(double fromTT, double days, SightSource sightAt) {
   std::vector<MoonEvent> events;
   const auto statesAt = [&](double tt) { return StatesAt(GalileanMoonViews(sightAt(tt))); };
   const int steps = static_cast<int>(std::ceil(days / kStepDays));

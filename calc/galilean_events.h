@@ -40,12 +40,12 @@ struct MoonEvent {
 };
 
 // Where Jupiter is at an instant of dynamical time.
-using JupiterSightAt = JupiterSight (*)(double julianDayTT);
+using SightSource = JupiterSight (*)(double julianDayTT);
 
 // Every event from `fromTT` for `days` days, in the order they happen: the
 // moons' states sampled every minute and each change found to the second.
 // From 2016-01-02 00:00 TT, the IMCCE's predictions list Io's shadow
 // starting across the disc at 13:01 UT and its transit at 14:10.
-std::vector<MoonEvent> GalileanMoonEvents(double fromTT, double days, JupiterSightAt sightAt);
+std::vector<MoonEvent> GalileanMoonEvents(double fromTT, double days, SightSource sightAt);
 
 }  // namespace celforo

@@ -2,15 +2,13 @@
 
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 #include <span>
+
+#include "calc/astronomical_constants.h"
 
 namespace celforo {
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-// Light time per astronomical unit, days (Meeus 33.3).
-constexpr double kLightDaysPerAu = 0.0057755183;
 // Astronomical units in Jupiter's equatorial radius, as the theory takes it
 // (Meeus's perspective factor, 44.7).
 constexpr double kRadiiPerAu = 2095.0;
@@ -351,24 +349,12 @@ double SumOfCosines(std::span<const Term> terms, const Arguments& arguments) {
   return sum;
 }
 
-Vector3 Scaled(const Vector3& v, double factor) {
-  return {v.x * factor, v.y * factor, v.z * factor};
-}
-
-Vector3 Plus(const Vector3& a, const Vector3& b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-double Dot(const Vector3& a, const Vector3& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
 Vector3 Cross(const Vector3& a, const Vector3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 Vector3 Unit(const Vector3& v) {
-  return Scaled(v, 1.0 / Length(v));
+  return (1.0 / Length(v)) * v;
 }
 
 // The moons and Jupiter's north pole in the mean ecliptic and equinox of the
@@ -462,7 +448,7 @@ struct SkyFrame {
   static SkyFrame Facing(const Vector3& toward, const Vector3& pole) {
     SkyFrame frame;
     frame.toward = Unit(toward);
-    frame.north = Unit(Plus(pole, Scaled(frame.toward, -Dot(pole, frame.toward))));
+    frame.north = Unit(pole + (-Dot(pole, frame.toward) * frame.toward));
     frame.west = Cross(frame.north, frame.toward);
     return frame;
   }
@@ -481,16 +467,14 @@ std::optional<Vector3> FirstHit(const Vector3& start, const Vector3& direction,
                                 const Vector3& pole) {
   // Stretch along the pole so the ellipsoid becomes the unit sphere.
   const double stretch = 1.0 / kJupiterPolarRatio - 1.0;
-  const auto toSphere = [&](const Vector3& v) {
-    return Plus(v, Scaled(pole, Dot(v, pole) * stretch));
-  };
+  const auto toSphere = [&](const Vector3& v) { return v + (Dot(v, pole) * stretch) * pole; };
   const Vector3 s = toSphere(start), d = toSphere(direction);
   const double a = Dot(d, d), b = 2 * Dot(s, d), c = Dot(s, s) - 1.0;
   const double discriminant = b * b - 4 * a * c;
   if (discriminant < 0) return std::nullopt;
   const double distance = (-b - std::sqrt(discriminant)) / (2 * a);
   if (distance < 0) return std::nullopt;
-  return Plus(start, Scaled(direction, distance));
+  return start + distance * direction;
 }
 
 // Whether a point on the ellipsoid's surface faces the observer along
@@ -498,7 +482,7 @@ std::optional<Vector3> FirstHit(const Vector3& start, const Vector3& direction,
 // z along the pole, points that way.
 bool FacesEarth(const Vector3& surface, const Vector3& pole, const Vector3& toward) {
   const double polarFactor = 1.0 / (kJupiterPolarRatio * kJupiterPolarRatio) - 1.0;
-  const Vector3 normal = Plus(surface, Scaled(pole, Dot(surface, pole) * polarFactor));
+  const Vector3 normal = surface + (Dot(surface, pole) * polarFactor) * pole;
   return Dot(normal, toward) > 0;
 }
 
@@ -515,9 +499,9 @@ std::array<GalileanMoonView, 4> GalileanMoonViews(const JupiterSight& sight) {
   const double earthDistance = Length(sight.fromEarth);
   const double sunDistance = Length(sight.fromSun);
   const Jovicentric jovicentric =
-      JovicentricPositions(sight.julianDayTT, earthDistance * kLightDaysPerAu);
-  const SkyFrame fromEarth = SkyFrame::Facing(Scaled(sight.fromEarth, -1), jovicentric.pole);
-  const SkyFrame fromSun = SkyFrame::Facing(Scaled(sight.fromSun, -1), jovicentric.pole);
+      JovicentricPositions(sight.julianDayTT, earthDistance / kLightAuPerDay);
+  const SkyFrame fromEarth = SkyFrame::Facing(-1.0 * sight.fromEarth, jovicentric.pole);
+  const SkyFrame fromSun = SkyFrame::Facing(-1.0 * sight.fromSun, jovicentric.pole);
 
   std::array<GalileanMoonView, 4> views;
   for (std::size_t i = 0; i < views.size(); ++i) {
@@ -542,8 +526,7 @@ std::array<GalileanMoonView, 4> GalileanMoonViews(const JupiterSight& sight) {
     const bool inLine = OnDisc({sunward.x * sunPerspective, sunward.y * sunPerspective});
     view.eclipsed = inLine && sunDepth < 0;
     if (inLine && sunDepth > 0) {
-      const std::optional<Vector3> spot =
-          FirstHit(moon, Scaled(fromSun.toward, -1), jovicentric.pole);
+      const std::optional<Vector3> spot = FirstHit(moon, -1.0 * fromSun.toward, jovicentric.pole);
       if (spot && FacesEarth(*spot, jovicentric.pole, fromEarth.toward)) {
         view.shadow = fromEarth.Offset(*spot);
       }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string_view>
 
-#include "calc/planet_positions.h"
+#include "calc/vector3.h"
 
 namespace celforo {
 

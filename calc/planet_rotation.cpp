@@ -2,12 +2,11 @@
 
 #include <cmath>
 #include <cstddef>
-#include <numbers>
+
+#include "calc/astronomical_constants.h"
 
 namespace celforo {
 namespace {
-
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 
 const RotationElements& ElementsOf(Meridian body) {
   return kRotationElements[static_cast<std::size_t>(body)];
@@ -17,7 +16,7 @@ const RotationElements& ElementsOf(Meridian body) {
 
 Vector3 NorthPole(Meridian body, double julianDayTT) {
   const RotationElements& e = ElementsOf(body);
-  const double centuries = (julianDayTT - 2451545.0) / 36525.0;
+  const double centuries = (julianDayTT - kJ2000) / kDaysPerJulianCentury;
   const double ra =
       (e.poleRightAscension + e.poleRightAscensionPerCentury * centuries) * kRadiansPerDegree;
   const double dec =
@@ -37,11 +36,9 @@ double CentralMeridian(Meridian body, const Vector3& toObserver, double emittedT
   // pole x node, the equator's direction 90 degrees beyond the node.
   const Vector3 beyond{pole.y * node.z - pole.z * node.y, pole.z * node.x - pole.x * node.z,
                        pole.x * node.y - pole.y * node.x};
-  const double theta =
-      std::atan2(toObserver.x * beyond.x + toObserver.y * beyond.y + toObserver.z * beyond.z,
-                 toObserver.x * node.x + toObserver.y * node.y + toObserver.z * node.z);
-  const double w = e.primeMeridian + e.primeMeridianPerDay * (emittedTT - 2451545.0);
-  const double longitude = std::fmod(w - theta / kRadiansPerDegree, 360.0);
+  const double theta = std::atan2(Dot(toObserver, beyond), Dot(toObserver, node));
+  const double w = e.primeMeridian + e.primeMeridianPerDay * (emittedTT - kJ2000);
+  const double longitude = std::fmod(w - theta * kDegreesPerRadian, 360.0);
   return longitude < 0 ? longitude + 360.0 : longitude;
 }
 

@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "calc/planet_positions.h"
+#include "calc/vector3.h"
 
 namespace celforo {
 
