@@ -1,19 +1,31 @@
 // The planning panel's behaviour on a faked window system, beside a faked
-// Form1: what it keeps and restores, following Form1's results, naming bad
-// input next to its field, ADATTA, and the picture's proportions.
+// Form1: its table, what it keeps and restores, following Form1's results,
+// naming bad input next to its field, ADATTA, STRUMENTI, the set-up as a
+// file and a link, the picture exported, and the picture's proportions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <initializer_list>
 #include <map>
 #include <numbers>
+#include <optional>
+#include <span>
 #include <string>
 #include <utility>
+#include <variant>
+#include <vector>
 
 #include "calc/date_time.h"
+#include "calc/numeric_text.h"
+#include "calc/quantity_rules.h"
+#include "calc/setup_file.h"
+#include "calc/setup_link.h"
+#include "tests/support/memory_store.h"
 #include "ui/form2.h"
 #include "ui/plan_picture.h"
+#include "ui/setup_fields.h"
 
 namespace celforo {
 namespace {
@@ -47,6 +59,10 @@ UniversalTime Evening() {
   return UtcInstant({2026, 12, 7, 21, 0, 0});
 }
 
+// What the faked user answers when asked for a file to read: its bytes, or
+// why it cannot be read; nothing cancels.
+using FileAnswer = std::optional<std::variant<std::string, std::pair<int, std::string>>>;
+
 class FakeForm2 : public Form2Operations {
 public:
   explicit FakeForm2(std::map<std::string, std::string> stored = {}) : kept(std::move(stored)) {
@@ -55,11 +71,25 @@ public:
 
   FakeForm1 form1;
   std::map<std::string, std::string> kept;
+  MemoryStore store;
   std::array<std::string, kForm2Elements.size()> texts;
   std::array<int, kForm2Elements.size()> choices{};
+  std::array<std::vector<std::string>, kForm2Elements.size()> items;
   std::array<bool, kForm2Elements.size()> invalid{};
   DisplayList picture;
-  Form2 form{*this, form1.form, &Evening};
+  DisplayList nightPicture;
+  // The files: what the user answers, and what was written and told.
+  std::optional<ChosenFile> fileToWrite = ChosenFile{"/home/user/set-up.json", FileKind::Setup};
+  std::map<std::string, std::string> written;
+  std::vector<std::string> offered;  // "celforo.json: 0", the kinds offered by number
+  FileAnswer fileToRead;
+  std::size_t mostBytesAsked = 0;
+  std::optional<std::string> writeFault;
+  std::optional<std::string> png = std::string("\x89PNG");
+  std::vector<std::string> refusals;
+  std::string link;
+  int positionsAsked = 0;
+  Form2 form{*this, form1.form, store, &Evening};
 
   void Start() { form.onForm2Load(); }
   void Type(ElementId field, std::string_view text) {
@@ -70,8 +100,15 @@ public:
     choices[choice] = item;
     form.onFieldChanged(choice);
   }
-  std::array<std::string, 9> Results() const {
-    std::array<std::string, 9> results;
+  // An item of a STRUMENTI list, by its text.
+  void ChooseKit(ElementId choice, std::string_view item) {
+    const auto found = std::find(items[choice].begin(), items[choice].end(), item);
+    ASSERT_NE(found, items[choice].end()) << item;
+    choices[choice] = static_cast<int>(found - items[choice].begin());
+    form.onKitChosen(choice);
+  }
+  std::array<std::string, kForm2Columns.size()> Results() const {
+    std::array<std::string, kForm2Columns.size()> results;
     for (std::size_t i = 0; i < results.size(); ++i) results[i] = texts[kForm2Results[i]];
     return results;
   }
@@ -79,15 +116,31 @@ public:
     const std::optional<ElementId> line = kForm2Relations.problem[field];
     return line ? texts[*line] : std::string();
   }
+  // What the inputs show: every field's text or item, and Form1's boxes.
+  std::vector<std::string> Shown() const {
+    std::vector<std::string> shown;
+    for (const Form2Field& field : kForm2Fields) {
+      const bool choice = kForm2Elements[field.field].kind == ElementKind::Choice;
+      shown.push_back(choice ? std::to_string(choices[field.field]) : texts[field.field]);
+    }
+    for (const ElementId box : {kText1, kText2, kText3}) shown.push_back(form1.texts[box]);
+    return shown;
+  }
 
 private:
   std::string Text(ElementId field) const override { return texts[field]; }
   void SetText(ElementId field, std::string_view text) override { texts[field] = text; }
   int Choice(ElementId choice) const override { return choices[choice]; }
   void SetChoice(ElementId choice, int item) override { choices[choice] = item; }
+  void SetItems(ElementId choice, std::span<const std::string> shown) override {
+    items[choice].assign(shown.begin(), shown.end());
+    choices[choice] = 0;
+  }
   void SetCaption(ElementId label, std::string_view caption) override { texts[label] = caption; }
   void SetInvalid(ElementId field, bool is) override { invalid[field] = is; }
-  void SetPicture(ElementId, const DisplayList& list) override { picture = list; }
+  void SetPicture(ElementId element, const DisplayList& list) override {
+    (element == kNightPicture ? nightPicture : picture) = list;
+  }
   std::optional<std::string> Remembered(std::string_view key) const override {
     const auto found = kept.find(std::string(key));
     if (found == kept.end()) return std::nullopt;
@@ -96,13 +149,38 @@ private:
   void Remember(std::string_view key, std::string_view value) override {
     kept[std::string(key)] = value;
   }
+  std::optional<ChosenFile> AskFileToWrite(std::string_view name,
+                                           std::span<const FileKind> kinds) override {
+    std::string asked = std::string(name) + ":";
+    for (const FileKind kind : kinds) asked += " " + std::to_string(static_cast<int>(kind));
+    offered.push_back(asked);
+    return fileToWrite;
+  }
+  std::optional<std::string> WriteFile(const ChosenFile& file, std::string_view bytes) override {
+    if (writeFault) return writeFault;
+    written[file.name] = bytes;
+    return std::nullopt;
+  }
+  void AskFileToRead(FileKind kind, std::size_t mostBytes) override {
+    mostBytesAsked = mostBytes;
+    if (!fileToRead) return;
+    if (const auto* bytes = std::get_if<std::string>(&*fileToRead)) {
+      form.onFileRead(kind, std::string_view(*bytes).substr(0, mostBytes));
+    } else {
+      form.onFileNotRead(kind, std::get<1>(*fileToRead).second);
+    }
+  }
+  std::optional<std::string> PngImage(const DisplayList&) override { return png; }
+  void ShowRefusal(std::string_view text) override { refusals.emplace_back(text); }
+  void CopyLink(std::string_view fragment) override { link = fragment; }
+  void AskPosition() override { ++positionsAsked; }
 };
 
 // 2500, 5 and 3 give 4166.666667: f/16.67 at 250, .185638"/px for 3.75 um,
 // the 1280 x 960 sensor spanning 3.96' x 2.97', Q = .55 * 16.67 / 3.75.
-const std::array<std::string, 9> kDefaultResults{"16.666667", ".185638", "3.960284", "2.970213", "",
-                                                 "",          "",        "2.444444", ""};
-const std::array<std::string, 9> kNoResults{};
+const std::array<std::string, kForm2Columns.size()> kDefaultResults{
+    "16.666667", ".185638", "3.960284", "2.970213", "", "", "", "2.444444", ""};
+const std::array<std::string, kForm2Columns.size()> kNoResults{};
 
 TEST(Form2, StartsFromWhatWasKeptWhereItIsGood) {
   struct Case {
@@ -224,22 +302,29 @@ TEST(Form2, BadInputIsNamedNextToItsFieldAndKept) {
 
 // Reading is a function of the fields' texts and items alone: each field's
 // value or problem, a choice out of its items read as none chosen.
+// The fields' first texts, Jupiter at 22:00 UTC, and `changes`.
+Form2Entries EntriesWith(std::initializer_list<std::pair<ElementId, FieldEntry>> changes) {
+  Form2Entries all{{{"250"},
+                    {"3.75"},
+                    {"1280x960"},
+                    {"550"},
+                    {""},
+                    {"", 6},
+                    {"2026-12-07T22:00Z"},
+                    {""},
+                    {""},
+                    {""},
+                    {"", 0},
+                    {"20"}}};
+  for (const auto& [field, entry] : changes) {
+    for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
+      if (kForm2Fields[i].field == field) all[i] = entry;
+  }
+  return all;
+}
+
 TEST(Form2Reading, ReadsEachFieldOrSaysWhyNot) {
-  const auto entries = [](std::initializer_list<std::pair<ElementId, FieldEntry>> changes) {
-    Form2Entries all{{{"250"},
-                      {"3.75"},
-                      {"1280x960"},
-                      {"550"},
-                      {"", 6},
-                      {"2026-12-07T22:00Z"},
-                      {"", 0},
-                      {"20"}}};
-    for (const auto& [field, entry] : changes) {
-      for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
-        if (kForm2Fields[i].field == field) all[i] = entry;
-    }
-    return all;
-  };
+  const auto entries = EntriesWith;
   const Form2Reading good = ReadForm2(entries({}));
   EXPECT_EQ(good.problems, (std::array<std::string_view, kForm2Fields.size()>{}));
   EXPECT_EQ(good.inputs.camera.aperture, 250);
@@ -286,6 +371,122 @@ TEST(Form2Reading, ReadsEachFieldOrSaysWhyNot) {
     EXPECT_EQ(reading.inputs.target.has_value(), c.target);
     EXPECT_EQ(reading.inputs.aim.has_value(), c.aim);
   }
+}
+
+// The field stop may be left empty; the site is LATITUDINE and LONGITUDINE
+// both, or neither, each in its range, QUOTA empty at sea level.
+TEST(Form2Reading, ReadsTheFieldStopAndTheSite) {
+  constexpr std::string_view kMissing = "Manca il valore.";
+  constexpr std::string_view kComma = "Il separatore decimale \xC3\xA8 il punto, non la virgola.";
+  const struct {
+    const char* what;
+    std::initializer_list<std::pair<ElementId, FieldEntry>> changes;
+    std::optional<double> fieldStop;
+    std::optional<Site> site;
+    std::map<ElementId, std::string_view> problems;
+  } cases[] = {
+      {"nothing", {}, std::nullopt, std::nullopt, {}},
+      {"a field stop", {{kFieldStopBox, {" 4.5 "}}}, 4.5, std::nullopt, {}},
+      {"a field stop of 0",
+       {{kFieldStopBox, {"0"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kFieldStopBox, "Deve essere maggiore di zero."}}},
+      {"a field stop with a comma",
+       {{kFieldStopBox, {"4,5"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kFieldStopBox, kComma}}},
+      {"Turin",
+       {{kLatitudeBox, {"45.07"}}, {kLongitudeBox, {"7.69"}}, {kHeightBox, {"240"}}},
+       std::nullopt,
+       Site{45.07, 7.69, 240},
+       {}},
+      {"at sea level",
+       {{kLatitudeBox, {"-33.9"}}, {kLongitudeBox, {"18.4"}}},
+       std::nullopt,
+       Site{-33.9, 18.4, 0},
+       {}},
+      {"the edges",
+       {{kLatitudeBox, {"-90"}}, {kLongitudeBox, {"180"}}, {kHeightBox, {"9000"}}},
+       std::nullopt,
+       Site{-90, 180, 9000},
+       {}},
+      {"the other edges",
+       {{kLatitudeBox, {"90"}}, {kLongitudeBox, {"-180"}}, {kHeightBox, {"-500"}}},
+       std::nullopt,
+       Site{90, -180, -500},
+       {}},
+      {"a height alone is no site", {{kHeightBox, {"240"}}}, std::nullopt, std::nullopt, {}},
+      {"a bad height alone is named",
+       {{kHeightBox, {"240m"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kHeightBox, "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."}}},
+      {"no longitude",
+       {{kLatitudeBox, {"45"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kLongitudeBox, kMissing}}},
+      {"no latitude",
+       {{kLongitudeBox, {"7"}}, {kHeightBox, {"100"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kLatitudeBox, kMissing}}},
+      {"north of the pole",
+       {{kLatitudeBox, {"90.5"}}, {kLongitudeBox, {"7"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kLatitudeBox, "Solo da -90 a 90."}}},
+      {"west of the date line",
+       {{kLatitudeBox, {"45"}}, {kLongitudeBox, {"-181"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kLongitudeBox, "Solo da -180 a 180."}}},
+      {"too high",
+       {{kLatitudeBox, {"45"}}, {kLongitudeBox, {"7"}}, {kHeightBox, {"9001"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kHeightBox, "Solo da -500 a 9000."}}},
+      {"too deep",
+       {{kLatitudeBox, {"45"}}, {kLongitudeBox, {"7"}}, {kHeightBox, {"-501"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kHeightBox, "Solo da -500 a 9000."}}},
+      {"a comma",
+       {{kLatitudeBox, {"45,07"}}, {kLongitudeBox, {"7.69"}}},
+       std::nullopt,
+       std::nullopt,
+       {{kLatitudeBox, kComma}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Form2Reading reading = ReadForm2(EntriesWith(c.changes));
+    for (std::size_t i = 0; i < kForm2Fields.size(); ++i) {
+      const auto expected = c.problems.find(kForm2Fields[i].field);
+      EXPECT_EQ(reading.problems[i], expected == c.problems.end() ? "" : expected->second)
+          << kForm2Elements[kForm2Fields[i].field].name;
+    }
+    EXPECT_EQ(reading.inputs.fieldStop, c.fieldStop);
+    ASSERT_EQ(reading.inputs.site.has_value(), c.site.has_value());
+    if (c.site) {
+      EXPECT_EQ(reading.inputs.site->latitude, c.site->latitude);
+      EXPECT_EQ(reading.inputs.site->longitude, c.site->longitude);
+      EXPECT_EQ(reading.inputs.site->height, c.site->height);
+    }
+  }
+  // What is said of a number out of range names the rule's own bounds.
+  const struct {
+    FieldRule rule;
+    NumberRule number;
+  } ranges[] = {{FieldRule::Latitude, kLatitudeRule},
+                {FieldRule::Longitude, kLongitudeRule},
+                {FieldRule::Height, kHeightRule}};
+  for (const auto& range : ranges) {
+    EXPECT_EQ(RangeProblemText(range.rule), "Solo da " + ShortestText(range.number.least) + " a " +
+                                                ShortestText(range.number.most) + ".");
+  }
+  EXPECT_EQ(RangeProblemText(FieldRule::PositiveNumber), "");
 }
 
 TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {

@@ -39,6 +39,12 @@ std::string ColumnText(double value) {
   return text;
 }
 
+const PlanColumn* ColumnOfCaption(std::string_view caption) {
+  for (const PlanColumn& column : kPlanColumns)
+    if (column.caption == caption) return &column;
+  return nullptr;
+}
+
 // Whether any field but VALORE, the solve's own, cannot be used.
 bool InputsToMend(const Form2Reading& reading) {
   for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
@@ -57,10 +63,18 @@ CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
   return camera;
 }
 
+// The night's picture until the night's curve is drawn: its ground alone.
+DisplayList NightPictureToCome() {
+  DisplayList list;
+  list.width = kNightPictureWidth;
+  list.height = kNightPictureHeight;
+  return list;
+}
+
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, UniversalTime (*now)())
-    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant) {}
+Form2::Form2(Form2Operations& window, Form1& form1, SettingsStore& store, UniversalTime (*now)())
+    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant), kit_(store) {}
 
 Form2::~Form2() {
   form1_.SetListener(nullptr);
@@ -69,6 +83,9 @@ Form2::~Form2() {
 void Form2::onForm2Load() {
   form1_.SetListener(this);
   form1Results_ = form1_.results();
+  kit_.Load();
+  for (const KitSection& section : kKitSections) ShowKitItems(section);
+  ShowSkipped();
   for (const Form2Field& field : kForm2Fields) {
     std::optional<std::string> kept;
     if (field.remembered) kept = window_.Remembered(KeyOf(field));
@@ -102,6 +119,21 @@ void Form2::onFieldChanged(ElementId changed) {
   // A new aim or value: the last solve's problem no longer holds.
   if (changed == kAimChoice || changed == kValueBox) ShowProblem(kValueBox, {});
   Recompute();
+}
+
+void Form2::Fill(ElementId changed, const FieldEntry& entry) {
+  for (const Form2Field& field : kForm2Fields) {
+    if (field.field != changed) continue;
+    if (IsChoice(field)) {
+      window_.SetChoice(field.field, entry.item);
+    } else {
+      window_.SetText(field.field, entry.text);
+    }
+    if (field.remembered)
+      window_.Remember(KeyOf(field),
+                       IsChoice(field) ? ItemAt(Items(field.field), entry.item) : entry.text);
+  }
+  if (changed == kAimChoice || changed == kValueBox) ShowProblem(kValueBox, {});
 }
 
 void Form2::onNowClicked(ElementId) {
@@ -171,7 +203,11 @@ void Form2::ShowProblem(ElementId field, std::string_view problem) {
 void Form2::ClearResults(std::string_view why) {
   for (const ElementId result : kForm2Results) window_.SetCaption(result, "");
   window_.SetCaption(kResultsProblem, why);
-  window_.SetPicture(kPlanPicture, EmptyPlanPicture(why));
+  window_.SetCaption(kAdviceLine, "");
+  picture_ = EmptyPlanPicture(why);
+  pictureShowsSetUp_ = false;
+  window_.SetPicture(kPlanPicture, picture_);
+  window_.SetPicture(kNightPicture, NightPictureToCome());
 }
 
 void Form2::Recompute() {
@@ -183,11 +219,13 @@ void Form2::Recompute() {
 
   const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
   const double focalLength = form1Results_->equivalentFocalLength;
-  std::array<std::string, kPlanColumns.size()> texts;
+  std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
   try {
-    for (std::size_t i = 0; i < kPlanColumns.size(); ++i) {
-      const PlanColumn& column = kPlanColumns[i];
+    for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+      const PlanColumn* found = ColumnOfCaption(kForm2Columns[i]);
+      if (found == nullptr) continue;
+      const PlanColumn& column = *found;
       if (!column.applies(camera)) continue;
       try {
         texts[i] = ColumnText(column.compute(camera, focalLength));
@@ -199,10 +237,14 @@ void Form2::Recompute() {
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());
   }
-  for (std::size_t i = 0; i < kPlanColumns.size(); ++i)
+  for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
-  window_.SetPicture(kPlanPicture, PlanPicture(view));
+  window_.SetCaption(kAdviceLine, "");
+  picture_ = PlanPicture(view);
+  pictureShowsSetUp_ = true;
+  window_.SetPicture(kPlanPicture, picture_);
+  window_.SetPicture(kNightPicture, NightPictureToCome());
 }
 
 }  // namespace celforo

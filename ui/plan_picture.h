@@ -9,10 +9,11 @@
 
 namespace celforo {
 
-// The picture's size, in its units (pixels at 96 dots per inch); its foot
-// holds the line of text.
+// The picture's size, in its units (pixels at 96 dots per inch), that of its
+// element in the panel's table (form2.h holds them in step); its foot holds
+// the line of text.
 inline constexpr double kPlanPictureWidth = 321;
-inline constexpr double kPlanPictureHeight = 190;
+inline constexpr double kPlanPictureHeight = 150;
 inline constexpr double kPlanPictureTextHeight = 20;
 
 // What a set-up shows on the sensor: its field in pixels and arcminutes, and
