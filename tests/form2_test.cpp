@@ -11,6 +11,7 @@
 #include <map>
 #include <numbers>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <utility>
@@ -20,12 +21,15 @@
 #include "calc/date_time.h"
 #include "calc/numeric_text.h"
 #include "calc/quantity_rules.h"
+#include "calc/sensors.h"
 #include "calc/setup_file.h"
 #include "calc/setup_link.h"
 #include "tests/support/memory_store.h"
 #include "ui/form2.h"
 #include "ui/plan_picture.h"
 #include "ui/setup_fields.h"
+#include "ui/svg_writer.h"
+#include "ui/window_menu.h"
 
 namespace celforo {
 namespace {
@@ -92,20 +96,24 @@ public:
   Form2 form{*this, form1.form, store, &Evening};
 
   void Start() { form.onForm2Load(); }
+  // An element's event delivered as a window system delivers it.
+  void Deliver(ElementId element, FormEvent event) {
+    for (const Form2Handler& handler : kForm2Handlers)
+      if (handler.element == element && handler.event == event) (form.*handler.handle)(element);
+  }
   void Type(ElementId field, std::string_view text) {
     texts[field] = text;
-    form.onFieldChanged(field);
+    Deliver(field, FormEvent::Change);
   }
   void Choose(ElementId choice, int item) {
     choices[choice] = item;
-    form.onFieldChanged(choice);
+    Deliver(choice, FormEvent::Change);
   }
   // An item of a STRUMENTI list, by its text.
   void ChooseKit(ElementId choice, std::string_view item) {
     const auto found = std::find(items[choice].begin(), items[choice].end(), item);
     ASSERT_NE(found, items[choice].end()) << item;
-    choices[choice] = static_cast<int>(found - items[choice].begin());
-    form.onKitChosen(choice);
+    Choose(choice, static_cast<int>(found - items[choice].begin()));
   }
   std::array<std::string, kForm2Columns.size()> Results() const {
     std::array<std::string, kForm2Columns.size()> results;
@@ -530,6 +538,630 @@ TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
   window.form.onFitClicked(kFitButton);
   EXPECT_EQ(window.texts[kValueProblem], "Correggi prima i dati segnati.");
   EXPECT_EQ(window.form1.texts[kText3], " 3");
+}
+
+// The table: two columns side by side, each element inside its own and none
+// over another, in reading order through the first column and then the
+// second, every field and button delivered to a handler.
+TEST(Form2Table, TwoColumnsReadInOrderEachElementInItsOwn) {
+  EXPECT_EQ(kForm2.clientWidth, 2 * kColumnWidth);
+  EXPECT_LE(kForm2.clientHeight, 10800);
+  int column = 0;
+  int tabIndex = 0;
+  std::set<std::string_view> buttonNames;
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
+    const ElementRecord& record = kForm2Elements[id];
+    SCOPED_TRACE(std::string(record.name));
+    EXPECT_GE(ColumnOf(record), column) << "the first column is read before the second";
+    column = ColumnOf(record);
+    EXPECT_GE(record.left, column * kColumnWidth + 120);
+    EXPECT_LE(record.left + record.width, (column + 1) * kColumnWidth - 120);
+    EXPECT_LE(record.top + record.height, kForm2.clientHeight - 120);
+    if (record.kind != ElementKind::Rectangle) {
+      EXPECT_EQ(record.tabIndex, tabIndex++);
+    }
+    for (ElementId other = id + 1; other < kForm2Elements.size(); ++other) {
+      const ElementRecord& next = kForm2Elements[other];
+      if (record.kind == ElementKind::Rectangle || next.kind == ElementKind::Rectangle) continue;
+      const bool apart =
+          record.left + record.width <= next.left || next.left + next.width <= record.left ||
+          record.top + record.height <= next.top || next.top + next.height <= record.top;
+      EXPECT_TRUE(apart) << "over " << next.name;
+    }
+    const auto handled = [&](FormEvent event) {
+      return std::count_if(
+          kForm2Handlers.begin(), kForm2Handlers.end(),
+          [&](const Form2Handler& h) { return h.element == id && h.event == event; });
+    };
+    EXPECT_EQ(handled(FormEvent::Change), IsField(record.kind) ? 1 : 0);
+    EXPECT_EQ(handled(FormEvent::Click), record.kind == ElementKind::PushButton ? 1 : 0);
+    if (record.kind == ElementKind::PushButton) {
+      EXPECT_TRUE(buttonNames.insert(ButtonName(record)).second) << "a button's name, once";
+    }
+    // The page alone asks the device where it is.
+    EXPECT_EQ(record.platforms == Platforms::PageOnly,
+              id == kPositionButton || id == kPositionProblem);
+  }
+  EXPECT_EQ(ButtonName(kForm2Elements[kKitSections[1].remove]), "ELIMINA OCULARE");
+  EXPECT_EQ(ButtonName(kForm2Elements[kFitButton]), "ADATTA");
+  // Each field with a problem line, but the choices; each the panel reads.
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
+    const ElementKind kind = kForm2Elements[id].kind;
+    if (kind == ElementKind::TextBox || kind == ElementKind::DateTimeField) {
+      EXPECT_TRUE(kForm2Relations.problem[id]) << kForm2Elements[id].name;
+    }
+  }
+}
+
+// Stored kit entries, as another run of the program left them: one of them
+// spoilt.
+std::map<std::string, std::string, std::less<>> StoredKit() {
+  return {
+      {"kit/Telescope1", R"({"name":"C8","focal_length":2032,"aperture":203.2})"},
+      {"kit/Eyepiece1", "{\"name\":\"Pl\xC3\xB6ssl 10\",\"focal_length\":10,\"field_stop\":9.2}"},
+      {"kit/Eyepiece2", R"({"name":"Ortho 6","focal_length":6})"},
+      {"kit/Camera1",
+       R"({"name":"ASI462","pixel_size":2.9,"width":1936,"height":1096,"colour":true})"},
+      {"kit/Camera3", R"({"name":"ASI462","pixel_size":2.9)"},
+  };
+}
+
+std::vector<std::string> WithSensors(std::vector<std::string> items) {
+  for (const Sensor& sensor : Sensors()) items.emplace_back(sensor.name);
+  return items;
+}
+
+TEST(Form2Kit, ListsTheKitAndNamesWhatItSkipped) {
+  FakeForm2 window;
+  window.store.values = StoredKit();
+  window.Start();
+  const std::string none = "\xE2\x80\x94";
+  EXPECT_EQ(window.items[kKitSections[0].choice], (std::vector<std::string>{none, "C8"}));
+  EXPECT_EQ(window.items[kKitSections[1].choice],
+            (std::vector<std::string>{none, "Pl\xC3\xB6ssl 10", "Ortho 6"}));
+  EXPECT_EQ(window.items[kKitSections[2].choice], WithSensors({none, "ASI462"}));
+  EXPECT_EQ(window.texts[kSkippedLine], "Voci illeggibili saltate: kit/Camera3.");
+  EXPECT_TRUE(window.store.writes.empty());
+  // An empty store: the lists hold "—" and the sensor list, and no line.
+  FakeForm2 fresh;
+  fresh.Start();
+  EXPECT_EQ(fresh.items[kKitSections[0].choice], std::vector<std::string>{none});
+  EXPECT_EQ(fresh.items[kKitSections[2].choice], WithSensors({none}));
+  EXPECT_EQ(fresh.texts[kSkippedLine], "");
+}
+
+// A telescope fills FOC. OBBIETTIVO and DIAMETRO OBIETTIVO, an eyepiece FOC.
+// OCULARE and DIAFRAMMA OCULARE, a camera PIXEL and SENSORE; Form1
+// calculates, and the panel with it.
+TEST(Form2Kit, ChoosingFillsTheFieldsAndForm1Calculates) {
+  const Sensor& row = Sensors()[0];
+  const struct {
+    ElementId choice;
+    std::string item;
+    std::map<ElementId, std::string> panel;  // fields afterwards
+    std::array<std::string, 3> form1;        // Form1's boxes afterwards
+    std::string focalRatio;
+  } cases[] = {
+      // 2032 * 5 / 3 = 3386.67 mm at 203.2 mm is f/16.67, as 2500 at 250.
+      {kKitSections[0].choice, "C8", {{kApertureBox, "203.2"}}, {" 2032", " 5", " 3"}, "16.666667"},
+      {kKitSections[1].choice,
+       "Pl\xC3\xB6ssl 10",
+       {{kFieldStopBox, "9.2"}},
+       {" 2500", " 10", " 3"},
+       "33.333333"},
+      {kKitSections[1].choice, "Ortho 6", {{kFieldStopBox, ""}}, {" 2500", " 6", " 3"}, "20"},
+      {kKitSections[2].choice,
+       "ASI462",
+       {{kPixelBox, "2.9"}, {kSensorBox, "1936x1096"}},
+       {" 2500", " 5", " 3"},
+       "16.666667"},
+      {kKitSections[2].choice,
+       std::string(row.name),
+       {{kPixelBox, ShortestText(row.pixelSize)},
+        {kSensorBox, std::to_string(row.width) + "x" + std::to_string(row.height)}},
+       {" 2500", " 5", " 3"},
+       "16.666667"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    FakeForm2 window;
+    window.store.values = StoredKit();
+    window.Start();
+    window.Type(kFieldStopBox, "5");
+    window.form1.Type(kText1, "2500");  // Form1's results empty until it calculates
+    window.form1.texts[kText1] = " 2500";
+    ASSERT_EQ(window.Results(), kNoResults);
+    window.ChooseKit(c.choice, c.item);
+    for (const auto& [field, text] : c.panel) {
+      EXPECT_EQ(window.texts[field], text);
+      EXPECT_EQ(window.kept[std::string(kForm2Elements[field].name)], text) << "kept as typed";
+    }
+    EXPECT_EQ(window.form1.texts[kText1], c.form1[0]);
+    EXPECT_EQ(window.form1.texts[kText2], c.form1[1]);
+    EXPECT_EQ(window.form1.texts[kText3], c.form1[2]);
+    const bool form1Filled = c.choice != kKitSections[2].choice;
+    EXPECT_EQ(window.form1.texts[kLabel2].empty(), !form1Filled) << "Form1 calculated";
+    EXPECT_EQ(window.Results()[0], form1Filled ? c.focalRatio : "");
+  }
+  // "—" changes nothing.
+  FakeForm2 window;
+  window.store.values = StoredKit();
+  window.Start();
+  const std::vector<std::string> before = window.Shown();
+  window.ChooseKit(kKitSections[0].choice, "\xE2\x80\x94");
+  EXPECT_EQ(window.Shown(), before);
+}
+
+TEST(Form2Kit, SavesUnderNomeWhatItCanKeepAndSaysWhyNot) {
+  const std::string fortyOne(41, 'a');
+  const struct {
+    const char* what;
+    std::size_t section;
+    std::string name;
+    std::map<ElementId, std::string> panel;  // typed first
+    std::string objective;                   // FOC. OBBIETTIVO
+    std::string refusal;                     // on NOME's line; empty: saved
+    bool nameAtFault;
+    std::string stored;  // the store's last write
+  } cases[] = {
+      {"a telescope",
+       0,
+       "  C8 ",
+       {},
+       "2032",
+       "",
+       false,
+       R"(kit/Telescope1={"name":"C8","focal_length":2032,"aperture":250})"},
+      {"an eyepiece with its field stop",
+       1,
+       "Plossl 10",
+       {{kFieldStopBox, "9.2"}},
+       "2500",
+       "",
+       false,
+       R"(kit/Eyepiece1={"name":"Plossl 10","focal_length":5,"field_stop":9.2})"},
+      {"an eyepiece without",
+       1,
+       "Ortho 5",
+       {},
+       "2500",
+       "",
+       false,
+       R"(kit/Eyepiece1={"name":"Ortho 5","focal_length":5})"},
+      {"a camera",
+       2,
+       "Mine",
+       {{kPixelBox, "2.4"},
+        {kSensorBox,
+         "3840\xC3\x97"
+         "2160"}},
+       "2500",
+       "",
+       false,
+       R"(kit/Camera1={"name":"Mine","pixel_size":2.4,"width":3840,"height":2160,"colour":true})"},
+      {"no name", 0, "  ", {}, "2500", "Scrivi prima un NOME.", true, ""},
+      {"too long a name", 1, fortyOne, {}, "2500", "Al massimo 40 caratteri, non 41.", true, ""},
+      {"the none item",
+       2,
+       "\xE2\x80\x94",
+       {},
+       "2500",
+       "\"\xE2\x80\x94\" vuol dire nessuno: scegli un altro NOME.",
+       true,
+       ""},
+      {"a control character",
+       0,
+       "C\t8",
+       {},
+       "2500",
+       "Un NOME senza caratteri di controllo.",
+       true,
+       ""},
+      {"no focal length",
+       0,
+       "C8",
+       {},
+       "abc",
+       "FOC. OBBIETTIVO deve essere maggiore di zero.",
+       false,
+       ""},
+      {"a bad aperture",
+       0,
+       "C8",
+       {{kApertureBox, "2OO"}},
+       "2500",
+       "Correggi prima DIAMETRO OBIETTIVO.",
+       false,
+       ""},
+      {"a bad field stop",
+       1,
+       "Ortho 5",
+       {{kFieldStopBox, "-1"}},
+       "2500",
+       "Correggi prima DIAFRAMMA OCULARE.",
+       false,
+       ""},
+      {"a bad sensor",
+       2,
+       "Mine",
+       {{kSensorBox, "3840"}},
+       "2500",
+       "Correggi prima SENSORE.",
+       false,
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeForm2 window;
+    window.Start();
+    for (const auto& [field, text] : c.panel) window.Type(field, text);
+    window.form1.Type(kText1, c.objective);
+    window.Type(kNameBox, c.name);
+    const KitSection& section = kKitSections[c.section];
+    window.Deliver(section.save, FormEvent::Click);
+    EXPECT_EQ(window.texts[kNameProblem], c.refusal);
+    EXPECT_EQ(window.invalid[kNameBox], c.nameAtFault);
+    if (c.refusal.empty()) {
+      ASSERT_FALSE(window.store.writes.empty());
+      EXPECT_EQ(window.store.writes.back(), c.stored);
+      // The list holds it, chosen.
+      const std::vector<std::string>& items = window.items[section.choice];
+      ASSERT_GE(items.size(), 2U);
+      EXPECT_EQ(window.choices[section.choice], 1);
+      EXPECT_EQ(items[1], std::string(TrimBlanks(c.name)));
+    } else {
+      EXPECT_TRUE(window.store.writes.empty());
+      // Typing in NOME takes the refusal away.
+      window.Type(kNameBox, "C9");
+      EXPECT_EQ(window.texts[kNameProblem], "");
+      EXPECT_FALSE(window.invalid[kNameBox]);
+    }
+  }
+}
+
+TEST(Form2Kit, SavesTheColourOfTheCameraChosenAndTheNameInPlace) {
+  FakeForm2 window;
+  window.Start();
+  // A mono sensor of the list chosen, then saved under a name: mono too.
+  const Sensor* mono = nullptr;
+  for (const Sensor& sensor : Sensors())
+    if (sensor.colour == SensorColour::Mono) mono = &sensor;
+  ASSERT_NE(mono, nullptr);
+  const ElementId cameras = kKitSections[2].choice;
+  window.ChooseKit(cameras, mono->name);
+  window.Type(kNameBox, "Mono");
+  window.Deliver(kKitSections[2].save, FormEvent::Click);
+  EXPECT_NE(window.store.writes.back().find("\"colour\":false"), std::string::npos);
+  // Another pixel size is another camera: colour, unless said otherwise.
+  window.Type(kPixelBox, "9");
+  window.Type(kNameBox, "Other");
+  window.Deliver(kKitSections[2].save, FormEvent::Click);
+  EXPECT_NE(window.store.writes.back().find("\"colour\":true"), std::string::npos);
+  // The same name again replaces the entry in its place.
+  window.Type(kPixelBox, "3");
+  window.Type(kNameBox, "Mono");
+  window.Deliver(kKitSections[2].save, FormEvent::Click);
+  EXPECT_EQ(window.store.writes.back().rfind("kit/Camera1={\"name\":\"Mono\",\"pixel_size\":3,", 0),
+            0U);
+  EXPECT_EQ(window.items[cameras], WithSensors({"\xE2\x80\x94", "Mono", "Other"}));
+  EXPECT_EQ(window.choices[cameras], 1);
+  // A hundred telescopes: a hundred and first is refused, a new value of
+  // one of them is not.
+  FakeForm2 full;
+  for (int i = 1; i <= 100; ++i)
+    full.store.values["kit/Telescope" + std::to_string(i)] =
+        R"({"name":"T)" + std::to_string(i) + R"(","focal_length":1000,"aperture":100})";
+  full.Start();
+  full.Type(kNameBox, "T101");
+  full.Deliver(kKitSections[0].save, FormEvent::Click);
+  EXPECT_EQ(full.texts[kNameProblem], "Gi\xC3\xA0 100 voci di questo tipo: eliminane una.");
+  full.Type(kNameBox, "T7");
+  full.Deliver(kKitSections[0].save, FormEvent::Click);
+  EXPECT_EQ(full.texts[kNameProblem], "");
+  EXPECT_EQ(full.store.writes.back(),
+            R"(kit/Telescope7={"name":"T7","focal_length":2500,"aperture":250})");
+}
+
+TEST(Form2Kit, RemovesTheChosenEntryOfTheUserOnly) {
+  const struct {
+    std::size_t section;
+    std::string item;  // chosen first
+    std::string refusal;
+    std::string removed;  // the store's write
+  } cases[] = {
+      {0, "\xE2\x80\x94", "Scegli prima la voce da eliminare.", ""},
+      {1, "Ortho 6", "", "-kit/Eyepiece2"},
+      {2, "ASI462", "", "-kit/Camera1"},
+      {2, std::string(Sensors()[0].name), "Un sensore dell'elenco non si pu\xC3\xB2 eliminare.",
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.item);
+    FakeForm2 window;
+    window.store.values = StoredKit();
+    window.Start();
+    const KitSection& section = kKitSections[c.section];
+    window.ChooseKit(section.choice, c.item);
+    const std::vector<std::string> before = window.items[section.choice];
+    window.Deliver(section.remove, FormEvent::Click);
+    EXPECT_EQ(window.texts[kNameProblem], c.refusal);
+    if (c.removed.empty()) {
+      EXPECT_TRUE(window.store.writes.empty());
+      EXPECT_EQ(window.items[section.choice], before);
+      continue;
+    }
+    EXPECT_EQ(window.store.writes, std::vector<std::string>{c.removed});
+    std::vector<std::string> after = before;
+    std::erase(after, c.item);
+    EXPECT_EQ(window.items[section.choice], after);
+    EXPECT_EQ(window.choices[section.choice], 0);
+    // A restart finds it gone; the spoilt entry is still named.
+    FakeForm2 again;
+    again.store.values = window.store.values;
+    again.Start();
+    EXPECT_EQ(again.items[section.choice], after);
+    EXPECT_EQ(again.texts[kSkippedLine], "Voci illeggibili saltate: kit/Camera3.");
+  }
+}
+
+// A panel and Form1 holding a set-up unlike the first texts in every input.
+void TypeASetUp(FakeForm2& window) {
+  window.form1.Type(kText1, " 2000");
+  window.form1.Type(kText2, " 10");
+  window.form1.Type(kText3, " 4");
+  window.form1.form.onCommand1Clicked();
+  const std::pair<ElementId, std::string> typed[] = {
+      {kApertureBox, "200"},   {kPixelBox, "2.9"},     {kSensorBox, "1936x1096"},
+      {kWavelengthBox, "656"}, {kFieldStopBox, "4.5"}, {kLatitudeBox, "45.07"},
+      {kLongitudeBox, "7.69"}, {kHeightBox, "240"},    {kValueBox, "2"},
+  };
+  for (const auto& [field, text] : typed) window.Type(field, text);
+  window.Choose(kTargetChoice, 7);  // Saturno
+  window.Choose(kAimChoice, 2);     // CAMPIONAMENTO (Q)
+}
+
+// Saved to a file, opened in a panel started afresh, the set-up gives back
+// every input but the date, the results with them; a link does the same.
+TEST(Form2Setup, FileAndLinkOpenWhatWasSaved) {
+  FakeForm2 saved;
+  saved.Start();
+  TypeASetUp(saved);
+  saved.form.SaveSetup();
+  EXPECT_EQ(saved.offered, std::vector<std::string>{"celforo.json: 0"});
+  const std::string bytes = saved.written["/home/user/set-up.json"];
+  celforo::Setup expected;
+  expected.objective = 2000;
+  expected.eyepiece = 10;
+  expected.extraction = 4;
+  expected.aperture = 200;
+  expected.pixelSize = 2.9;
+  expected.sensor = SensorPixels{1936, 1096};
+  expected.wavelength = 656;
+  expected.target = Target::Saturn;
+  expected.solve = SetupSolve{PlanAim::Sampling, 2};
+  expected.site = SetupSite{45.07, 7.69, 240};
+  expected.fieldStop = 4.5;
+  EXPECT_EQ(bytes, WriteSetup(expected));
+  EXPECT_EQ(bytes.find("date"), std::string::npos);
+  saved.form.CopyLink();
+  EXPECT_EQ(saved.link, SetupFragment(expected));
+
+  const auto opened = [&](FakeForm2& window) {
+    EXPECT_EQ(window.refusals, std::vector<std::string>{});
+    EXPECT_EQ(window.Shown(), saved.Shown());
+    EXPECT_EQ(window.Results(), saved.Results());
+    EXPECT_NE(window.form1.texts[kLabel2], "") << "Form1 calculated";
+    for (const Form2Field& field : kForm2Fields)
+      if (field.remembered) {
+        const std::string key(kForm2Elements[field.field].name);
+        EXPECT_EQ(window.kept[key], saved.kept[key]) << key;
+      }
+  };
+  FakeForm2 file;
+  file.Start();
+  file.fileToRead = bytes;
+  file.form.OpenSetup();
+  EXPECT_EQ(file.mostBytesAsked, kMostSetupBytes + 1);
+  opened(file);
+  FakeForm2 link;
+  link.Start();
+  link.form.OpenLink(saved.link);
+  opened(link);
+}
+
+// What a set-up leaves out: no target, site or field stop is said by that;
+// the rest stays as it was.
+TEST(Form2Setup, WhatASetUpLeavesOutIsNoneOrAsItWas) {
+  FakeForm2 window;
+  window.Start();
+  TypeASetUp(window);
+  window.fileToRead = std::string(R"({"version":1,"eyepiece_extraction":5})");
+  window.form.OpenSetup();
+  EXPECT_EQ(window.form1.texts[kText1], " 2000");
+  EXPECT_EQ(window.form1.texts[kText3], " 5");
+  EXPECT_EQ(window.texts[kApertureBox], "200");
+  EXPECT_EQ(window.choices[kAimChoice], 2);
+  EXPECT_EQ(window.choices[kTargetChoice], 0);
+  EXPECT_EQ(window.texts[kLatitudeBox], "");
+  EXPECT_EQ(window.texts[kLongitudeBox], "");
+  EXPECT_EQ(window.texts[kHeightBox], "");
+  EXPECT_EQ(window.texts[kFieldStopBox], "");
+  EXPECT_EQ(window.kept["Combo1"], "nessuno");
+  EXPECT_EQ(window.kept["Text11"], "");
+}
+
+TEST(Form2Setup, AFileOrLinkRefusedChangesNothing) {
+  const struct {
+    const char* what;
+    FileAnswer file;
+    const char* link;
+    std::string told;  // the reason's start, after the refusal's own words
+  } cases[] = {
+      {"not JSON", std::string("{\"version\": 1,}"), nullptr, "line 1, column 15: "},
+      {"another version", std::string(R"({"version": 2})"), nullptr, "line 1, column 13: "},
+      {"out of range", std::string(R"({"version":1,"aperture":0})"), nullptr, "line 1, column 25"},
+      {"too large", std::string(70000, ' '), nullptr, ""},
+      {"unreadable", std::pair<int, std::string>{0, "Permesso negato."}, nullptr,
+       "Permesso negato."},
+      {"cancelled", std::nullopt, nullptr, ""},
+      {"a link not base64url", std::nullopt, "#setup=!!", ""},
+      {"a link of another kind", std::nullopt, "#zoom=2", ""},
+      {"a link's bad set-up", std::nullopt, "#setup=eyJ2ZXJzaW9uIjoyfQ", "the link's set-up: "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeForm2 window;
+    window.Start();
+    TypeASetUp(window);
+    const std::vector<std::string> before = window.Shown();
+    const auto kept = window.kept;
+    const auto results = window.Results();
+    window.fileToRead = c.file;
+    if (c.link != nullptr) {
+      window.form.OpenLink(c.link);
+    } else {
+      window.form.OpenSetup();
+    }
+    EXPECT_EQ(window.Shown(), before);
+    EXPECT_EQ(window.kept, kept);
+    EXPECT_EQ(window.Results(), results);
+    if (std::string_view(c.what) == "cancelled") {
+      EXPECT_TRUE(window.refusals.empty());
+      continue;
+    }
+    ASSERT_EQ(window.refusals.size(), 1U);
+    const std::string start = c.link != nullptr ? "Impossibile aprire il link.\n\n"
+                                                : "Impossibile aprire l'impostazione.\n\n";
+    EXPECT_EQ(window.refusals[0].rfind(start + c.told, 0), 0U) << window.refusals[0];
+    EXPECT_GT(window.refusals[0].size(), start.size());
+  }
+}
+
+TEST(Form2Setup, ASaveRefusedOrCancelledIsToldOrSilent) {
+  FakeForm2 window;
+  window.Start();
+  window.fileToWrite.reset();
+  window.form.SaveSetup();
+  EXPECT_TRUE(window.written.empty());
+  EXPECT_TRUE(window.refusals.empty());
+  window.fileToWrite = ChosenFile{"/full/disk.json", FileKind::Setup};
+  window.writeFault = "Spazio esaurito sul disco.";
+  window.form.SaveSetup();
+  EXPECT_EQ(window.refusals,
+            std::vector<std::string>{"Impostazione non salvata: Spazio esaurito sul disco."});
+}
+
+// The sensor's picture, as SVG from the SVG writer or PNG from the window
+// system, whichever the user chooses; none while there are no results.
+TEST(Form2Setup, ExportsThePictureShown) {
+  FakeForm2 window;
+  window.Start();
+  window.Choose(kTargetChoice, 6);
+  window.fileToWrite = ChosenFile{"/home/user/giove.svg", FileKind::SvgPicture};
+  window.form.ExportPicture();
+  EXPECT_EQ(window.offered, std::vector<std::string>{"celforo.svg: 1 2"});
+  EXPECT_EQ(window.written["/home/user/giove.svg"], SvgDocument(window.picture));
+  window.fileToWrite = ChosenFile{"/home/user/giove.png", FileKind::PngPicture};
+  window.form.ExportPicture();
+  EXPECT_EQ(window.written["/home/user/giove.png"], "\x89PNG");
+  window.png.reset();
+  window.form.ExportPicture();
+  EXPECT_EQ(window.refusals, std::vector<std::string>{"Impossibile disegnare l'immagine PNG."});
+  // Without results, nothing is asked.
+  window.refusals.clear();
+  window.offered.clear();
+  window.form1.Type(kText1, "2000");
+  window.form.ExportPicture();
+  EXPECT_TRUE(window.offered.empty());
+  EXPECT_EQ(window.refusals,
+            std::vector<std::string>{"Nessuna immagine da esportare: prima servono i risultati."});
+}
+
+// The desktop menu's FILE items reach the panel's commands.
+TEST(Form2Setup, TheMenusFileItemsReachThePanel) {
+  struct MenuWindow : WindowMenuOperations {
+    Form2* panel = nullptr;
+    void ShowTheme(Theme) override {}
+    void SetChecked(MenuCommand, bool) override {}
+    void ShowAbout(std::string_view, std::string_view) override {}
+    void ShowErrorMessage(std::string_view, std::string_view) override {}
+    bool TogglePanel() override { return true; }
+    Form2* Panel() override { return panel; }
+  };
+  FakeForm2 window;
+  window.Start();
+  MenuWindow menuWindow;
+  menuWindow.panel = &window.form;
+  MemoryStore settings;
+  WindowMenu menu(menuWindow, settings);
+  menu.onCommand(MenuCommand::SaveSetup);
+  menu.onCommand(MenuCommand::ExportPicture);
+  EXPECT_EQ(window.offered, (std::vector<std::string>{"celforo.json: 0", "celforo.svg: 1 2"}));
+  window.fileToRead = std::string(R"({"version":1,"aperture":300})");
+  menu.onCommand(MenuCommand::OpenSetup);
+  EXPECT_EQ(window.texts[kApertureBox], "300");
+}
+
+// What a set-up puts into the fields reads back as that set-up.
+TEST(SetupFields, ASetUpPutIntoTheFieldsReadsBackAlike) {
+  celforo::Setup full;
+  full.objective = 1000;
+  full.eyepiece = 25;
+  full.extraction = -2.5;
+  full.aperture = 102;
+  full.pixelSize = 5.86;
+  full.sensor = SensorPixels{1920, 1200};
+  full.wavelength = 450;
+  full.target = Target::Moon;
+  full.solve = SetupSolve{PlanAim::DiscPixels, 900};
+  full.site = SetupSite{-33.925, 18.4241, -12};
+  full.fieldStop = 0.1;
+  celforo::Setup noSiteNoTarget = full;
+  noSiteNoTarget.site.reset();
+  noSiteNoTarget.target.reset();
+  noSiteNoTarget.fieldStop.reset();
+  for (const celforo::Setup& setup : {full, noSiteNoTarget}) {
+    const SetupEntries entries = EntriesOfSetup(setup);
+    Form2Entries fields = EntriesWith({});
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      if (entries.fields[i]) fields[i] = *entries.fields[i];
+    ASSERT_TRUE(entries.form1[0] && entries.form1[1] && entries.form1[2]);
+    EXPECT_EQ(*entries.form1[2], "-2.5");
+    const ProjectionInputs lengths{ReadNumber(*entries.form1[0]), ReadNumber(*entries.form1[1]),
+                                   ReadNumber(*entries.form1[2])};
+    EXPECT_EQ(SetupOfFields(lengths, ReadForm2(fields)), setup);
+    EXPECT_FALSE(entries.fields[FieldIndex(kDateField)]) << "the date is never touched";
+  }
+  // A field that cannot be used gives nothing.
+  const Form2Reading bad = ReadForm2(EntriesWith({{kPixelBox, {"3,75"}}, {kValueBox, {"0"}}}));
+  const celforo::Setup setup = SetupOfFields({2500, 5, 3}, bad);
+  EXPECT_FALSE(setup.pixelSize);
+  EXPECT_FALSE(setup.solve);
+  EXPECT_EQ(setup.aperture, 250);
+}
+
+// POSIZIONE on the page: the device's position into the site's fields.
+TEST(Form2, PositionFillsTheSite) {
+  FakeForm2 window;
+  window.Start();
+  window.form.onPositionClicked(kPositionButton);
+  EXPECT_EQ(window.positionsAsked, 1);
+  window.form.onPositionFound(45.070321, 7.69124, 239.6);
+  EXPECT_EQ(window.texts[kLatitudeBox], "45.0703");
+  EXPECT_EQ(window.texts[kLongitudeBox], "7.6912");
+  EXPECT_EQ(window.texts[kHeightBox], "240");
+  EXPECT_EQ(window.kept["Text11"], "45.0703");
+  EXPECT_EQ(window.texts[kPositionProblem], "");
+  window.form.onPositionFound(-33.9, 18.5, std::nullopt);
+  EXPECT_EQ(window.texts[kLatitudeBox], "-33.9");
+  EXPECT_EQ(window.texts[kHeightBox], "240") << "no height: QUOTA as it was";
+  window.form.onPositionFound(91, 0, std::nullopt);
+  EXPECT_EQ(window.texts[kLatitudeBox], "-33.9");
+  EXPECT_EQ(window.texts[kPositionProblem], "Il dispositivo non ha dato una posizione valida.");
+  window.form.onPositionNotFound("Posizione negata dal browser.");
+  EXPECT_EQ(window.texts[kPositionProblem], "Posizione negata dal browser.");
+  window.form.onPositionClicked(kPositionButton);
+  EXPECT_EQ(window.texts[kPositionProblem], "");
 }
 
 // A view of a 1280 x 960 sensor with a target of `discPixels` across.
