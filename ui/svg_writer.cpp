@@ -3,7 +3,10 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <span>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/css_values.h"
 #include "ui/shape_points.h"
