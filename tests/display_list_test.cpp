@@ -110,7 +110,8 @@ TEST(DashRuns, DashesAndGapsGoOnAlongTheLine) {
       {"undashed", {{0, 0}, {5, 5}, {9, 0}}, 0, {{{0, 0}, {5, 5}, {9, 0}}}},
       {"a dash below zero", {{0, 0}, {5, 5}}, -2, {{{0, 0}, {5, 5}}}},
       {"a dash not a number", {{0, 0}, {5, 5}}, nan, {{{0, 0}, {5, 5}}}},
-      {"dashes too many to draw", {{0, 0}, {1000, 0}}, 0.001, {{{0, 0}, {1000, 0}}}},
+      {"dashes too many to draw", {{0, 0}, {1000, 0}}, 0.04, {{{0, 0}, {1000, 0}}}},
+      {"a dash too fine to write", {{0, 0}, {1, 0}}, 0.004, {{{0, 0}, {1, 0}}}},
       {"one point dashed", {{3, 3}}, 3, {}},
       {"no points", {}, 3, {}},
   };
@@ -222,9 +223,9 @@ TEST(CssNumber, ToTheHundredthWithoutNeedlessDigits) {
   const struct {
     double value;
     const char* text;
-  } cases[] = {{9.75, "9.75"},      {160.5, "160.5"},      {32, "32"},
-               {-0.004, "0"},       {-3.5, "-3.5"},        {0.125, "0.13"},
-               {std::nan(""), "0"}, {1e300, "1000000000"}, {-1e300, "-1000000000"}};
+  } cases[] = {{9.75, "9.75"},      {160.5, "160.5"},    {32, "32"},
+               {-0.004, "0"},       {-3.5, "-3.5"},      {0.125, "0.13"},
+               {std::nan(""), "0"}, {1e300, "10000000"}, {-1e300, "-10000000"}};
   for (const auto& c : cases) EXPECT_EQ(CssNumber(c.value), c.text) << c.value;
 }
 
@@ -266,7 +267,11 @@ TEST(SvgWriter, EachShapeAsItsElement) {
        R"~(<polyline class="curve" points="10,110 60,126.5 110,110" fill="none" )~"
        R"~(stroke="rgb(255, 214, 90)" stroke-width="3" stroke-linejoin="round"/>)~"},
       {{PolylineShape{{{0, 0}, {7, 0}, {7, 4}}, Role::MinimumAltitude, 1, 3}, {}},
-       R"~(<path d="M0 0L3 0M6 0L7 0L7 2" fill="none" stroke="rgb(255, 128, 96)" )~"
+       R"~(<polyline points="0,0 7,0 7,4" fill="none" stroke="rgb(255, 128, 96)" )~"
+       R"~(stroke-width="1" stroke-dasharray="3" stroke-linejoin="round"/>)~"},
+      // Too fine to draw dashed.
+      {{PolylineShape{{{0, 0}, {1000, 0}}, Role::MinimumAltitude, 1, 0.001}, {}},
+       R"~(<polyline points="0,0 1000,0" fill="none" stroke="rgb(255, 128, 96)" )~"
        R"~(stroke-width="1" stroke-linejoin="round"/>)~"},
       {{PathShape{{{0, 0}, {10, 0}, {5, 8.66}}, Role::CivilTwilight, Role::InstantMark, 2}, {}},
        R"~(<polygon points="0,0 10,0 5,8.66" fill="rgb(84, 112, 168)" )~"

@@ -7,14 +7,14 @@
 namespace celforo {
 
 std::string CssNumber(double value) {
-  constexpr double kBound = 1e9;
+  constexpr double kBound = 1e7;  // whose hundredths a 32-bit long holds
   if (std::isnan(value)) value = 0;
   value = value < -kBound ? -kBound : value > kBound ? kBound : value;
-  const long long hundredths = std::llround(value * 100);
+  const long hundredths = std::lround(value * 100);
   std::string text = hundredths < 0 ? "-" : "";
-  const long long magnitude = std::llabs(hundredths);
+  const long magnitude = std::labs(hundredths);
   text += std::to_string(magnitude / 100);
-  const long long fraction = magnitude % 100;
+  const long fraction = magnitude % 100;
   if (fraction != 0) {
     text += '.';
     text += static_cast<char>('0' + fraction / 10);

@@ -9,8 +9,8 @@
 namespace celforo {
 
 // A number to the hundredth, without a needless point or zero: 9.75 is
-// "9.75", 160.5 is "160.5", 32 is "32", -0.004 is "0". Beyond a billion
-// either way it is that billion, and what is not a number is "0".
+// "9.75", 160.5 is "160.5", 32 is "32", -0.004 is "0". Beyond ten million
+// either way it is ten million, and what is not a number is "0".
 std::string CssNumber(double value);
 
 // "rgb(192, 255, 255)"

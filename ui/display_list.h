@@ -54,8 +54,9 @@ struct EllipseShape {
 
 // An open line through `points`, `pen` wide. Dashed when `dash` > 0: dashes
 // and gaps each `dash` long, measured along the line from its first point,
-// which starts a dash; {{0, 0}, {10, 0}} with a dash of 3 inks 0-3 and 6-9
-// (see DashRuns in shape_points.h, which every painter follows).
+// which starts a dash, as SVG dashes a line; {{0, 0}, {10, 0}} with a dash
+// of 3 inks 0-3 and 6-9. Painters without dashes of their own draw DashRuns
+// (shape_points.h), which also says when a dash too fine is drawn whole.
 struct PolylineShape {
   std::vector<PicturePoint> points;
   Role stroke = Role::PictureInk;

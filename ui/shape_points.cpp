@@ -50,13 +50,17 @@ std::vector<PicturePoint> EllipsePoints(const EllipseShape& ellipse) {
   return points;
 }
 
-std::vector<std::vector<PicturePoint>> DashRuns(std::span<const PicturePoint> points, double dash) {
-  std::vector<std::vector<PicturePoint>> runs;
-  if (points.empty()) return runs;
+bool DrawnDashed(std::span<const PicturePoint> points, double dash) {
   double whole = 0;
   for (std::size_t i = 1; i < points.size(); ++i)
     whole += std::hypot(points[i].x - points[i - 1].x, points[i].y - points[i - 1].y);
-  if (!(dash > 0) || !(whole / dash < 2 * kMostDashes)) {
+  return dash >= 0.01 && whole / dash <= 2 * kMostDashes;
+}
+
+std::vector<std::vector<PicturePoint>> DashRuns(std::span<const PicturePoint> points, double dash) {
+  std::vector<std::vector<PicturePoint>> runs;
+  if (points.empty()) return runs;
+  if (!DrawnDashed(points, dash)) {
     runs.emplace_back(points.begin(), points.end());
     return runs;
   }

@@ -18,11 +18,16 @@ namespace celforo {
 // goes up first, through (0, -10); its upper half ends at (-10, 0).
 std::vector<PicturePoint> EllipsePoints(const EllipseShape& ellipse);
 
+// Whether a line through `points` with dashes `dash` long is drawn dashed:
+// when the dash is a hundredth of a unit at least (SVG's numbers hold
+// hundredths) and the line takes no more than 10,000 of them.
+bool DrawnDashed(std::span<const PicturePoint> points, double dash);
+
 // The dashes of a line through `points`, dashes and gaps each `dash` long
 // along it from the first point, which starts a dash; each dash as the
 // points it passes, its corners included. {{0, 0}, {10, 0}} with a dash of 3
-// is {{0, 0}, {3, 0}} and {{6, 0}, {9, 0}}. A dash of 0 or less, or so short
-// that the line would take more than 10,000 dashes, gives the line whole.
+// is {{0, 0}, {3, 0}} and {{6, 0}, {9, 0}}: as SVG's stroke-dasharray draws
+// them. A line not DrawnDashed is one run, whole.
 std::vector<std::vector<PicturePoint>> DashRuns(std::span<const PicturePoint> points, double dash);
 
 }  // namespace celforo

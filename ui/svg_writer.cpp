@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <numbers>
 #include <span>
 #include <string_view>
@@ -65,6 +66,17 @@ std::string Escaped(std::string_view text) {
     text.remove_prefix(length);
   }
   return escaped;
+}
+
+// Numbers one after another, a space between: {0, 0, 260, 180} is
+// "0 0 260 180".
+std::string Spaced(std::initializer_list<double> values) {
+  std::string text;
+  for (const double value : values) {
+    if (!text.empty()) text += ' ';
+    text += CssNumber(value);
+  }
+  return text;
 }
 
 std::string PointsText(std::span<const PicturePoint> points) {
@@ -133,8 +145,8 @@ public:
       markup_.Number("rx", ellipse.rx).Number("ry", ellipse.ry);
       // SVG turns clockwise as seen.
       if (ellipse.rotation != 0)
-        markup_.Text("transform", "rotate(" + CssNumber(-ellipse.rotation) + " " +
-                                      CssNumber(ellipse.cx) + " " + CssNumber(ellipse.cy) + ")");
+        markup_.Text("transform",
+                     "rotate(" + Spaced({-ellipse.rotation, ellipse.cx, ellipse.cy}) + ")");
     }
     markup_.Paint("fill", ellipse.fill, 0, palette_)
         .Paint("stroke", ellipse.stroke, ellipse.pen, palette_);
@@ -161,18 +173,9 @@ public:
   }
 
   void operator()(const PolylineShape& line) {
-    const std::vector<std::vector<PicturePoint>> runs = DashRuns(line.points, line.dash);
-    if (runs.size() == 1) {
-      markup_.Open("polyline").Mark(mark_).Text("points", PointsText(runs.front()));
-    } else {
-      std::string path;
-      for (const std::vector<PicturePoint>& run : runs) {
-        for (std::size_t i = 0; i < run.size(); ++i)
-          path += (i == 0 ? "M" : "L") + CssNumber(run[i].x) + " " + CssNumber(run[i].y);
-      }
-      markup_.Open("path").Mark(mark_).Text("d", path);
-    }
+    markup_.Open("polyline").Mark(mark_).Text("points", PointsText(line.points));
     markup_.Text("fill", "none").Paint("stroke", line.stroke, line.pen, palette_);
+    if (DrawnDashed(line.points, line.dash)) markup_.Number("stroke-dasharray", line.dash);
     markup_.Text("stroke-linejoin", "round").Close();
   }
 
@@ -190,10 +193,9 @@ private:
     const double turn = ellipse.rotation * std::numbers::pi / 180;
     const double dx = ellipse.rx * std::cos(turn), dy = -ellipse.rx * std::sin(turn);
     const bool upper = ellipse.part == EllipsePart::UpperHalf;
-    std::string path = "M" + CssNumber(ellipse.cx - dx) + " " + CssNumber(ellipse.cy - dy);
-    path += "A" + CssNumber(ellipse.rx) + " " + CssNumber(ellipse.ry) + " " +
-            CssNumber(ellipse.rotation == 0 ? 0 : -ellipse.rotation) + (upper ? " 0 1 " : " 0 0 ");
-    path += CssNumber(ellipse.cx + dx) + " " + CssNumber(ellipse.cy + dy);
+    std::string path = "M" + Spaced({ellipse.cx - dx, ellipse.cy - dy}) + "A" +
+                       Spaced({ellipse.rx, ellipse.ry, -ellipse.rotation}) +
+                       (upper ? " 0 1 " : " 0 0 ") + Spaced({ellipse.cx + dx, ellipse.cy + dy});
     markup_.Open("path").Mark(mark_).Text("d", path).Text("fill", "none");
     markup_.Paint("stroke", ellipse.stroke, ellipse.pen, palette_).Close();
   }
@@ -210,7 +212,7 @@ std::string Svg(std::string svg, const DisplayList& list, const Palette& palette
                 std::string_view inside) {
   Markup markup(svg);
   markup.Number("width", list.width).Number("height", list.height);
-  markup.Text("viewBox", "0 0 " + CssNumber(list.width) + " " + CssNumber(list.height));
+  markup.Text("viewBox", Spaced({0, 0, list.width, list.height}));
   markup.Text("font-family", CssFontFamily());
   svg += '>';
   svg += inside;

@@ -3,8 +3,8 @@
 //
 // A shape with a mark carries it as its class. A rectangle is a <rect>; a
 // circle a <circle>, an ellipse an <ellipse> (turned by a transform), half an
-// ellipse a <path> of one arc; a line a <polyline>, or when dashed one <path>
-// of its dashes; a closed outline a <polygon>. Numbers are written to the
+// ellipse a <path> of one arc; a line a <polyline> (dashed by its
+// stroke-dasharray); a closed outline a <polygon>. Numbers are written to the
 // hundredth of a unit (of a degree for turns). Texts that are not UTF-8, or
 // hold characters XML cannot, are mended: a byte that begins no character is
 // written U+FFFD, a control character but the tab and line ends is left out.
