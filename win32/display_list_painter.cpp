@@ -111,7 +111,8 @@ public:
   }
 
   void operator()(const EllipseShape& ellipse) const {
-    if (ellipse.rotation != 0) return Turned(ellipse);
+    const bool circle = ellipse.rx == ellipse.ry && ellipse.part == EllipsePart::Whole;
+    if (ellipse.rotation != 0 && !circle) return Turned(ellipse);
     const int left = scale_(ellipse.cx - ellipse.rx), right = scale_(ellipse.cx + ellipse.rx);
     const int top = scale_(ellipse.cy - ellipse.ry), bottom = scale_(ellipse.cy + ellipse.ry);
     const int middle = scale_(ellipse.cy);
