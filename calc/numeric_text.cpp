@@ -222,4 +222,10 @@ std::string FixedText(double value, int decimals) {
   return std::string(static_cast<const char*>(buffer), end);
 }
 
+std::string ShortestText(double value) {
+  char buffer[32];  // "-1.2345678901234567e-308" at most
+  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
+  return std::string(static_cast<const char*>(buffer), end);
+}
+
 }  // namespace celforo

@@ -53,4 +53,10 @@ std::string ResultText(double value);
 // Infinities and NaN are written "inf", "-inf" and "nan".
 std::string FixedText(double value, int decimals);
 
+// The shortest text that reads back as the same double, as JSON writes a
+// number: 2500.0 is "2500", 0.1 is "0.1", -2.5E-7 is "-2.5e-07", 1E16 is
+// "1e+16". For finite values only: an infinity or NaN is written "inf",
+// "-inf" or "nan", which no reader of numbers here takes.
+std::string ShortestText(double value);
+
 }  // namespace celforo

@@ -1,7 +1,5 @@
 #include "calc/plan_columns.h"
 
-#include <algorithm>
-
 #include "calc/planning.h"
 
 namespace celforo {
@@ -20,6 +18,14 @@ std::optional<double> ParsePixelCount(std::string_view text) {
   if (count < 1 || count > kMostPixels) return std::nullopt;
   return count;
 }
+
+double Diameter(const CameraAndTarget& c) {
+  return c.target->size.diameter;
+}
+
+}  // namespace
+
+namespace plan_columns {
 
 bool HasAperture(const CameraAndTarget& c) {
   return c.aperture.has_value();
@@ -46,71 +52,49 @@ bool HasTurningTarget(const CameraAndTarget& c) {
   return c.target && c.pixelSize && RecordOf(c.target->target).rotationHours > 0;
 }
 
-double Diameter(const CameraAndTarget& c) {
-  return c.target->size.diameter;
+double FocalRatioOf(const CameraAndTarget& c, double focalLength) {
+  return FocalRatio(focalLength, *c.aperture);
+}
+double ImageScaleOf(const CameraAndTarget& c, double focalLength) {
+  return ImageScale(focalLength, *c.pixelSize);
+}
+double FieldWidthOf(const CameraAndTarget& c, double focalLength) {
+  return FieldOfView(focalLength, *c.pixelSize, c.sensor->width);
+}
+double FieldHeightOf(const CameraAndTarget& c, double focalLength) {
+  return FieldOfView(focalLength, *c.pixelSize, c.sensor->height);
+}
+double DiameterOf(const CameraAndTarget& c, double) {
+  return Diameter(c);
+}
+double DiscPixelsOf(const CameraAndTarget& c, double focalLength) {
+  return DiscPixels(focalLength, *c.pixelSize, Diameter(c));
+}
+double RingsOf(const CameraAndTarget& c, double) {
+  return c.target->size.ringsDiameter;
+}
+double SamplingOf(const CameraAndTarget& c, double focalLength) {
+  return Sampling(FocalRatio(focalLength, *c.aperture), c.wavelength, *c.pixelSize);
+}
+double CaptureOf(const CameraAndTarget& c, double focalLength) {
+  return LongestCapture(ImageScale(focalLength, *c.pixelSize),
+                        RecordOf(c.target->target).rotationHours, Diameter(c));
 }
 
-}  // namespace
-
-const std::array<PlanColumn, 9> kPlanColumns{{
-    {kFocalRatioCaption, HasAperture,
-     [](const CameraAndTarget& c, double focalLength) {
-       return FocalRatio(focalLength, *c.aperture);
-     }},
-    {kImageScaleCaption, HasPixels,
-     [](const CameraAndTarget& c, double focalLength) {
-       return ImageScale(focalLength, *c.pixelSize);
-     }},
-    {kFieldWidthCaption, HasSensor,
-     [](const CameraAndTarget& c, double focalLength) {
-       return FieldOfView(focalLength, *c.pixelSize, c.sensor->width);
-     }},
-    {kFieldHeightCaption, HasSensor,
-     [](const CameraAndTarget& c, double focalLength) {
-       return FieldOfView(focalLength, *c.pixelSize, c.sensor->height);
-     }},
-    {kDiameterCaption, HasTarget, [](const CameraAndTarget& c, double) { return Diameter(c); }},
-    {kDiscPixelsCaption, HasTargetAndPixels,
-     [](const CameraAndTarget& c, double focalLength) {
-       return DiscPixels(focalLength, *c.pixelSize, Diameter(c));
-     }},
-    {kRingsCaption, HasRings,
-     [](const CameraAndTarget& c, double) { return c.target->size.ringsDiameter; }},
-    {kSamplingCaption, HasApertureAndPixels,
-     [](const CameraAndTarget& c, double focalLength) {
-       return Sampling(FocalRatio(focalLength, *c.aperture), c.wavelength, *c.pixelSize);
-     }},
-    {kCaptureCaption, HasTurningTarget,
-     [](const CameraAndTarget& c, double focalLength) {
-       return LongestCapture(ImageScale(focalLength, *c.pixelSize),
-                             RecordOf(c.target->target).rotationHours, Diameter(c));
-     }},
-}};
-
-const std::array<PlanSolve, 4> kPlanSolves{{
-    {PlanAim::FocalRatio, kFocalRatioCaption, HasAperture,
-     [](double objective, double eyepiece, const CameraAndTarget& c, double value) {
-       return ExtractionForFocalRatio(objective, eyepiece, *c.aperture, value);
-     }},
-    {PlanAim::ImageScale, kImageScaleCaption, HasPixels,
-     [](double objective, double eyepiece, const CameraAndTarget& c, double value) {
-       return ExtractionForImageScale(objective, eyepiece, *c.pixelSize, value);
-     }},
-    {PlanAim::Sampling, kSamplingCaption, HasApertureAndPixels,
-     [](double objective, double eyepiece, const CameraAndTarget& c, double value) {
-       return ExtractionForSampling(objective, eyepiece, *c.aperture, *c.pixelSize, c.wavelength,
-                                    value);
-     }},
-    {PlanAim::DiscPixels, kDiscPixelsCaption, HasTargetAndPixels,
-     [](double objective, double eyepiece, const CameraAndTarget& c, double value) {
-       return ExtractionForDiscPixels(objective, eyepiece, *c.pixelSize, Diameter(c), value);
-     }},
-}};
-
-const PlanSolve& SolveFor(PlanAim aim) {
-  return *std::find_if(kPlanSolves.begin(), kPlanSolves.end(),
-                       [aim](const PlanSolve& solve) { return solve.aim == aim; });
+double ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+  return ExtractionForFocalRatio(objective, eyepiece, *c.aperture, value);
 }
+double ForImageScale(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+  return ExtractionForImageScale(objective, eyepiece, *c.pixelSize, value);
+}
+double ForSampling(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+  return ExtractionForSampling(objective, eyepiece, *c.aperture, *c.pixelSize, c.wavelength, value);
+}
+double ForDiscPixels(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+  return ExtractionForDiscPixels(objective, eyepiece, *c.pixelSize, Diameter(c), value);
+}
+
+}  // namespace plan_columns
 
 std::optional<SensorPixels> ParseSensorPixels(std::string_view text) {
   constexpr std::string_view kTimes = "\xC3\x97";  // U+00D7 MULTIPLICATION SIGN in UTF-8

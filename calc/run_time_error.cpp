@@ -26,14 +26,28 @@ std::string_view RunTimeErrorDescription(RunTimeErrorKind kind) noexcept {
 RunTimeError::RunTimeError(RunTimeErrorKind kind)
     : std::runtime_error(std::string(RunTimeErrorDescription(kind))), kind_(kind) {}
 
-std::string RunTimeError::report() const {
+namespace {
+
+// "Errore di run-time '11':", `separator`, then the description.
+std::string Report(const RunTimeError& error, std::string_view separator) {
   char digits[12];
-  const auto written = std::to_chars(digits, digits + sizeof digits, number()).ptr;
+  const auto written = std::to_chars(digits, digits + sizeof digits, error.number()).ptr;
   std::string text = "Errore di run-time '";
   text.append(digits, written);
-  text += "':\n\n";
-  text += description();
+  text += "':";
+  text += separator;
+  text += error.description();
   return text;
+}
+
+}  // namespace
+
+std::string RunTimeError::report() const {
+  return Report(*this, "\n\n");
+}
+
+std::string RunTimeError::line() const {
+  return Report(*this, " ");
 }
 
 }  // namespace celforo

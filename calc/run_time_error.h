@@ -27,6 +27,9 @@ public:
   // The text of the run-time error report, number and description on two lines
   // apart: DivisionByZero is "Errore di run-time '11':\n\nDivisione per zero".
   std::string report() const;
+  // The same on one line, as a status line or a log gives it:
+  // "Errore di run-time '11': Divisione per zero".
+  std::string line() const;
 
 private:
   RunTimeErrorKind kind_;

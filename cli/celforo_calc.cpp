@@ -21,7 +21,7 @@ int PutMisuse(const Misuse& misuse, Writer& errors) {
   errors.Put("celforo-calc: ");
   errors.Put(misuse.reason);
   errors.Put('\n');
-  errors.Put(kUsageText);
+  errors.Put(UsageText());
   errors.Put("Try 'celforo-calc --help' for more information.\n");
   return kUsage;
 }
@@ -91,9 +91,9 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
   const Parsed parsed = Parse(arguments);
   return std::visit(Overloaded{
                         [&](const HelpRequest&) -> int {
-                          output.Put(kUsageText);
+                          output.Put(UsageText());
                           output.Put('\n');
-                          output.Put(kHelpText);
+                          output.Put(HelpText());
                           return kSuccess;
                         },
                         [&](const VersionRequest&) -> int {

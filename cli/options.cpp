@@ -5,14 +5,16 @@
 #include <cmath>
 #include <cstddef>
 #include <iterator>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "calc/date_time.h"
 #include "calc/numeric_text.h"
+#include "calc/strict_number.h"
+#include "cli/option_table.h"
 
 namespace celforo::cli {
-namespace {
 
 // The arguments read so far: the run's options, and what the mode is to be
 // once the operands are known.
@@ -25,19 +27,26 @@ struct Reading {
   std::optional<double> julianDay;
 };
 
-// Why an option's value is refused, or nothing.
-using Problem = std::optional<std::string>;
+namespace {
 
-// What an option is: a switch without a value, a value of the set-up, or a
-// value that chooses a sweep or a solve (one of those at most).
-enum class Role { Switch, Value, Mode };
-
-struct OptionRow {
-  std::string_view name;
-  Role role;
-  std::array<std::string_view, 2> needs;  // the options it is of no use without
-  Problem (*read)(std::string_view value, Reading& reading);
-};
+// A planning number read strictly into `into`, or why not: "expected a
+// positive number such as 3.75, got 3,75 (the decimal mark is a point)".
+Problem ReadValue(std::string_view value, NumberRule rule, std::string_view example, double& into) {
+  const NumberReading reading = ReadStrictNumber(value, rule);
+  if (reading.fault == NumberFault::None) {
+    into = reading.value;
+    return std::nullopt;
+  }
+  std::string expected = rule.positive ? "a positive number" : "a number";
+  if (reading.fault == NumberFault::OutOfRange) {
+    expected += " from " + SignedNumberText(rule.least).substr(rule.least < 0 ? 0 : 1) + " to " +
+                SignedNumberText(rule.most).substr(rule.most < 0 ? 0 : 1);
+  }
+  std::string problem =
+      "expected " + expected + " such as " + std::string(example) + ", got " + std::string(value);
+  if (reading.fault == NumberFault::DecimalComma) problem += " (the decimal mark is a point)";
+  return problem;
+}
 
 Problem ReadTsv(std::string_view, Reading& reading) {
   reading.options.layout.tsv = true;
@@ -56,19 +65,44 @@ Problem ReadExtraction(std::string_view value, Reading& reading) {
   return problem;
 }
 
+// An example of a value each aim can take.
+constexpr std::string_view ExampleOf(ProjectionAim aim) {
+  return aim == ProjectionAim::FocalLength ? "5000" : "2";
+}
+constexpr std::string_view ExampleOf(PlanAim aim) {
+  switch (aim) {
+    case PlanAim::FocalRatio: return "20";
+    case PlanAim::ImageScale: return "0.15";
+    case PlanAim::Sampling: return "2";
+    case PlanAim::DiscPixels: return "300";
+  }
+  return "1";
+}
+
+// A solve's value: any number for the projection's own results, which may be
+// negative, a positive one for the plan's.
 template <auto kAim>
 Problem ReadSolve(std::string_view value, Reading& reading) {
-  reading.solve.emplace(SolveAim{kAim}, ReadNumber(value));
+  constexpr bool kProjection = std::is_same_v<decltype(kAim), ProjectionAim>;
+  double aimed = 0;
+  if (Problem problem =
+          ReadValue(value, kProjection ? kAnyNumber : kPositiveNumber, ExampleOf(kAim), aimed))
+    return problem;
+  reading.solve.emplace(SolveAim{kAim}, aimed);
   return std::nullopt;
 }
 
 Problem ReadAperture(std::string_view value, Reading& reading) {
-  reading.options.cameraAndTarget.aperture = ReadNumber(value);
+  double aperture = 0;
+  if (Problem problem = ReadValue(value, kPositiveNumber, "250", aperture)) return problem;
+  reading.options.cameraAndTarget.aperture = aperture;
   return std::nullopt;
 }
 
 Problem ReadPixelSize(std::string_view value, Reading& reading) {
-  reading.options.cameraAndTarget.pixelSize = ReadNumber(value);
+  double size = 0;
+  if (Problem problem = ReadValue(value, kPositiveNumber, "3.75", size)) return problem;
+  reading.options.cameraAndTarget.pixelSize = size;
   return std::nullopt;
 }
 
@@ -79,12 +113,7 @@ Problem ReadPixels(std::string_view value, Reading& reading) {
 }
 
 Problem ReadWavelength(std::string_view value, Reading& reading) {
-  const double wavelength = ReadNumber(value);
-  if (!(wavelength > 0) || !std::isfinite(wavelength)) {
-    return "expected a positive number of nanometres, got " + std::string(value);
-  }
-  reading.options.cameraAndTarget.wavelength = wavelength;
-  return std::nullopt;
+  return ReadValue(value, kPositiveNumber, "550", reading.options.cameraAndTarget.wavelength);
 }
 
 // "sun, moon, ..., or in Italian sole, luna, ...".
@@ -105,55 +134,181 @@ Problem ReadTarget(std::string_view value, Reading& reading) {
   return "expected one of " + TargetNames() + ", got " + std::string(value);
 }
 
-Problem ReadDate(std::string_view value, Reading& reading) {
-  const InstantReading instant = ReadInstant(value);
-  switch (instant.problem) {
-    case DateProblem::None: reading.julianDay = instant.julianDay; return std::nullopt;
-    case DateProblem::Malformed:
-      return "expected YYYY-MM-DD, or YYYY-MM-DDTHH:MM[:SS] followed by Z, +HH:MM, -HH:MM or "
-             "nothing for local time, got " +
-             std::string(value);
+// Why a date text gives no instant; every problem has its words.
+std::string DateProblemText(DateProblem problem, std::string_view value) {
+  switch (problem) {
     case DateProblem::OutOfRange:
       return "expected an instant from " + std::string(kEphemerisRangeText) + ", got " +
              std::string(value);
     case DateProblem::NoLocalTime:
       return "this system cannot tell the local time " + std::string(value) +
              " in UTC; add Z or an offset such as +01:00";
+    case DateProblem::None:
+    case DateProblem::Malformed: break;
   }
+  return "expected YYYY-MM-DD, or YYYY-MM-DDTHH:MM[:SS] followed by Z, +HH:MM, -HH:MM or "
+         "nothing for local time, got " +
+         std::string(value);
+}
+
+Problem ReadDate(std::string_view value, Reading& reading) {
+  const InstantReading instant = ReadInstant(value);
+  if (instant.problem != DateProblem::None) return DateProblemText(instant.problem, value);
+  reading.julianDay = instant.julianDay;
   return std::nullopt;
 }
 
-// Every option but --help and --version, which answer at once.
 constexpr OptionRow kOptionRows[] = {
-    {"--tsv", Role::Switch, {}, ReadTsv},
-    {"--header", Role::Switch, {}, ReadHeader},
-    {"--extraction", Role::Mode, {}, ReadExtraction},
-    {"--focal-length", Role::Mode, {}, ReadSolve<ProjectionAim::FocalLength>},
-    {"--magnification", Role::Mode, {}, ReadSolve<ProjectionAim::Magnification>},
-    {"--focal-ratio", Role::Mode, {"--aperture"}, ReadSolve<PlanAim::FocalRatio>},
-    {"--image-scale", Role::Mode, {"--pixel-size"}, ReadSolve<PlanAim::ImageScale>},
-    {"--sampling", Role::Mode, {"--aperture", "--pixel-size"}, ReadSolve<PlanAim::Sampling>},
-    {"--target-pixels", Role::Mode, {"--target", "--pixel-size"}, ReadSolve<PlanAim::DiscPixels>},
-    {"--aperture", Role::Value, {}, ReadAperture},
-    {"--pixel-size", Role::Value, {}, ReadPixelSize},
-    {"--pixels", Role::Value, {"--pixel-size"}, ReadPixels},
-    {"--wavelength", Role::Value, {}, ReadWavelength},
-    {"--target", Role::Value, {}, ReadTarget},
-    {"--date", Role::Value, {}, ReadDate},
+    {"--extraction",
+     "FROM:TO:STEP",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {},
+     ReadExtraction,
+     "one row per extraction, FROM and TO included, 1,000,000 rows at most."},
+    {"--focal-length",
+     "F",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {},
+     ReadSolve<ProjectionAim::FocalLength>,
+     "the extraction giving equivalent focal length F."},
+    {"--magnification",
+     "M",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {},
+     ReadSolve<ProjectionAim::Magnification>,
+     "the extraction giving magnification M."},
+    {"--focal-ratio",
+     "N",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {"--aperture"},
+     ReadSolve<PlanAim::FocalRatio>,
+     "the extraction giving focal ratio N: --aperture 250 --focal-ratio 20 2500 5 gives the "
+     "extraction 2.5."},
+    {"--image-scale",
+     "S",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {"--pixel-size"},
+     ReadSolve<PlanAim::ImageScale>,
+     "the extraction giving S arcseconds per pixel: --pixel-size 3.75 --image-scale .15 2500 5 "
+     "gives 2.42406840554768."},
+    {"--sampling",
+     "Q",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {"--aperture", "--pixel-size"},
+     ReadSolve<PlanAim::Sampling>,
+     "the extraction giving sampling Q: --aperture 250 --pixel-size 3.75 --sampling 2 2500 5 "
+     "gives 3.66666666666667, at f/13.636364."},
+    {"--target-pixels",
+     "PX",
+     Role::SweepOrSolve,
+     HelpSection::Solving,
+     {"--target", "--pixel-size"},
+     ReadSolve<PlanAim::DiscPixels>,
+     "the extraction giving the target a disc PX pixels across: --target jupiter --date "
+     "2026-12-07 --pixel-size 3.75 --target-pixels 300 2500 5 gives 2.14969282493332."},
+    {"--aperture",
+     "D",
+     Role::Value,
+     HelpSection::Planning,
+     {},
+     ReadAperture,
+     "the objective's aperture D, in the unit of the other lengths; adds RAPPORTO FOCALE, the "
+     "equivalent focal length over D: --aperture 250 2500 5 2.5 gives 20; with --pixel-size, "
+     "also CAMPIONAMENTO (Q), the sampling (see --wavelength)."},
+    {"--pixel-size",
+     "P",
+     Role::Value,
+     HelpSection::Planning,
+     {},
+     ReadPixelSize,
+     "the camera's pixel size P in micrometres, the lengths in millimetres; adds SCALA "
+     "(ARCSEC/PIXEL), 206.264806 * P over the equivalent focal length: --pixel-size 3.75 2500 5 "
+     "2.5 gives .154699."},
+    {"--pixels",
+     "WxH",
+     Role::Value,
+     HelpSection::Planning,
+     {"--pixel-size"},
+     ReadPixels,
+     "the sensor's width and height in pixels, 1 to 1,000,000 each; adds CAMPO ORIZZ. (ARCMIN) "
+     "and CAMPO VERT. (ARCMIN), the angles the sensor spans, in arcminutes: --pixel-size 3.75 "
+     "--pixels 1280x960 2500 5 2.5 gives 3.300237 and 2.475178. These are the exact angles, "
+     "2 * atan(W * P / (2000 * focal length)), not the small-angle W * scale / 60, which "
+     "overstates wide fields."},
+    {"--wavelength",
+     "NM",
+     Role::Value,
+     HelpSection::Planning,
+     {},
+     ReadWavelength,
+     "the wavelength in nanometres, 550 when not given, of CAMPIONAMENTO (Q), the sampling "
+     "(with --aperture and --pixel-size): the wavelength in micrometres times the focal ratio "
+     "over P. Q = 2 samples the finest detail the aperture resolves at the Nyquist rate; below "
+     "2 the camera undersamples: --aperture 250 --pixel-size 3.75 2500 5 2.5 gives 2.933333, "
+     "and with --wavelength 656 (hydrogen alpha) 3.498667."},
+    {"--target",
+     "NAME",
+     Role::Value,
+     HelpSection::Targets,
+     {},
+     ReadTarget,
+     "the Sun, the Moon or a planet: sun, moon, mercury, venus, mars, jupiter, saturn, uranus, "
+     "neptune, or in Italian sole, luna, mercurio, venere, marte, giove, saturno, urano, "
+     "nettuno, in any case; adds DIAMETRO (ARCSEC), its apparent equatorial diameter, and for "
+     "Saturn ANELLI (ARCSEC), the outer diameter of its rings; with --pixel-size, DIAMETRO "
+     "(PIXEL), the disc's size on the sensor, and for Mars, Jupiter and Saturn RIPRESA MAX (S), "
+     "the longest capture, in seconds, before a feature at the disc's centre moves by one pixel "
+     "as the planet turns: --target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 2.5 "
+     "gives 39.906538, 257.963139 and 44.088517. Sizes are as seen from the Earth's centre: "
+     "from the ground the Moon looks up to about 1.8% larger when it is high in the sky."},
+    {"--date",
+     "WHEN",
+     Role::Value,
+     HelpSection::Targets,
+     {},
+     ReadDate,
+     "the instant of the target's size, for the whole run: YYYY-MM-DD (00:00 UTC), or "
+     "YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS followed by Z (UTC), an offset +HH:MM or -HH:MM, "
+     "or nothing for this machine's local time: 2026-12-07, 2026-12-07T21:30Z, "
+     "2026-12-07T21:30+01:00, 2026-12-07T21:30. From 1800-01-01 to 2050-12-31 (UTC); now when "
+     "not given."},
+    {"--tsv",
+     "",
+     Role::Switch,
+     HelpSection::Output,
+     {},
+     ReadTsv,
+     "tab-separated values, no captions."},
+    {"--header",
+     "",
+     Role::Switch,
+     HelpSection::Output,
+     {},
+     ReadHeader,
+     "with --tsv (or rows), a first line of captions."},
+    {"--help", "", Role::Answer, HelpSection::Output, {}, nullptr, "this text."},
+    {"--version",
+     "",
+     Role::Answer,
+     HelpSection::Output,
+     {},
+     nullptr,
+     "the version, the copyright and the licence."},
 };
 
 // "--a, --b and --c": the options that choose a sweep or a solve.
 std::string ModeOptionNames() {
   std::vector<std::string_view> names;
   for (const OptionRow& row : kOptionRows) {
-    if (row.role == Role::Mode) names.push_back(row.name);
+    if (row.role == Role::SweepOrSolve) names.push_back(row.name);
   }
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
-    text += names[i];
-  }
-  return text;
+  return NamesInProse(names);
 }
 
 std::string Operands(std::size_t count) {
@@ -176,9 +331,8 @@ std::optional<Misuse> LackingNeeds(const std::vector<const OptionRow*>& given) {
         std::any_of(row->needs.begin(), row->needs.end(),
                     [&](std::string_view need) { return !need.empty() && !isGiven(need); });
     if (!lacking) continue;
-    std::string needs = "needs " + std::string(row->needs[0]);
-    if (!row->needs[1].empty()) needs += " and " + std::string(row->needs[1]);
-    return Refused(row->name, needs);
+    const auto named = std::find(row->needs.begin(), row->needs.end(), std::string_view());
+    return Refused(row->name, "needs " + NamesInProse({row->needs.begin(), named}));
   }
   return std::nullopt;
 }
@@ -203,6 +357,19 @@ std::variant<Mode, Misuse> ModeOf(const Reading& reading,
 
 }  // namespace
 
+std::span<const OptionRow> OptionRows() {
+  return kOptionRows;
+}
+
+std::string NamesInProse(std::span<const std::string_view> names) {
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " and " : ", ";
+    text += names[i];
+  }
+  return text;
+}
+
 Parsed Parse(std::span<const std::string_view> arguments) {
   Reading reading;
   std::vector<std::string_view> operands;
@@ -219,17 +386,15 @@ Parsed Parse(std::span<const std::string_view> arguments) {
       operandsOnly = true;
       continue;
     }
-    if (argument == "--help" || argument == "-h") return HelpRequest{};
-    if (argument == "--version") return VersionRequest{};
+    if (argument == "-h") return HelpRequest{};
     // "--name VALUE" or "--name=VALUE".
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    if (name == "--help" || name == "--version") return Refused(name, "takes no value");
     const auto row = std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
                                   [&](const OptionRow& option) { return option.name == name; });
     if (row == std::end(kOptionRows)) return Refused(name, "unknown option");
     std::string_view value;
-    if (row->role == Role::Switch) {
+    if (row->role == Role::Answer || row->role == Role::Switch) {
       if (equals != std::string_view::npos) return Refused(name, "takes no value");
     } else if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
@@ -238,10 +403,14 @@ Parsed Parse(std::span<const std::string_view> arguments) {
     } else {
       return Refused(name, "a value is missing");
     }
+    if (row->role == Role::Answer) {
+      if (name == "--help") return HelpRequest{};
+      return VersionRequest{};
+    }
     if (row->role != Role::Switch && value.starts_with("--")) {
       return Refused(name, "expected a value, got " + std::string(value));
     }
-    if (row->role == Role::Mode) {
+    if (row->role == Role::SweepOrSolve) {
       if (!reading.modeOption.empty()) return Refused(name, "only one of " + ModeOptionNames());
       reading.modeOption = row->name;
     }

@@ -83,11 +83,7 @@ void Printer::Report(const Failure& failure, Place where) {
   }
   if (const RunTimeErrorKind* kind = std::get_if<RunTimeErrorKind>(&failure.why)) {
     // The window's report on one line: "Errore di run-time '11': Divisione per zero".
-    const std::string report = RunTimeError(*kind).report();
-    const std::size_t lines = report.find("\n\n");
-    err_.Put(std::string_view(report).substr(0, lines));
-    err_.Put(' ');
-    err_.Put(std::string_view(report).substr(lines + 2));
+    err_.Put(RunTimeError(*kind).line());
   } else {
     err_.Put(std::get<std::string_view>(failure.why));
   }

@@ -1,8 +1,10 @@
 #include "cli/sweep.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
-#include "calc/numeric_text.h"
+#include "calc/strict_number.h"
 
 namespace celforo::cli {
 
@@ -13,12 +15,23 @@ std::optional<ExtractionSteps> ParseExtractionSteps(std::string_view text, std::
     problem = "expected FROM:TO:STEP, got " + std::string(text);
     return std::nullopt;
   }
+  const std::array<NumberReading, 3> parts{
+      ReadStrictNumber(text.substr(0, first)),
+      ReadStrictNumber(text.substr(first + 1, second - first - 1)),
+      ReadStrictNumber(text.substr(second + 1))};
+  for (const NumberReading& part : parts) {
+    if (part.fault == NumberFault::None || part.fault == NumberFault::NotFinite) continue;
+    problem = "expected FROM:TO:STEP, numbers such as 2:4:0.5, got " + std::string(text);
+    if (part.fault == NumberFault::DecimalComma) problem += " (the decimal mark is a point)";
+    return std::nullopt;
+  }
   ExtractionSteps sweep;
-  sweep.from = ReadNumber(text.substr(0, first));
-  sweep.to = ReadNumber(text.substr(first + 1, second - first - 1));
-  sweep.step = ReadNumber(text.substr(second + 1));
+  sweep.from = parts[0].value;
+  sweep.to = parts[1].value;
+  sweep.step = parts[2].value;
   const double span = (sweep.to - sweep.from) / sweep.step;
-  if (!std::isfinite(sweep.from) || !std::isfinite(sweep.to) || !std::isfinite(sweep.step)) {
+  if (std::any_of(parts.begin(), parts.end(),
+                  [](const NumberReading& part) { return part.fault != NumberFault::None; })) {
     problem = "FROM, TO and STEP must be finite";
   } else if (sweep.step == 0) {
     problem = "STEP is zero";

@@ -266,8 +266,8 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   if (status == cli::kUsage) {
     if (out.size() != 0) Broken("misuse with output");
     // The reason, the usage lines and where to find help.
-    const auto usageLines =
-        static_cast<std::size_t>(std::count(cli::kUsageText.begin(), cli::kUsageText.end(), '\n'));
+    const auto usageLines = static_cast<std::size_t>(
+        std::count(cli::UsageText().begin(), cli::UsageText().end(), '\n'));
     if (!err.first().starts_with("celforo-calc: ") || err.lines() != usageLines + 2)
       Broken("misuse report");
     return;

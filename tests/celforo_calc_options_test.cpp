@@ -102,7 +102,7 @@ TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
        evening,
        kDefaultWavelength},
       {{"--target", "mars"}, Target::Mars, std::nullopt, kDefaultWavelength},
-      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", "656nm"},
+      {{"--aperture", "100", "--pixel-size", "2.9", "--wavelength", " 656\t"},
        std::nullopt,
        std::nullopt,
        656},

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "calc/plan_columns.h"
 
 namespace {
 
@@ -261,15 +264,15 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
        "line 3: more than three fields"},
       {"sweep", "--tsv --aperture 100 --extraction 4:5:1 2000 10", "", 0,
        "4\t2.5\t5000\t35\t50\n5\t2\t4000\t30\t40\n", ""},
-      {"zero aperture", "--tsv --aperture 0 2500 5 3", "", 1, "\t\t\t\n",
-       "Errore di run-time '11': Divisione per zero"},
+      {"zero aperture", "--tsv --aperture 0 2500 5 3", "", 2, "",
+       "--aperture: expected a positive number such as 250, got 0"},
       {"scale that rounds to zero", "--pixel-size 2.9 1e12 1 1", "", 1,
        "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n",
        "Errore di run-time '13': Tipo non corrispondente"},
-      {"zero target focal ratio", "--tsv --aperture 250 --focal-ratio 0 2500 5", "", 1,
-       "\t\t\t\t\n", "Errore di run-time '11': Divisione per zero"},
+      {"zero target focal ratio", "--tsv --aperture 250 --focal-ratio 0 2500 5", "", 2, "",
+       "--focal-ratio: expected a positive number such as 20, got 0"},
       {"sampling at a wavelength",
-       "--tsv --aperture 250 --pixel-size 3.75 --wavelength 656nm 2500 5 2.5", "", 0,
+       "--tsv --aperture 250 --pixel-size 3.75 --wavelength 656 2500 5 2.5", "", 0,
        "2\t5000\t15\t20\t.154699\t3.498667\n", ""},
       // f/ = Q * P / wavelength = 2 * 3.75 / .55 = 13.636364, EFL 3409.0909,
       // extraction 5 * 2500 / 3409.0909 = 3.6666667.
@@ -282,8 +285,8 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
        "SCALA (ARCSEC/PIXEL)          .226891\n"
        "CAMPIONAMENTO (Q)             2\n",
        ""},
-      {"zero sampling", "--tsv --aperture 250 --pixel-size 3.75 --sampling 0 2500 5", "", 1,
-       "\t\t\t\t\t\t\n", "Errore di run-time '11': Divisione per zero"},
+      {"zero sampling", "--tsv --aperture 250 --pixel-size 3.75 --sampling 0 2500 5", "", 2, "",
+       "--sampling: expected a positive number such as 2, got 0"},
   };
   for (const Case& c : cases) Check(c);
 }
@@ -380,8 +383,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "1.666667\t4166.666667\t13.333333\n", ""},
       {"a target too small to aim at",
        "--tsv --target uranus --date 2026-12-07 --pixel-size 3.75 "
-       "--target-pixels 0 2500 5",
-       "", 1, "\t\t\t\t\t\t\n", "Errore di run-time '11': Divisione per zero"},
+       "--target-pixels 1e-300 2500 5",
+       "", 1, "\t\t\t\t\t\t\n", "Errore di run-time '13': Tipo non corrispondente"},
   };
   for (const Case& c : cases) Check(c);
 }
@@ -458,13 +461,40 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
        "--date: expected an instant from 1800-01-01 to 2050-12-31 (UTC), got "
        "2050-12-31T23:30-01:00"},
       {"--aperture 250 --pixel-size 3.75 --wavelength 0 2500 5 3",
-       "--wavelength: expected a positive number of nanometres, got 0"},
+       "--wavelength: expected a positive number such as 550, got 0"},
       {"--aperture 250 --pixel-size 3.75 --wavelength=-550 2500 5 3",
-       "--wavelength: expected a positive number of nanometres, got -550"},
+       "--wavelength: expected a positive number such as 550, got -550"},
       {"--aperture 250 --pixel-size 3.75 --wavelength red 2500 5 3",
-       "--wavelength: expected a positive number of nanometres, got red"},
+       "--wavelength: expected a positive number such as 550, got red"},
       {"--aperture 250 --pixel-size 3.75 --wavelength 1e999 2500 5 3",
-       "--wavelength: expected a positive number of nanometres, got 1e999"},
+       "--wavelength: expected a positive number such as 550, got 1e999"},
+      {"--wavelength 656nm 2500 5 3",
+       "--wavelength: expected a positive number such as 550, got 656nm"},
+      // Every planning number is read whole, the comma named as the likely slip.
+      {"--pixel-size 3,75 2500 5 3",
+       "--pixel-size: expected a positive number such as 3.75, got 3,75 (the decimal mark is a "
+       "point)"},
+      {"--aperture 25x0 2500 5 3", "--aperture: expected a positive number such as 250, got 25x0"},
+      {"--aperture abc 2500 5 3", "--aperture: expected a positive number such as 250, got abc"},
+      {"--aperture '' 2500 5 3", "--aperture: expected a positive number such as 250, got "},
+      {"--aperture inf 2500 5 3", "--aperture: expected a positive number such as 250, got inf"},
+      {"--pixel-size nan 2500 5 3",
+       "--pixel-size: expected a positive number such as 3.75, got nan"},
+      {"--aperture 250 --focal-ratio 2o 2500 5",
+       "--focal-ratio: expected a positive number such as 20, got 2o"},
+      {"--pixel-size 3.75 --image-scale 0,15 2500 5",
+       "--image-scale: expected a positive number such as 0.15, got 0,15 (the decimal mark is a "
+       "point)"},
+      {"--target moon --pixel-size 3.75 --target-pixels 1e999 2500 5",
+       "--target-pixels: expected a positive number such as 300, got 1e999"},
+      {"--focal-length 5000mm 2500 5",
+       "--focal-length: expected a number such as 5000, got 5000mm"},
+      {"--magnification '' 2500 5", "--magnification: expected a number such as 2, got "},
+      {"--extraction 1,5:3:0,5 2500 5",
+       "--extraction: expected FROM:TO:STEP, numbers such as 2:4:0.5, got 1,5:3:0,5 (the decimal "
+       "mark is a point)"},
+      {"--extraction 1:3:x 2500 5",
+       "--extraction: expected FROM:TO:STEP, numbers such as 2:4:0.5, got 1:3:x"},
       {"--target-pixels 300 2500 5", "--target-pixels: needs --target and --pixel-size"},
       {"--target jupiter --target-pixels 300 2500 5",
        "--target-pixels: needs --target and --pixel-size"},
@@ -503,6 +533,18 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       << version;
   const Outcome help = RunProgram("--help");
   EXPECT_EQ(help.status, 0);
+  // Lines of 80 columns at most; the phrases below are looked for with their
+  // line breaks as spaces, but a column's caption is never broken.
+  std::string flowed;
+  for (std::size_t at = 0, end = 0; at < help.out.size(); at = end + 1) {
+    end = std::min(help.out.find('\n', at), help.out.size());
+    EXPECT_LE(end - at, 80u) << help.out.substr(at, end - at);
+    std::string_view line = std::string_view(help.out).substr(at, end - at);
+    while (!flowed.empty() && line.starts_with(' ')) line.remove_prefix(1);
+    flowed.append(flowed.empty() ? "" : " ").append(line);
+  }
+  for (const celforo::PlanColumn& column : celforo::kPlanColumns)
+    EXPECT_NE(help.out.find(column.caption), std::string::npos) << column.caption;
   EXPECT_NE(help.out.find("--focal-length"), std::string::npos);
   EXPECT_NE(help.out.find("1,000,000 rows at most"), std::string::npos) << help.out;
   for (const char* option : {"--aperture D",
@@ -526,7 +568,7 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
                              "2026-12-07T21:30+01:00",
                              "1800-01-01 to 2050-12-31 (UTC)",
                              "the Moon looks up to about 1.8% larger"}) {
-    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    EXPECT_NE(flowed.find(option), std::string::npos) << option;
   }
 }
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/form1_layout.h"
+#include "ui/form_types.h"
 
 namespace celforo {
 

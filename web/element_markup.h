@@ -6,7 +6,7 @@
 #include <string>
 
 #include "ui/css_values.h"
-#include "ui/form1_layout.h"
+#include "ui/form_types.h"
 
 namespace celforo::web {
 
