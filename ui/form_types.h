@@ -43,7 +43,8 @@ enum class ElementKind {
   ProblemLabel
 };
 
-enum class TextAlign { Centre, Left };
+// Elements take Centre or Left; a picture's text may also take Right.
+enum class TextAlign { Centre, Left, Right };
 
 // Which window systems build an element: every one, or the web page alone
 // (what only a browser can do, such as asking the device for its position).
