@@ -92,7 +92,8 @@ void BM_ApparentSize(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     const auto target = static_cast<celforo::Target>(i % celforo::kTargets.size());
-    benchmark::DoNotOptimize(celforo::ApparentSize(target, days[i % days.size()]));
+    benchmark::DoNotOptimize(
+        celforo::ApparentSize(target, celforo::UniversalTime(days[i % days.size()])));
     ++i;
   }
 }

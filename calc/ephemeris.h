@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/targets.h"
+#include "calc/time_scale.h"
 
 namespace celforo {
 
@@ -15,17 +16,15 @@ struct TargetSize {
   double distance = 0;       // from the Earth's centre, km, light time allowed for
 };
 
-// The apparent size of `target` at a UTC Julian day within InEphemerisRange;
+// The apparent size of `target` at an instant within InEphemerisRange;
 // nothing outside it, never an extrapolation. Diameters are the exact angles
-// 2 * atan(R / distance): the Moon at JD 2448724.5 (1992-04-12 00:00) is
+// 2 * atan(R / distance): the Moon at 1992-04-12 00:00 TT (JD 2448724.5) is
 // 368409.7 km away and 1945.45 arcseconds across.
 //
-// The planets come from JPL's approximate Keplerian elements (Standish,
-// Table 1, 1800-2050) seen from the Earth-Moon barycentre with light time
-// allowed for, within about 0.1% of the distance; the Sun from the
-// barycentre's distance; the Moon from Meeus's chapter 47 series. Saturn's
-// tilt B follows Meeus's chapter 45, with Saturn's direction carried from the
-// J2000 ecliptic to that of the date (Meeus chapter 21) first.
-std::optional<TargetSize> ApparentSize(Target target, double julianDay);
+// Positions are those of solar_system.h, from the Earth's centre, at the
+// instant's Terrestrial Time. Saturn's tilt B follows Meeus's chapter 45,
+// with Saturn's direction carried from the J2000 ecliptic to that of the
+// date (Meeus chapter 21) first.
+std::optional<TargetSize> ApparentSize(Target target, UniversalTime instant);
 
 }  // namespace celforo

@@ -13,6 +13,7 @@ constexpr double kArcminutesPerRadian = 10800.0 / std::numbers::pi;
 constexpr double kRadiansPerArcsecond = std::numbers::pi / 648000.0;
 constexpr double kSecondsPerHour = 3600.0;
 constexpr double kNanometresPerMicrometre = 1000.0;
+constexpr double kMicrometresPerMillimetre = 1000.0;
 
 // tan(diameter / 2) of an angle in arcseconds.
 double HalfTangent(double diameter) {
@@ -84,6 +85,17 @@ double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocal
   const double focalLength = CheckedQuotient(Checked(Checked(pixels) * Checked(pixelSize)),
                                              Checked(2000.0 * HalfTangent(diameter)));
   return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
+}
+
+double FieldStopPixels(double fieldStop, double magnification, double pixelSize) {
+  const double onSensor = Checked(Checked(fieldStop) * Checked(magnification));
+  return CheckedQuotient(Checked(onSensor * kMicrometresPerMillimetre), Checked(pixelSize));
+}
+
+// The corners lie sqrt(width^2 + height^2) / 2 from the centre; a stop
+// imaged with a negative magnification (inverted) is as large as its size.
+bool CornersOutsideStop(double width, double height, double stopPixels) {
+  return std::hypot(width, height) > std::fabs(stopPixels);
 }
 
 }  // namespace celforo

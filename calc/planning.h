@@ -79,4 +79,18 @@ double ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLe
 double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
                                double pixelSize, double diameter, double pixels);
 
+// The field stop's image on the sensor, in pixels: the eyepiece re-images
+// the focal plane and its field stop with it, magnified by the projection's
+// magnification, so a stop of `fieldStop` millimetres spans fieldStop *
+// magnification * 1000 / pixelSize pixels of `pixelSize` micrometres: a
+// 5.5 mm stop at 2x on 3.75 um pixels spans 2933.33... Throws RunTimeError
+// as FocalRatio does.
+double FieldStopPixels(double fieldStop, double magnification, double pixelSize);
+
+// Whether a sensor of `width` x `height` pixels centred in the field stop's
+// image, `stopPixels` across, has its corners outside it (vignetting): its
+// diagonal is longer than the stop's diameter. 1280 x 960 (diagonal 1600)
+// is vignetted by a stop of 1599 pixels, not by one of 1600.
+bool CornersOutsideStop(double width, double height, double stopPixels);
+
 }  // namespace celforo

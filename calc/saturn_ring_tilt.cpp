@@ -1,13 +1,11 @@
 #include "calc/saturn_ring_tilt.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "calc/astronomical_constants.h"
 
 namespace celforo {
 namespace {
-
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600.0;
 
 struct Ecliptic {
   double longitude, latitude;  // radians
@@ -35,8 +33,8 @@ Ecliptic PrecessFromJ2000(Ecliptic j2000, double t) {
 // The plane of the rings is given in the ecliptic and equinox of the date
 // (Meeus 45.1), so Saturn's direction is carried there from J2000 first;
 // then sin B = sin i cos β sin(λ - Ω) - cos i sin β.
-double SaturnRingTilt(const Vector3& geocentric, double julianDay) {
-  const double t = (julianDay - 2451545.0) / 36525.0;
+double SaturnRingTilt(const Vector3& geocentric, TerrestrialTime instant) {
+  const double t = JulianCenturies(instant);
   const double inclination = (28.075216 - (0.012998 - 0.000004 * t) * t) * kRadiansPerDegree;
   const double node = (169.508470 + (1.394681 + 0.000412 * t) * t) * kRadiansPerDegree;
   const Ecliptic j2000{std::atan2(geocentric.y, geocentric.x),
@@ -45,7 +43,7 @@ double SaturnRingTilt(const Vector3& geocentric, double julianDay) {
   const double sinTilt =
       std::sin(inclination) * std::cos(ofDate.latitude) * std::sin(ofDate.longitude - node) -
       std::cos(inclination) * std::sin(ofDate.latitude);
-  return std::asin(sinTilt) / kRadiansPerDegree;
+  return std::asin(sinTilt) * kDegreesPerRadian;
 }
 
 }  // namespace celforo

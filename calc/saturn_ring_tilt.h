@@ -3,14 +3,15 @@
 // "Astronomical Algorithms", 2nd ed., chapter 45).
 #pragma once
 
-#include "calc/planet_positions.h"
+#include "calc/time_scale.h"
+#include "calc/vector3.h"
 
 namespace celforo {
 
 // B in degrees, positive when the northern face of the rings is seen, for
 // Saturn at `geocentric` (ecliptic and equinox of J2000, light time allowed
-// for) at `julianDay`: Meeus's example 45.a, 1992-12-16 00:00 TD, gives
+// for) at `instant`: Meeus's example 45.a, 1992-12-16 00:00 TT, gives
 // 16.442.
-double SaturnRingTilt(const Vector3& geocentric, double julianDay);
+double SaturnRingTilt(const Vector3& geocentric, TerrestrialTime instant);
 
 }  // namespace celforo

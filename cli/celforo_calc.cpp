@@ -32,8 +32,8 @@ std::variant<CameraAndTarget, Misuse> CameraAndTargetOfRun(const Options& option
   CameraAndTarget cameraAndTarget = options.cameraAndTarget;
   if (!options.target) return cameraAndTarget;
   const TargetChoice& choice = *options.target;
-  const double julianDay = choice.julianDay ? *choice.julianDay : now();
-  const std::optional<TargetSize> size = ApparentSize(choice.target, julianDay);
+  const UniversalTime instant = choice.instant ? *choice.instant : now();
+  const std::optional<TargetSize> size = ApparentSize(choice.target, instant);
   if (!size) {
     return Misuse{"--target: now is outside " + std::string(kEphemerisRangeText) +
                   "; give an instant within it with --date"};

@@ -16,11 +16,11 @@ namespace celforo::cli {
 // input could not be read or the output not written.
 enum ExitStatus : int { kSuccess = 0, kCalculationFailed = 1, kUsage = 2, kStreamFailed = 3 };
 
-// The UTC Julian day now, read once for a run that needs it.
-using Clock = double (*)();
+// The instant now, read once for a run that needs it.
+using Clock = UniversalTime (*)();
 
 // Runs the program on `arguments` (the program name excluded).
 int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out, Output& err,
-                   Clock now = NowJulianDay);
+                   Clock now = NowInstant);
 
 }  // namespace celforo::cli

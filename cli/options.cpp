@@ -24,7 +24,7 @@ struct Reading {
   std::optional<ExtractionSteps> extractions;
   std::optional<std::pair<SolveAim, double>> solve;  // the aim and its value
   std::optional<Target> target;
-  std::optional<double> julianDay;
+  std::optional<UniversalTime> instant;
 };
 
 namespace {
@@ -143,6 +143,9 @@ std::string DateProblemText(DateProblem problem, std::string_view value) {
     case DateProblem::NoLocalTime:
       return "this system cannot tell the local time " + std::string(value) +
              " in UTC; add Z or an offset such as +01:00";
+    case DateProblem::SkippedLocalTime:
+      return "the local time " + std::string(value) +
+             " does not exist: the clocks skip it when summer time begins";
     case DateProblem::None:
     case DateProblem::Malformed: break;
   }
@@ -154,7 +157,7 @@ std::string DateProblemText(DateProblem problem, std::string_view value) {
 Problem ReadDate(std::string_view value, Reading& reading) {
   const InstantReading instant = ReadInstant(value);
   if (instant.problem != DateProblem::None) return DateProblemText(instant.problem, value);
-  reading.julianDay = instant.julianDay;
+  reading.instant = instant.instant;
   return std::nullopt;
 }
 
@@ -422,7 +425,7 @@ Parsed Parse(std::span<const std::string_view> arguments) {
   if (Misuse* misuse = std::get_if<Misuse>(&mode)) return std::move(*misuse);
   Options options = std::move(reading.options);
   options.mode = std::get<Mode>(mode);
-  if (reading.target) options.target = TargetChoice{*reading.target, reading.julianDay};
+  if (reading.target) options.target = TargetChoice{*reading.target, reading.instant};
   return options;
 }
 

@@ -33,7 +33,7 @@ struct Layout {
 // ephemerides' range; without --date, the instant is the run's now.
 struct TargetChoice {
   Target target = Target::Sun;
-  std::optional<double> julianDay;
+  std::optional<UniversalTime> instant;
 };
 
 struct Options {

@@ -308,14 +308,14 @@ void CheckDateText(std::string_view text) {
   if (text != again) Broken("date text not written back the same", text, again);
   if (reading.problem == DateProblem::Malformed) Broken("parsed date refused", text);
   if (reading.problem == DateProblem::None) {
-    if (!InEphemerisRange(reading.julianDay)) Broken("instant out of range accepted", text);
+    if (!InEphemerisRange(reading.instant)) Broken("instant out of range accepted", text);
     for (const TargetRecord& record : kTargets) {
-      const std::optional<TargetSize> size = ApparentSize(record.target, reading.julianDay);
+      const std::optional<TargetSize> size = ApparentSize(record.target, reading.instant);
       if (!size || !std::isfinite(size->diameter) || size->diameter <= 0)
         Broken("no finite size in range", text);
     }
   } else if (reading.problem == DateProblem::OutOfRange && parsed->offsetMinutes &&
-             InEphemerisRange(reading.julianDay)) {
+             InEphemerisRange(reading.instant)) {
     Broken("instant in range refused", text);
   }
 }

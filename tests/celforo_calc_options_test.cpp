@@ -73,11 +73,11 @@ TEST(CelforoCalcOptions, ModesCarryTheirOwnData) {
 }
 
 TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
-  const double evening = JulianDay({2026, 12, 7, 20, 30, 0});
+  const UniversalTime evening = UtcInstant({2026, 12, 7, 20, 30, 0});
   const struct {
     std::initializer_list<std::string_view> arguments;
     std::optional<Target> target;
-    std::optional<double> julianDay;  // none: now
+    std::optional<UniversalTime> instant;  // none: now
     double wavelength;
   } cases[] = {
       {{"2500", "5", "3"}, std::nullopt, std::nullopt, kDefaultWavelength},
@@ -95,7 +95,7 @@ TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
        kDefaultWavelength},
       {{"--target", "nettuno", "--date", "2026-12-07"},
        Target::Neptune,
-       JulianDay({2026, 12, 7}),
+       UtcInstant({2026, 12, 7}),
        kDefaultWavelength},
       {{"--target", "Sole", "--date", "2026-12-07 20:30:00Z"},
        Target::Sun,
@@ -121,9 +121,9 @@ TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
     ASSERT_EQ(options.target.has_value(), c.target.has_value());
     if (!c.target) continue;
     EXPECT_EQ(options.target->target, *c.target);
-    ASSERT_EQ(options.target->julianDay.has_value(), c.julianDay.has_value());
-    if (c.julianDay) {
-      EXPECT_NEAR(*options.target->julianDay, *c.julianDay, 1e-9);
+    ASSERT_EQ(options.target->instant.has_value(), c.instant.has_value());
+    if (c.instant) {
+      EXPECT_NEAR(options.target->instant->julianDay(), c.instant->julianDay(), 1e-9);
     }
   }
 }
@@ -188,14 +188,14 @@ Outcome RunAt(std::initializer_list<std::string_view> arguments, Clock now) {
   return {status, out.text(), err.text()};
 }
 
-double Evening() {
-  return JulianDay({2026, 12, 7, 20, 30, 0});
+UniversalTime Evening() {
+  return UtcInstant({2026, 12, 7, 20, 30, 0});
 }
-double AfterTheEphemerides() {
-  return JulianDay({2051, 1, 1});
+UniversalTime AfterTheEphemerides() {
+  return UtcInstant({2051, 1, 1});
 }
 int clockReads = 0;
-double CountedEvening() {
+UniversalTime CountedEvening() {
   ++clockReads;
   return Evening();
 }

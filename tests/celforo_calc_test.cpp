@@ -297,9 +297,9 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
 // capture scale * period / (pi D).
 TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
   const Case cases[] = {
-      // Saturn, every column: 2000 * 5000 * tan(18.471051" / 2) / 3.75 =
-      // 119.4002 pixels; .1546986 * 10.6562 h * 3600 / (pi * 18.471051) =
-      // 102.2704 s.
+      // Saturn, every column: 2000 * 5000 * tan(18.470596" / 2) / 3.75 =
+      // 119.3973 pixels; .1546986 * 10.6562 h * 3600 / (pi * 18.470596) =
+      // 102.2729 s.
       {"one set-up, every column",
        "--target SATURNO --date 2026-12-07T21:30+01:00 --aperture 250 --pixel-size 3.75 "
        "--pixels 1280x960 2500 5 2.5",
@@ -311,14 +311,14 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "SCALA (ARCSEC/PIXEL)          .154699\n"
        "CAMPO ORIZZ. (ARCMIN)         3.300237\n"
        "CAMPO VERT. (ARCMIN)          2.475178\n"
-       "DIAMETRO (ARCSEC)             18.471051\n"
-       "DIAMETRO (PIXEL)              119.400243\n"
-       "ANELLI (ARCSEC)               41.919061\n"
+       "DIAMETRO (ARCSEC)             18.470596\n"
+       "DIAMETRO (PIXEL)              119.397301\n"
+       "ANELLI (ARCSEC)               41.918028\n"
        "CAMPIONAMENTO (Q)             2.933333\n"
-       "RIPRESA MAX (S)               102.270359\n",
+       "RIPRESA MAX (S)               102.272879\n",
        ""},
-      // Jupiter, 9.925 h, no rings: at 5000 mm on 2.9 um pixels 334.4364
-      // pixels and 34.0071 s; at 4000 mm 267.5491 and 42.5089.
+      // Jupiter, 9.925 h, no rings: at 5000 mm on 2.9 um pixels 334.3338
+      // pixels and 34.0177 s; at 4000 mm 267.4670 and 42.5219.
       {"batch",
        "--tsv --header --target jupiter --date 2026-12-07T20:30Z --aperture 200 "
        "--pixel-size 2.9",
@@ -326,8 +326,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "INGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\tRAPPORTO FOCALE\t"
        "SCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\tCAMPIONAMENTO (Q)\t"
        "RIPRESA MAX (S)\n"
-       "2\t5000\t15\t25\t.119634\t40.009825\t334.436388\t4.741379\t34.007102\n"
-       "2\t4000\t30\t20\t.149542\t40.009825\t267.549111\t3.793103\t42.508877\n"
+       "2\t5000\t15\t25\t.119634\t39.99755\t334.333785\t4.741379\t34.017538\n"
+       "2\t4000\t30\t20\t.149542\t39.99755\t267.467028\t3.793103\t42.521923\n"
        "\t\t\t\t\t\t\t\t\n",
        "line 3: Errore di run-time '11': Divisione per zero"},
       // The Moon turns too slowly to limit a capture: no RIPRESA MAX.
@@ -337,11 +337,11 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "", 0,
        "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
        "SCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\n"
-       "2\t2.5\t6250\t17.5\t.095707\t1789.20547\t18694.757099\n"
-       "2.5\t2\t5000\t15\t.119634\t1789.20547\t14955.805679\n"
-       "3\t1.666667\t4166.666667\t13.333333\t.14356\t1789.20547\t12463.171399\n",
+       "2\t2.5\t6250\t17.5\t.095707\t1789.195507\t18694.652995\n"
+       "2.5\t2\t5000\t15\t.119634\t1789.195507\t14955.722396\n"
+       "3\t1.666667\t4166.666667\t13.333333\t.14356\t1789.195507\t12463.101997\n",
        ""},
-      // 400 pixels: F = 400 * 3.75 / (2000 tan(18.471051" / 2)) = 16750.3847 mm.
+      // 400 pixels: F = 400 * 3.75 / (2000 tan(18.470596" / 2)) = 16750.7973 mm.
       {"solved for the target's pixels",
        "--tsv --header --target saturn --date 2026-12-07T21:30+01:00 --aperture 250 "
        "--pixel-size 3.75 --target-pixels 400 2500 5",
@@ -349,8 +349,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
        "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\t"
        "ANELLI (ARCSEC)\tCAMPIONAMENTO (Q)\tRIPRESA MAX (S)\n"
-       ".746251516270931\t6.700154\t16750.384726\t38.500769\t67.001539\t.046178\t"
-       "18.471051\t400\t41.919061\t9.826892\t30.527764\n",
+       ".746233131260126\t6.700319\t16750.797407\t38.501595\t67.00319\t.046176\t"
+       "18.470596\t400\t41.918028\t9.827134\t30.527764\n",
        ""},
       // Mars at its opposition of 2027-02-19, 24.6229 h; Q 2 at 656 nm:
       // f/ 2 * 2.9 / .656 = 8.841463.
@@ -358,20 +358,20 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "--tsv --target marte --date 2027-02-19 --aperture 250 --pixel-size 2.9 --wavelength 656 "
        "--sampling 2 2500 5",
        "", 0,
-       "5.6551724137931\t.884146\t2210.365854\t9.420732\t8.841463\t.270619\t13.814019\t"
-       "51.045925\t2\t552.752549\n",
+       "5.6551724137931\t.884146\t2210.365854\t9.420732\t8.841463\t.270619\t13.812527\t"
+       "51.040413\t2\t552.81224\n",
        ""},
       {"without a pixel size, the sizes in arcseconds alone",
        "--tsv --header --target saturn --date 2026-12-07 2500 5 2.5", "", 0,
        "INGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\tDIAMETRO (ARCSEC)\t"
-       "ANELLI (ARCSEC)\n2\t5000\t15\t18.497927\t41.980055\n",
+       "ANELLI (ARCSEC)\n2\t5000\t15\t18.497479\t41.979039\n",
        ""},
       {"the Sun", "--tsv --target sun --date 2026-12-07 --pixel-size 3.75 1000 5 5", "", 0,
-       "1\t1000\t10\t.773493\t1947.12536\t2517.333396\n", ""},
+       "1\t1000\t10\t.773493\t1947.032963\t2517.21394\n", ""},
       {"Venus, at an offset west of Greenwich",
        "--tsv --target VENERE --date 2026-12-07T12:00-05:00 --pixel-size 3.75 --pixels 640x480 "
        "2500 5 2.5",
-       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.287318\t228.103658\n", ""},
+       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.284269\t228.083952\n", ""},
       // A failing set-up leaves every column of the target empty too.
       {"failure", "--target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 0", "", 1,
        "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n"

@@ -99,13 +99,14 @@ TEST(JulianDay, MeeusChapter7) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Shown(c.civil));
-    EXPECT_NEAR(JulianDay(c.civil), c.julianDay, 1e-9);
-    EXPECT_TRUE(SameCivil(CivilTimeOf(c.julianDay), c.civil)) << Shown(CivilTimeOf(c.julianDay));
+    EXPECT_NEAR(UtcInstant(c.civil).julianDay(), c.julianDay, 1e-9);
+    const CivilTime back = UtcCivilTime(UniversalTime(c.julianDay));
+    EXPECT_TRUE(SameCivil(back, c.civil)) << Shown(back);
   }
   // Example 7.c's instant back to its calendar date, to the nearest second.
-  EXPECT_TRUE(SameCivil(CivilTimeOf(2436116.31), {1957, 10, 4, 19, 26, 24}));
+  EXPECT_TRUE(SameCivil(UtcCivilTime(UniversalTime(2436116.31)), {1957, 10, 4, 19, 26, 24}));
   // Half a second rounds up, across midnight and the year.
-  EXPECT_TRUE(SameCivil(CivilTimeOf(JulianDay({2026, 12, 31, 23, 59, 59}) + 0.6 / 86400),
+  EXPECT_TRUE(SameCivil(UtcCivilTime(UtcInstant({2026, 12, 31, 23, 59, 59}) + Days(0.6 / 86400)),
                         {2027, 1, 1, 0, 0, 0}));
   EXPECT_EQ(DateTimeFieldText({2026, 12, 7, 21, 30, 45}), "2026-12-07T21:30");
   EXPECT_EQ(DateTimeFieldText({1800, 1, 1, 0, 0, 0}), "1800-01-01T00:00");
@@ -138,21 +139,21 @@ TEST(ReadInstant, ParsesConvertsAndChecksTheRange) {
     const InstantReading reading = ReadInstant(c.text);
     EXPECT_EQ(reading.problem, c.problem);
     if (c.problem == DateProblem::None) {
-      EXPECT_TRUE(SameCivil(CivilTimeOf(reading.julianDay), c.utc))
-          << Shown(CivilTimeOf(reading.julianDay));
-      EXPECT_TRUE(InEphemerisRange(reading.julianDay));
+      EXPECT_TRUE(SameCivil(UtcCivilTime(reading.instant), c.utc))
+          << Shown(UtcCivilTime(reading.instant));
+      EXPECT_TRUE(InEphemerisRange(reading.instant));
     }
   }
 }
 
 TEST(InEphemerisRange, From1800To2050Inclusive) {
-  constexpr double kSecond = 1.0 / 86400.0;
-  EXPECT_TRUE(InEphemerisRange(JulianDay({1800, 1, 1})));
-  EXPECT_FALSE(InEphemerisRange(JulianDay({1800, 1, 1}) - kSecond));
-  EXPECT_TRUE(InEphemerisRange(JulianDay({2050, 12, 31, 23, 59, 59})));
-  EXPECT_FALSE(InEphemerisRange(JulianDay({2051, 1, 1})));
-  EXPECT_FALSE(InEphemerisRange(std::nan("")));
-  EXPECT_TRUE(InEphemerisRange(NowJulianDay()));  // until 2051
+  constexpr std::chrono::seconds kSecond(1);
+  EXPECT_TRUE(InEphemerisRange(UtcInstant({1800, 1, 1})));
+  EXPECT_FALSE(InEphemerisRange(UtcInstant({1800, 1, 1}) - kSecond));
+  EXPECT_TRUE(InEphemerisRange(UtcInstant({2050, 12, 31, 23, 59, 59})));
+  EXPECT_FALSE(InEphemerisRange(UtcInstant({2051, 1, 1})));
+  EXPECT_FALSE(InEphemerisRange(UniversalTime(std::nan(""))));
+  EXPECT_TRUE(InEphemerisRange(NowInstant()));  // until 2051
 }
 
 // Local time is the machine's: on Linux the zone is set here through TZ (a
@@ -199,21 +200,22 @@ TEST_F(LocalTime, ConvertsBothWays) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(Shown(c.local));
-    const std::optional<double> julianDay = JulianDayFromLocal(c.local);
-    ASSERT_TRUE(julianDay);
+    const InstantReading reading = UniversalTimeOfLocal(c.local);
+    ASSERT_EQ(reading.problem, DateProblem::None);
 #ifdef _WIN32
-    EXPECT_LT(std::fabs(*julianDay - JulianDay(c.local)), 1.0);
+    EXPECT_LT(std::fabs((reading.instant - UtcInstant(c.local)).count()), 1.0);
 #else
-    EXPECT_TRUE(SameCivil(CivilTimeOf(*julianDay), c.utc)) << Shown(CivilTimeOf(*julianDay));
+    EXPECT_TRUE(SameCivil(UtcCivilTime(reading.instant), c.utc))
+        << Shown(UtcCivilTime(reading.instant));
 #endif
-    EXPECT_TRUE(SameCivil(LocalCivilTime(*julianDay), c.local))
-        << Shown(LocalCivilTime(*julianDay));
+    EXPECT_TRUE(SameCivil(LocalCivilTime(reading.instant), c.local))
+        << Shown(LocalCivilTime(reading.instant));
   }
 #ifndef _WIN32
   // Without a zone in the text, ReadInstant takes the machine's.
   const InstantReading reading = ReadInstant("2026-07-01T12:00");
   EXPECT_EQ(reading.problem, DateProblem::None);
-  EXPECT_TRUE(SameCivil(CivilTimeOf(reading.julianDay), {2026, 7, 1, 10, 0, 0}));
+  EXPECT_TRUE(SameCivil(UtcCivilTime(reading.instant), {2026, 7, 1, 10, 0, 0}));
   EXPECT_EQ(ReadInstant("1800-01-01T00:30").problem, DateProblem::OutOfRange);
 #endif
 }

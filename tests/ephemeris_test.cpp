@@ -12,19 +12,21 @@
 #include <optional>
 #include <string>
 
+#include "calc/astronomical_constants.h"
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
-#include "calc/lunar_distance.h"
 #include "calc/targets.h"
 
 namespace celforo {
 namespace {
 
-constexpr double kKilometresPerAu = 149597870.7;
-constexpr double kArcsecondsPerRadian = 648000.0 / std::numbers::pi;
+UniversalTime Day(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+  return UtcInstant({year, month, day, hour, minute, second});
+}
 
-double Day(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  return JulianDay({year, month, day, hour, minute, second});
+// An instant given in dynamical time (VSOP, ELP, Meeus), as the UT it is.
+UniversalTime Dynamical(double julianDay) {
+  return ToUniversal(TerrestrialTime(julianDay));
 }
 
 // The share within which a body's diameter must agree: the elements' own
@@ -40,8 +42,8 @@ double Tolerance(Target target) {
 struct Published {
   const char* what;
   Target target;
-  double julianDay;  // UTC (Horizons, almanacs) or dynamical time (VSOP, ELP, Meeus)
-  double distance;   // km
+  UniversalTime instant;
+  double distance;  // km
 };
 
 double Au(double au) {
@@ -112,15 +114,13 @@ constexpr double k1890 = 2411545.0;
 //     0h TDB; copied from github.com/fmassei/libamspace, utils/elp82/main.c.
 // [J] JPL Horizons (DE440), geometric geocentric vectors at 1850-01-01 00:00
 //     UT, saved as the validation fixtures of the @jauza/jpl-de package.
-// Before 1900 dynamical time and UT differ by a few seconds, which moves the
-// Moon's distance by under 1 km and any other by under 1e-5 of itself: the
-// dynamical instants are used as they stand.
+// The instants in dynamical time are taken as TT and turned to UT.
 const Published kPublished[] = {
     // The Sun.
     {"[J] 1850-01-01 00:00 UT", Target::Sun, Day(1850, 1, 1), 147089406.472},
-    {"VSOP2013 1890-06-26", Target::Sun, k1890, Between(kEarth1890, kOrigin)},
-    {"VSOP87 1899-12-31", Target::Sun, k1900, Between(kEarth1900, kOrigin)},
-    {"VSOP87 2000-01-01", Target::Sun, k2000, Between(kEarth2000, kOrigin)},
+    {"VSOP2013 1890-06-26", Target::Sun, Dynamical(k1890), Between(kEarth1890, kOrigin)},
+    {"VSOP87 1899-12-31", Target::Sun, Dynamical(k1900), Between(kEarth1900, kOrigin)},
+    {"VSOP87 2000-01-01", Target::Sun, Dynamical(k2000), Between(kEarth2000, kOrigin)},
     {"[P] perihelion 2001-01-04 08:52", Target::Sun, Day(2001, 1, 4, 8, 52), Au(0.9832860)},
     {"[N] aphelion 2018-07-06 16:46:42", Target::Sun, Day(2018, 7, 6, 16, 46, 42), Au(1.016696057)},
     {"[N] perihelion 2021-01-02 13:50:31", Target::Sun, Day(2021, 1, 2, 13, 50, 31),
@@ -132,15 +132,15 @@ const Published kPublished[] = {
     {"[P] perihelion 2050-01-04 19:35", Target::Sun, Day(2050, 1, 4, 19, 35), Au(0.9833060)},
     {"[P] aphelion 2050-07-06 01:57", Target::Sun, Day(2050, 7, 6, 1, 57), Au(1.0166285)},
     // The Moon.
-    {"[E] 1828-10-05 0h TDB", Target::Moon, 2389000.5,
+    {"[E] 1828-10-05 0h TDB", Target::Moon, Dynamical(2389000.5),
      std::hypot(-346331.77361, 206365.40364, -28502.11732)},
     {"[J] 1850-01-01 00:00 UT", Target::Moon, Day(1850, 1, 1), 361833.34},
-    {"[E] 1883-07-09 0h TDB", Target::Moon, 2409000.5,
+    {"[E] 1883-07-09 0h TDB", Target::Moon, Dynamical(2409000.5),
      std::hypot(-373896.15893, 127406.79129, -30037.79225)},
-    {"[M] example 47.a, 1992-04-12 0h TD", Target::Moon, 2448724.5, 368409.7},
+    {"[M] example 47.a, 1992-04-12 0h TD", Target::Moon, Dynamical(2448724.5), 368409.7},
     // Example 50.a: apogee at JDE 2447442.3543 with parallax 3240.679", the
     // distance 6378.14 km / sin(parallax).
-    {"[M] example 50.a, apogee 1988-10-07", Target::Moon, 2447442.3543,
+    {"[M] example 50.a, apogee 1988-10-07", Target::Moon, Dynamical(2447442.3543),
      6378.14 / std::sin(3240.679 / kArcsecondsPerRadian)},
     {"[H] 2010-01-01", Target::Moon, Day(2010, 1, 1), Au(0.00240220510392)},
     {"[H] 2010-01-17", Target::Moon, Day(2010, 1, 17), Au(0.00271692408680)},
@@ -148,9 +148,9 @@ const Published kPublished[] = {
     {"[H] 2010-07-26", Target::Moon, Day(2010, 7, 26), Au(0.00269163524092)},
     {"[H] 2010-09-08", Target::Moon, Day(2010, 9, 8), Au(0.00238782091158)},
     // Mercury.
-    {"VSOP2013 1890-06-26", Target::Mercury, k1890, Between(kMercury1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Mercury, k1900, Between(kMercury1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Mercury, k2000, Between(kMercury2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Mercury, Dynamical(k1890), Between(kMercury1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Mercury, Dynamical(k1900), Between(kMercury1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Mercury, Dynamical(k2000), Between(kMercury2000, kEarth2000)},
     {"[H] 2010-01-05, inferior conjunction", Target::Mercury, Day(2010, 1, 5),
      Au(0.67197539088050)},
     {"[H] 2010-03-08, superior conjunction", Target::Mercury, Day(2010, 3, 8),
@@ -158,43 +158,43 @@ const Published kPublished[] = {
     {"[H] 2010-05-01", Target::Mercury, Day(2010, 5, 1), Au(0.56155067532406)},
     {"[H] 2010-09-20", Target::Mercury, Day(2010, 9, 20), Au(0.95311193942450)},
     // Venus.
-    {"VSOP2013 1890-06-26", Target::Venus, k1890, Between(kVenus1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Venus, k1900, Between(kVenus1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Venus, k2000, Between(kVenus2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Venus, Dynamical(k1890), Between(kVenus1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Venus, Dynamical(k1900), Between(kVenus1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Venus, Dynamical(k2000), Between(kVenus2000, kEarth2000)},
     {"[H] 2010-01-13, superior conjunction", Target::Venus, Day(2010, 1, 13), Au(1.71128441753598)},
     {"[H] 2010-06-10", Target::Venus, Day(2010, 6, 10), Au(1.22681349585370)},
     {"[H] 2010-09-20", Target::Venus, Day(2010, 9, 20), Au(0.44809966058075)},
     // Mars.
-    {"VSOP2013 1890-06-26", Target::Mars, k1890, Between(kMars1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Mars, k1900, Between(kMars1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Mars, k2000, Between(kMars2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Mars, Dynamical(k1890), Between(kMars1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Mars, Dynamical(k1900), Between(kMars1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Mars, Dynamical(k2000), Between(kMars2000, kEarth2000)},
     {"[W] closest approach 1924-08-22", Target::Mars, Day(1924, 8, 22, 12), Au(0.37285)},
     {"[W] closest approach 2003-08-27 09:51:13", Target::Mars, Day(2003, 8, 27, 9, 51, 13),
      55758006},
     {"[H] 2010-01-27, opposition", Target::Mars, Day(2010, 1, 27), Au(0.66404531536426)},
     {"[H] 2010-09-22", Target::Mars, Day(2010, 9, 22), Au(2.22926634704304)},
     // Jupiter.
-    {"VSOP2013 1890-06-26", Target::Jupiter, k1890, Between(kJupiter1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Jupiter, k1900, Between(kJupiter1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Jupiter, k2000, Between(kJupiter2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Jupiter, Dynamical(k1890), Between(kJupiter1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Jupiter, Dynamical(k1900), Between(kJupiter1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Jupiter, Dynamical(k2000), Between(kJupiter2000, kEarth2000)},
     {"[HJ] 2008-04-26", Target::Jupiter, Day(2008, 4, 26), Au(4.86846766318949)},
     {"[HJ] 2008-05-26", Target::Jupiter, Day(2008, 5, 26), Au(4.44810725829017)},
     // Saturn.
-    {"VSOP2013 1890-06-26", Target::Saturn, k1890, Between(kSaturn1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Saturn, k1900, Between(kSaturn1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Saturn, k2000, Between(kSaturn2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Saturn, Dynamical(k1890), Between(kSaturn1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Saturn, Dynamical(k1900), Between(kSaturn1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Saturn, Dynamical(k2000), Between(kSaturn2000, kEarth2000)},
     {"[H] 2010-03-22, opposition", Target::Saturn, Day(2010, 3, 22), Au(8.50380411718196)},
     {"[H] 2010-08-01", Target::Saturn, Day(2010, 8, 1), Au(10.1266373563018)},
     // Uranus.
-    {"VSOP2013 1890-06-26", Target::Uranus, k1890, Between(kUranus1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Uranus, k1900, Between(kUranus1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Uranus, k2000, Between(kUranus2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Uranus, Dynamical(k1890), Between(kUranus1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Uranus, Dynamical(k1900), Between(kUranus1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Uranus, Dynamical(k2000), Between(kUranus2000, kEarth2000)},
     {"[H] 2010-03-18, conjunction", Target::Uranus, Day(2010, 3, 18), Au(21.0908706922235)},
     {"[H] 2010-09-20, opposition", Target::Uranus, Day(2010, 9, 20), Au(19.0882755777358)},
     // Neptune.
-    {"VSOP2013 1890-06-26", Target::Neptune, k1890, Between(kNeptune1890, kEarth1890)},
-    {"VSOP87 1899-12-31", Target::Neptune, k1900, Between(kNeptune1900, kEarth1900)},
-    {"VSOP87 2000-01-01", Target::Neptune, k2000, Between(kNeptune2000, kEarth2000)},
+    {"VSOP2013 1890-06-26", Target::Neptune, Dynamical(k1890), Between(kNeptune1890, kEarth1890)},
+    {"VSOP87 1899-12-31", Target::Neptune, Dynamical(k1900), Between(kNeptune1900, kEarth1900)},
+    {"VSOP87 2000-01-01", Target::Neptune, Dynamical(k2000), Between(kNeptune2000, kEarth2000)},
     {"[H] 2010-02-16, conjunction", Target::Neptune, Day(2010, 2, 16), Au(31.0109178551952)},
     {"[H] 2010-08-19, opposition", Target::Neptune, Day(2010, 8, 19), Au(29.0061493790726)},
 };
@@ -203,7 +203,7 @@ TEST(ApparentSize, DiametersAgreeWithPublishedDistances) {
   for (const Published& row : kPublished) {
     const TargetRecord& record = RecordOf(row.target);
     SCOPED_TRACE(std::string(record.englishName) + ": " + row.what);
-    const std::optional<TargetSize> size = ApparentSize(row.target, row.julianDay);
+    const std::optional<TargetSize> size = ApparentSize(row.target, row.instant);
     ASSERT_TRUE(size);
     const double expected = 2.0 * std::atan(record.radius / row.distance) * kArcsecondsPerRadian;
     EXPECT_NEAR(size->diameter / expected, 1.0, Tolerance(row.target));
@@ -238,7 +238,7 @@ TEST(ApparentSize, DiameterIsTheExactAngleOfTheDistance) {
 // 16:04 UT, back to the southern (In-the-Sky.org, as reported by Space.com);
 // the sign a fortnight either side.
 TEST(ApparentSize, SaturnRingTilt) {
-  const std::optional<TargetSize> example = ApparentSize(Target::Saturn, 2448972.50068);
+  const std::optional<TargetSize> example = ApparentSize(Target::Saturn, Dynamical(2448972.50068));
   ASSERT_TRUE(example);
   EXPECT_NEAR(example->ringTilt, 16.442, 0.05);
   EXPECT_LT(ApparentSize(Target::Saturn, Day(2009, 8, 20))->ringTilt, 0.0);
@@ -249,10 +249,10 @@ TEST(ApparentSize, SaturnRingTilt) {
 
 TEST(ApparentSize, OnlyWithinTheEphemeridesRange) {
   constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-  constexpr double kSecond = 1.0 / 86400.0;
+  constexpr std::chrono::seconds kSecond(1);
   const struct {
     const char* what;
-    double julianDay;
+    UniversalTime instant;
     bool computed;
   } cases[] = {
       {"1800-01-01 00:00", Day(1800, 1, 1), true},
@@ -260,25 +260,20 @@ TEST(ApparentSize, OnlyWithinTheEphemeridesRange) {
       {"2050-12-31 23:59:59", Day(2050, 12, 31, 23, 59, 59), true},
       {"2051-01-01 00:00", Day(2051, 1, 1), false},
       {"year 3000", Day(3000, 1, 1), false},
-      {"NaN", kNaN, false},
-      {"infinity", std::numeric_limits<double>::infinity(), false},
-      {"minus infinity", -std::numeric_limits<double>::infinity(), false},
+      {"NaN", UniversalTime(kNaN), false},
+      {"infinity", UniversalTime(std::numeric_limits<double>::infinity()), false},
+      {"minus infinity", UniversalTime(-std::numeric_limits<double>::infinity()), false},
   };
   for (const auto& c : cases) {
     for (const TargetRecord& record : kTargets) {
       SCOPED_TRACE(std::string(c.what) + ", " + std::string(record.englishName));
-      const std::optional<TargetSize> size = ApparentSize(record.target, c.julianDay);
+      const std::optional<TargetSize> size = ApparentSize(record.target, c.instant);
       EXPECT_EQ(size.has_value(), c.computed);
       if (size) {
         EXPECT_TRUE(std::isfinite(size->diameter) && size->diameter > 0);
       }
     }
   }
-}
-
-// The series itself against Meeus's worked example, to its printed digit.
-TEST(LunarDistance, MeeusExample47a) {
-  EXPECT_NEAR(LunarDistance(2448724.5), 368409.7, 0.05);
 }
 
 }  // namespace

@@ -41,8 +41,8 @@ private:
 };
 
 // 2026-12-07 21:00 UTC.
-double Evening() {
-  return JulianDay({2026, 12, 7, 21, 0, 0});
+UniversalTime Evening() {
+  return UtcInstant({2026, 12, 7, 21, 0, 0});
 }
 
 class FakeForm2 : public Form2Operations {

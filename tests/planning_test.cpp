@@ -89,6 +89,17 @@ TEST(Planning, ValuesAndFailures) {
        [] { return ExtractionForDiscPixels(2500, 5, 3.75, 0, 300); }, "", Kind::DivisionByZero},
       {"extraction for no pixels", [] { return ExtractionForDiscPixels(2500, 5, 3.75, 45, 0); }, "",
        Kind::DivisionByZero},
+      // 5.5 mm * 2 = 11 mm on the sensor, over 3.75 um pixels.
+      {"field stop at 2x", [] { return FieldStopPixels(5.5, 2, 3.75); }, " 2933.333333", {}},
+      // 2500, 5 and 3 give the magnification 1.666667: 10.9 mm * 5 / 3 / 2.9 um.
+      {"field stop of a 10.9 mm stop",
+       [] { return FieldStopPixels(10.9, 5.0 / 3.0, 2.9); },
+       " 6264.367816",
+       {}},
+      {"field stop on zero-sized pixels", [] { return FieldStopPixels(5.5, 2, 0); }, "",
+       Kind::DivisionByZero},
+      {"field stop of an infinite stop", [] { return FieldStopPixels(kInf, 2, 3.75); }, "",
+       Kind::Overflow},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -99,6 +110,24 @@ TEST(Planning, ValuesAndFailures) {
       ASSERT_TRUE(c.failure) << error.report();
       EXPECT_EQ(error.kind(), *c.failure);
     }
+  }
+}
+
+// The sensor's corners against the stop's image: the diagonal of 1280 x 960
+// is 1600 pixels, of 3000 x 4000 5000.
+TEST(Planning, CornersOutsideTheFieldStop) {
+  const struct {
+    double width, height, stop;
+    bool vignetted;
+  } cases[] = {
+      {1280, 960, 1599, true},  {1280, 960, 1600, false},   {1280, 960, 2933.3, false},
+      {1280, 960, -1599, true}, {3000, 4000, 4999.9, true}, {3000, 4000, 5000.1, false},
+      {1280, 960, 1000, true},  // the stop cuts the sides too
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.width) + " x " + std::to_string(c.height) + " in " +
+                 std::to_string(c.stop));
+    EXPECT_EQ(CornersOutsideStop(c.width, c.height, c.stop), c.vignetted);
   }
 }
 

@@ -22,6 +22,7 @@ constexpr std::string_view kNotASensor = "Larghezza x altezza in pixel, per esem
 constexpr std::string_view kNotADate = "Data e ora non valide.";
 constexpr std::string_view kOutOfRange = "Solo dal 1800 al 2050.";
 constexpr std::string_view kNoLocalTime = "Quest'ora locale non esiste.";
+constexpr std::string_view kSkippedLocalTime = "L'ora legale salta quest'ora.";
 constexpr std::string_view kNoSetUp = "Premi CALCOLA per i risultati.";
 constexpr std::string_view kFixInputs = "Correggi prima i dati segnati.";
 constexpr std::string_view kChooseTarget = "Scegli prima un OGGETTO.";
@@ -102,11 +103,12 @@ std::string OneLine(const RunTimeError& error) {
 
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window, double (*now)())
+Form2::Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window,
+             UniversalTime (*now)())
     : window_(window),
       form1_(form1),
       form1Window_(form1Window),
-      now_(now != nullptr ? now : NowJulianDay),
+      now_(now != nullptr ? now : NowInstant),
       form1ResultsShown_(form1.resultsShown()) {}
 
 Form2::~Form2() {
@@ -221,6 +223,7 @@ std::string Form2::Problem(const Form2Field& field) const {
         case DateProblem::Malformed: problem = kNotADate; break;
         case DateProblem::OutOfRange: problem = kOutOfRange; break;
         case DateProblem::NoLocalTime: problem = kNoLocalTime; break;
+        case DateProblem::SkippedLocalTime: problem = kSkippedLocalTime; break;
       }
       break;
     case FieldRule::Target:
@@ -255,7 +258,7 @@ bool Form2::ReadInputs(CameraAndTarget& inputs) {
   const InstantReading instant = ReadInstant(Trimmed(window_.Text(kDateField)));
   if (item > 0 && instant.problem == DateProblem::None) {
     const Target target = kTargets[static_cast<std::size_t>(item - 1)].target;
-    if (const std::optional<TargetSize> size = ApparentSize(target, instant.julianDay))
+    if (const std::optional<TargetSize> size = ApparentSize(target, instant.instant))
       inputs.target = TargetOnDate{target, *size};
   }
   return good;

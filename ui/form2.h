@@ -60,9 +60,9 @@ class Form2 final : public Form1Listener {
 public:
   // `window` carries out the panel's operations, `form1` and `form1Window`
   // are the main window whose set-up the panel plans with; all must outlive
-  // the panel. `now` gives the current UTC Julian day.
+  // the panel. `now` gives the instant now.
   Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window,
-        double (*now)() = nullptr);
+        UniversalTime (*now)() = nullptr);
   ~Form2();
   Form2(const Form2&) = delete;
   Form2& operator=(const Form2&) = delete;
@@ -95,7 +95,7 @@ private:
   Form2Operations& window_;
   Form1& form1_;
   Form1Operations& form1Window_;
-  double (*now_)();
+  UniversalTime (*now_)();
   bool form1ResultsShown_;
 };
 

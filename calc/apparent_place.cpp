@@ -1,0 +1,68 @@
+#include "calc/apparent_place.h"
+
+#include <cmath>
+
+#include "calc/astronomical_constants.h"
+#include "calc/lunar_position.h"
+#include "calc/planet_positions.h"
+#include "calc/precession_nutation.h"
+#include "calc/solar_system.h"
+
+namespace celforo {
+namespace {
+
+// The Earth's velocity in au per day, ecliptic of J2000, from the
+// barycentre's positions a little before and after: the Earth's own motion
+// about the barycentre, 12 m/s, would move a place by under 0.01".
+Vector3 EarthVelocity(TerrestrialTime instant) {
+  constexpr double kStep = 0.01;  // days
+  const Vector3 after =
+      HeliocentricPosition(OrbitingBody::EarthMoonBarycentre, instant + Days(kStep));
+  const Vector3 before =
+      HeliocentricPosition(OrbitingBody::EarthMoonBarycentre, instant - Days(kStep));
+  return (1.0 / (2.0 * kStep)) * (after - before);
+}
+
+// Meeus chapter 47: the apparent longitude is the series' plus nutation in
+// longitude, turned to the equator by the true obliquity.
+Vector3 MoonApparentVector(TerrestrialTime instant) {
+  const LunarPosition moon = MoonPosition(instant);
+  const Nutation nutation = NutationOf(instant);
+  const double obliquity =
+      MeanObliquity(instant) * kRadiansPerDegree + nutation.obliquity * kRadiansPerArcsecond;
+  const Vector3 ecliptic =
+      FromSpherical(moon.longitude * kRadiansPerDegree + nutation.longitude * kRadiansPerArcsecond,
+                    moon.latitude * kRadiansPerDegree, moon.distance);
+  return RotationAboutX(-obliquity) * ecliptic;
+}
+
+}  // namespace
+
+// The light-time-corrected direction moved by the Earth's velocity over the
+// speed of light (annual aberration, to first order, as Meeus (23.2) does
+// in coordinates), then carried to the true equator of the date.
+Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant) {
+  if (target == Target::Moon) return MoonApparentVector(instant);
+  const GeocentricPlace place = GeocentricPlaceOf(target, instant);
+  const Vector3 aberrated =
+      place.geocentric + (Length(place.geocentric) / kLightAuPerDay) * EarthVelocity(instant);
+  const double length = Length(aberrated);
+  const Vector3 scaled = (Length(place.geocentric) * kKilometresPerAu / length) * aberrated;
+  return EclipticJ2000ToTrueEquator(instant) * scaled;
+}
+
+Equatorial ApparentPlace(Target target, TerrestrialTime instant) {
+  return EquatorialOf(ApparentGeocentricVector(target, instant));
+}
+
+Equatorial EquatorialOf(const Vector3& vector) {
+  const Spherical direction = SphericalOf(vector);
+  Equatorial equatorial;
+  equatorial.rightAscension = direction.longitude * kDegreesPerRadian;
+  if (equatorial.rightAscension < 0) equatorial.rightAscension += 360.0;
+  equatorial.declination = direction.latitude * kDegreesPerRadian;
+  equatorial.distance = Length(vector);
+  return equatorial;
+}
+
+}  // namespace celforo
