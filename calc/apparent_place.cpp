@@ -25,30 +25,42 @@ Vector3 EarthVelocity(TerrestrialTime instant) {
 
 // Meeus chapter 47: the apparent longitude is the series' plus nutation in
 // longitude, turned to the equator by the true obliquity.
-Vector3 MoonApparentVector(TerrestrialTime instant) {
+Vector3 MoonApparentVector(TerrestrialTime instant, const ApparentFrame& frame) {
   const LunarPosition moon = MoonPosition(instant);
-  const Nutation nutation = NutationOf(instant);
-  const double obliquity =
-      MeanObliquity(instant) * kRadiansPerDegree + nutation.obliquity * kRadiansPerArcsecond;
   const Vector3 ecliptic =
-      FromSpherical(moon.longitude * kRadiansPerDegree + nutation.longitude * kRadiansPerArcsecond,
+      FromSpherical(moon.longitude * kRadiansPerDegree + frame.nutationInLongitude,
                     moon.latitude * kRadiansPerDegree, moon.distance);
-  return RotationAboutX(-obliquity) * ecliptic;
+  return RotationAboutX(-frame.trueObliquity) * ecliptic;
 }
 
 }  // namespace
 
+ApparentFrame ApparentFrameAt(TerrestrialTime instant) {
+  const Nutation nutation = NutationOf(instant);
+  ApparentFrame frame;
+  frame.toTrueEquator = EclipticJ2000ToTrueEquator(instant);
+  frame.nutationInLongitude = nutation.longitude * kRadiansPerArcsecond;
+  frame.trueObliquity =
+      MeanObliquity(instant) * kRadiansPerDegree + nutation.obliquity * kRadiansPerArcsecond;
+  frame.earthVelocity = EarthVelocity(instant);
+  return frame;
+}
+
 // The light-time-corrected direction moved by the Earth's velocity over the
 // speed of light (annual aberration, to first order, as Meeus (23.2) does
 // in coordinates), then carried to the true equator of the date.
-Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant) {
-  if (target == Target::Moon) return MoonApparentVector(instant);
+Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant,
+                                 const ApparentFrame& frame) {
+  if (target == Target::Moon) return MoonApparentVector(instant, frame);
   const GeocentricPlace place = GeocentricPlaceOf(target, instant);
-  const Vector3 aberrated =
-      place.geocentric + (Length(place.geocentric) / kLightAuPerDay) * EarthVelocity(instant);
-  const double length = Length(aberrated);
-  const Vector3 scaled = (Length(place.geocentric) * kKilometresPerAu / length) * aberrated;
-  return EclipticJ2000ToTrueEquator(instant) * scaled;
+  const double distance = Length(place.geocentric);
+  const Vector3 aberrated = place.geocentric + (distance / kLightAuPerDay) * frame.earthVelocity;
+  const Vector3 scaled = (distance * kKilometresPerAu / Length(aberrated)) * aberrated;
+  return frame.toTrueEquator * scaled;
+}
+
+Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant) {
+  return ApparentGeocentricVector(target, instant, ApparentFrameAt(instant));
 }
 
 Equatorial ApparentPlace(Target target, TerrestrialTime instant) {

@@ -29,6 +29,23 @@ Equatorial ApparentPlace(Target target, TerrestrialTime instant);
 // pole.
 Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant);
 
+// What an apparent place takes from the Earth's motion and axis at an
+// instant: the rotation from the J2000 ecliptic to the true equator of
+// date, nutation and the true obliquity, and the Earth's velocity. They
+// change so slowly that one frame serves every place within a day or two of
+// its instant to a few tenths of an arcsecond, as SkyTrack uses it.
+struct ApparentFrame {
+  Rotation toTrueEquator;
+  double nutationInLongitude = 0;  // radians
+  double trueObliquity = 0;        // radians
+  Vector3 earthVelocity;           // au per day, ecliptic of J2000
+};
+ApparentFrame ApparentFrameAt(TerrestrialTime instant);
+
+// ApparentGeocentricVector with a frame made for a nearby instant.
+Vector3 ApparentGeocentricVector(Target target, TerrestrialTime instant,
+                                 const ApparentFrame& frame);
+
 // A vector's right ascension (0..360) and declination in degrees, and its
 // length: (0, 1, 1) is 90, 45, 1.414...
 Equatorial EquatorialOf(const Vector3& vector);

@@ -167,7 +167,7 @@ InstantReading UniversalTimeOfLocal(const CivilTime& local) {
   return {InstantOfSeconds(utc), DateProblem::None};
 }
 
-LocalTime LocalTimeOf(UniversalTime instant) {
+LocalDateTime LocalTimeOf(UniversalTime instant) {
   const std::int64_t seconds = SecondsOf(instant);
   const std::int64_t offset = LocalOffsetSeconds(seconds).value_or(0);
   return {CivilFromSeconds(seconds + offset), static_cast<int>(offset)};

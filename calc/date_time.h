@@ -78,11 +78,11 @@ InstantReading UniversalTimeOfLocal(const CivilTime& local);
 // The local date and time of an instant, to the nearest second, and how far
 // local time is then ahead of UTC: 2026-07-01 10:00 UTC in Italy is 12:00 at
 // +7200 seconds. UTC itself where the system cannot tell.
-struct LocalTime {
+struct LocalDateTime {
   CivilTime civil;
   int offsetSeconds = 0;
 };
-LocalTime LocalTimeOf(UniversalTime instant);
+LocalDateTime LocalTimeOf(UniversalTime instant);
 
 // LocalTimeOf's date and time alone.
 CivilTime LocalCivilTime(UniversalTime instant);

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <complex>
 
 #include "calc/astronomical_constants.h"
 
@@ -119,24 +118,34 @@ double SinDegrees(double degrees) {
   return std::sin(std::remainder(degrees, 360.0) * kRadiansPerDegree);
 }
 
-// The multiples -most..most of an angle given in degrees, as the unit complex
-// numbers e^(ik angle), from one sine and one cosine.
+// A point on the unit circle, cos + i sin of an angle: multiplying two adds
+// their angles. Written out rather than std::complex, whose product guards
+// against infinities at many times the cost.
+struct Turn {
+  double c = 1, s = 0;
+};
+
+Turn operator*(Turn a, Turn b) {
+  return {a.c * b.c - a.s * b.s, a.c * b.s + a.s * b.c};
+}
+
+// The multiples -most..most of an angle given in degrees, as turns, from one
+// sine and one cosine.
 class Turns {
 public:
   Turns(double degrees, int most) {
     const double radians = std::remainder(degrees, 360.0) * kRadiansPerDegree;
-    const std::complex<double> once(std::cos(radians), std::sin(radians));
-    powers_[kMost] = 1.0;
+    const Turn once{std::cos(radians), std::sin(radians)};
     for (int k = 1; k <= most; ++k) {
       powers_[kMost + k] = powers_[kMost + k - 1] * once;
-      powers_[kMost - k] = std::conj(powers_[kMost + k]);
+      powers_[kMost - k] = {powers_[kMost + k].c, -powers_[kMost + k].s};
     }
   }
-  std::complex<double> operator[](int k) const { return powers_[kMost + k]; }
+  Turn operator[](int k) const { return powers_[kMost + k]; }
 
 private:
   static constexpr int kMost = 4;
-  std::complex<double> powers_[2 * kMost + 1];
+  Turn powers_[2 * kMost + 1];
 };
 
 }  // namespace
@@ -167,14 +176,14 @@ LunarPosition MoonPosition(TerrestrialTime instant) {
   // four multiples as unit complex numbers: four sines and cosines in all.
   double sumLongitude = 0, sumDistance = 0, sumLatitude = 0;
   for (const LongitudeDistanceTerm& term : kLongitudeDistanceTerms) {
-    const std::complex<double> turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
+    const Turn turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
     const double factor = factors[term.m < 0 ? -term.m : term.m];
-    sumLongitude += factor * term.longitude * turn.imag();
-    sumDistance += factor * term.distance * turn.real();
+    sumLongitude += factor * term.longitude * turn.s;
+    sumDistance += factor * term.distance * turn.c;
   }
   for (const LatitudeTerm& term : kLatitudeTerms) {
-    const std::complex<double> turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
-    sumLatitude += factors[term.m < 0 ? -term.m : term.m] * term.latitude * turn.imag();
+    const Turn turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
+    sumLatitude += factors[term.m < 0 ? -term.m : term.m] * term.latitude * turn.s;
   }
   sumLongitude += 3958 * SinDegrees(a1) + 1962 * SinDegrees(meanLongitude - latitudeArgument) +
                   318 * SinDegrees(a2);

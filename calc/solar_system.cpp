@@ -46,8 +46,8 @@ Vector3 EarthPosition(TerrestrialTime instant) {
 // The Moon's series give its geometric place (its light takes 1.3 s); the
 // Sun sits at the origin of the heliocentric frame; a planet's light time is
 // found by iteration, each round shrinking its error by the ratio of the
-// planets' speeds to light's: after two the position is right to well
-// under a kilometre.
+// planets' speeds to light's: after one the position is right to a few
+// kilometres.
 GeocentricPlace GeocentricPlaceOf(Target target, TerrestrialTime instant) {
   const Vector3 moon = MoonVector(instant);
   GeocentricPlace place;
@@ -61,11 +61,9 @@ GeocentricPlace GeocentricPlaceOf(Target target, TerrestrialTime instant) {
     const OrbitingBody body = PlanetOf(target);
     place.heliocentric = HeliocentricPosition(body, instant);
     place.geocentric = place.heliocentric - place.earth;
-    for (int round = 0; round < 2; ++round) {
-      const double lightTime = Length(place.geocentric) / kLightAuPerDay;
-      place.heliocentric = HeliocentricPosition(body, instant - Days(lightTime));
-      place.geocentric = place.heliocentric - place.earth;
-    }
+    const double lightTime = Length(place.geocentric) / kLightAuPerDay;
+    place.heliocentric = HeliocentricPosition(body, instant - Days(lightTime));
+    place.geocentric = place.heliocentric - place.earth;
   }
   place.lightTime = Length(place.geocentric) / kLightAuPerDay;
   return place;

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace celforo {
 
@@ -61,10 +62,10 @@ inline Vector3 operator*(const Rotation& r, const Vector3& v) {
 // First `b`, then `a`.
 inline Rotation operator*(const Rotation& a, const Rotation& b) {
   Rotation product;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
+  for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t j = 0; j < 3; ++j) {
       double sum = 0;
-      for (int k = 0; k < 3; ++k) sum += a.m[i][k] * b.m[k][j];
+      for (std::size_t k = 0; k < 3; ++k) sum += a.m[i][k] * b.m[k][j];
       product.m[i][j] = sum;
     }
   }
@@ -74,8 +75,8 @@ inline Rotation operator*(const Rotation& a, const Rotation& b) {
 // The inverse of a rotation, its transpose.
 inline Rotation Transposed(const Rotation& r) {
   Rotation t;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) t.m[i][j] = r.m[j][i];
+  for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t j = 0; j < 3; ++j) t.m[i][j] = r.m[j][i];
   }
   return t;
 }

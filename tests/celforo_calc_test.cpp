@@ -349,7 +349,7 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
        "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\t"
        "ANELLI (ARCSEC)\tCAMPIONAMENTO (Q)\tRIPRESA MAX (S)\n"
-       ".746233131260126\t6.700319\t16750.797407\t38.501595\t67.00319\t.046176\t"
+       ".746233131277987\t6.700319\t16750.797406\t38.501595\t67.00319\t.046176\t"
        "18.470596\t400\t41.918028\t9.827134\t30.527764\n",
        ""},
       // Mars at its opposition of 2027-02-19, 24.6229 h; Q 2 at 656 nm:
@@ -371,7 +371,7 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
       {"Venus, at an offset west of Greenwich",
        "--tsv --target VENERE --date 2026-12-07T12:00-05:00 --pixel-size 3.75 --pixels 640x480 "
        "2500 5 2.5",
-       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.284269\t228.083952\n", ""},
+       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.284269\t228.083955\n", ""},
       // A failing set-up leaves every column of the target empty too.
       {"failure", "--target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 0", "", 1,
        "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n"

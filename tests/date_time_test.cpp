@@ -220,5 +220,72 @@ TEST_F(LocalTime, ConvertsBothWays) {
 #endif
 }
 
+#ifndef _WIN32
+// Italy's clocks go from 02:00 to 03:00 on 2026-03-29 and from 03:00 back to
+// 02:00 on 2026-10-25 (EU Directive 2000/84/EC, last Sundays of March and
+// October at 01:00 UTC).
+TEST_F(LocalTime, TheSkippedHourIsRefusedTheRepeatedOneIsTheFirst) {
+  const struct {
+    CivilTime local;
+    DateProblem problem;
+    CivilTime utc;
+  } cases[] = {
+      {{2026, 3, 29, 1, 59, 59}, DateProblem::None, {2026, 3, 29, 0, 59, 59}},
+      {{2026, 3, 29, 2, 0, 0}, DateProblem::SkippedLocalTime, {}},
+      {{2026, 3, 29, 2, 30, 0}, DateProblem::SkippedLocalTime, {}},
+      {{2026, 3, 29, 2, 59, 59}, DateProblem::SkippedLocalTime, {}},
+      {{2026, 3, 29, 3, 0, 0}, DateProblem::None, {2026, 3, 29, 1, 0, 0}},
+      {{2026, 10, 25, 1, 59, 0}, DateProblem::None, {2026, 10, 24, 23, 59, 0}},
+      {{2026, 10, 25, 2, 30, 0}, DateProblem::None, {2026, 10, 25, 0, 30, 0}},  // summer time's
+      {{2026, 10, 25, 3, 0, 0}, DateProblem::None, {2026, 10, 25, 2, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Shown(c.local));
+    const InstantReading reading = UniversalTimeOfLocal(c.local);
+    EXPECT_EQ(reading.problem, c.problem);
+    if (c.problem == DateProblem::None) {
+      EXPECT_TRUE(SameCivil(UtcCivilTime(reading.instant), c.utc))
+          << Shown(UtcCivilTime(reading.instant));
+    }
+  }
+  EXPECT_EQ(ReadInstant("2026-03-29T02:30").problem, DateProblem::SkippedLocalTime);
+  EXPECT_EQ(ReadInstant("2026-03-29T02:30+01:00").problem, DateProblem::None);
+}
+
+// A local date runs from its midnight to the next: 23 hours the day summer
+// time begins, 25 the day it ends; and times print with the offset then in
+// force, rounded to the minute.
+TEST_F(LocalTime, DaysAndMinuteTexts) {
+  const struct {
+    CivilTime utc;
+    CivilTime start, end;  // UTC
+  } days[] = {
+      {{2026, 12, 7, 20, 30, 0}, {2026, 12, 6, 23, 0, 0}, {2026, 12, 7, 23, 0, 0}},
+      {{2026, 3, 29, 12, 0, 0}, {2026, 3, 28, 23, 0, 0}, {2026, 3, 29, 22, 0, 0}},
+      {{2026, 10, 25, 12, 0, 0}, {2026, 10, 24, 22, 0, 0}, {2026, 10, 25, 23, 0, 0}},
+      {{2026, 12, 31, 23, 30, 0}, {2026, 12, 31, 23, 0, 0}, {2027, 1, 1, 23, 0, 0}},
+  };
+  for (const auto& d : days) {
+    SCOPED_TRACE(Shown(d.utc));
+    const TimeSpan day = LocalDayOf(UtcInstant(d.utc));
+    EXPECT_TRUE(SameCivil(UtcCivilTime(day.start), d.start)) << Shown(UtcCivilTime(day.start));
+    EXPECT_TRUE(SameCivil(UtcCivilTime(day.end), d.end)) << Shown(UtcCivilTime(day.end));
+  }
+  EXPECT_EQ(LocalMinuteText(UtcInstant({2026, 12, 7, 20, 29, 30})), "2026-12-07T21:30+01:00");
+  EXPECT_EQ(LocalMinuteText(UtcInstant({2026, 12, 7, 20, 29, 29})), "2026-12-07T21:29+01:00");
+  EXPECT_EQ(LocalMinuteText(UtcInstant({2026, 7, 1, 21, 59, 45})), "2026-07-02T00:00+02:00");
+  const LocalDateTime summer = LocalTimeOf(UtcInstant({2026, 7, 1, 10, 0, 0}));
+  EXPECT_TRUE(SameCivil(summer.civil, {2026, 7, 1, 12, 0, 0}));
+  EXPECT_EQ(summer.offsetSeconds, 7200);
+
+  setenv("TZ", "UTC0", 1);
+  tzset();
+  EXPECT_EQ(LocalMinuteText(UtcInstant({2026, 12, 7, 20, 30, 0})), "2026-12-07T20:30Z");
+  setenv("TZ", "EST5EDT,M3.2.0,M11.1.0", 1);
+  tzset();
+  EXPECT_EQ(LocalMinuteText(UtcInstant({2026, 12, 8, 2, 0, 0})), "2026-12-07T21:00-05:00");
+}
+#endif
+
 }  // namespace
 }  // namespace celforo
