@@ -231,16 +231,47 @@ TEST(ResultText, ShowsTheRoundedValueOrFails) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(SignedNumberText(row.value));
+    // A measurement is shown as a result, but where a result that rounds to
+    // zero fails, a measurement is " 0".
     if (row.text) {
       EXPECT_EQ(ResultText(row.value), *row.text);
+      EXPECT_EQ(MeasureText(row.value), *row.text);
       continue;
     }
-    try {
-      const std::string shown = ResultText(row.value);
-      ADD_FAILURE() << "showed " << shown;
-    } catch (const RunTimeError& error) {
-      EXPECT_EQ(error.kind(), row.failure);
+    if (row.failure == RunTimeErrorKind::TypeMismatch) {
+      EXPECT_EQ(MeasureText(row.value), " 0");
     }
+    for (std::string (*shown)(double) : {ResultText, MeasureText}) {
+      if (shown == MeasureText && row.failure == RunTimeErrorKind::TypeMismatch) continue;
+      try {
+        const std::string text = shown(row.value);
+        ADD_FAILURE() << "showed " << text;
+      } catch (const RunTimeError& error) {
+        EXPECT_EQ(error.kind(), row.failure);
+      }
+    }
+  }
+}
+
+// What JSON writes: the shortest text that reads back as the same double.
+TEST(ShortestText, ReadsBackAsTheSameDouble) {
+  const struct {
+    double value;
+    const char* text;
+  } rows[] = {
+      {0.1, "0.1"},
+      {2500, "2500"},
+      {1.6666666666666667, "1.6666666666666667"},
+      {-2.5, "-2.5"},
+      {1e-7, "1e-07"},
+      {1e21, "1e+21"},
+      {-0.0, "-0"},
+      {kMax, "1.7976931348623157e+308"},
+      {4.9406564584124654e-324, "5e-324"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ShortestText(row.value), row.text);
+    EXPECT_EQ(ReadNumber(row.text), row.value) << row.text;
   }
 }
 
