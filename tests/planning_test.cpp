@@ -147,8 +147,10 @@ CameraAndTarget Given(const Inputs& in) {
   if (in.sensor) c.sensor = SensorPixels{1280, 960};
   // A size as on a date: 45" for Jupiter, Saturn's globe 18" in rings of 40".
   if (in.target) {
-    c.target = TargetOnDate{*in.target, in.target == Target::Saturn ? TargetSize{18, 40, 20, 1e9}
-                                                                    : TargetSize{45, 0, 0, 6e8}};
+    c.target.emplace();
+    c.target->target = *in.target;
+    c.target->size =
+        in.target == Target::Saturn ? TargetSize{18, 40, 20, 1e9} : TargetSize{45, 0, 0, 6e8};
   }
   return c;
 }
@@ -210,7 +212,9 @@ TEST(PlanColumns, WhichApplyAndTheirValues) {
     std::vector<std::pair<std::string_view, std::string>> shown;
     for (const PlanColumn& column : kPlanColumns) {
       if (column.applies(given)) {
-        shown.emplace_back(column.caption, ResultText(column.compute(given, 5000)));
+        const ProjectionResults results{2, 5000, 15};
+        shown.emplace_back(column.caption,
+                           ResultText(std::get<double>(column.compute(given, results))));
       }
     }
     EXPECT_EQ(shown, c.shown);
@@ -239,7 +243,7 @@ TEST(PlanColumns, FailuresOfTheColumns) {
     }
     ASSERT_NE(column, nullptr);
     try {
-      column->compute(all, c.focalLength);
+      column->compute(all, {2, c.focalLength, 15});
       ADD_FAILURE() << "computed";
     } catch (const RunTimeError& error) {
       EXPECT_EQ(error.kind(), c.failure);

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
@@ -85,12 +87,19 @@ std::string_view KeyOf(const Form2Field& field) {
   return kForm2Elements[field.field].name;
 }
 
-// The shown text of a column, as celforo-calc prints it: without the sign
-// column of a positive value.
-std::string ColumnText(double value) {
-  std::string text = ResultText(value);
-  if (!text.empty() && text[0] == ' ') text.erase(0, 1);
-  return text;
+// The shown text of a column's value, as celforo-calc prints it, without
+// the sign column of a positive number; a time as HH:MM local.
+std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
+  if (const double* number = std::get_if<double>(&value)) {
+    std::string text =
+        column.form == NumberForm::Result ? ResultText(*number) : MeasureText(*number);
+    if (!text.empty() && text[0] == ' ') text.erase(0, 1);
+    return text;
+  }
+  if (const UniversalTime* time = std::get_if<UniversalTime>(&value))
+    return DateTimeFieldText(LocalCivilTime(*time)).substr(11);
+  if (const PlanWord* word = std::get_if<PlanWord>(&value)) return std::string(word->text);
+  return std::string(std::get<NoValue>(value).why);
 }
 
 // "Errore di run-time '11': Divisione per zero", on one line.
@@ -258,8 +267,7 @@ bool Form2::ReadInputs(CameraAndTarget& inputs) {
   const InstantReading instant = ReadInstant(Trimmed(window_.Text(kDateField)));
   if (item > 0 && instant.problem == DateProblem::None) {
     const Target target = kTargets[static_cast<std::size_t>(item - 1)].target;
-    if (const std::optional<TargetSize> size = ApparentSize(target, instant.instant))
-      inputs.target = TargetOnDate{target, *size};
+    inputs.target = TargetOnDateAt(target, instant.instant, inputs.observing);
   }
   return good;
 }
@@ -276,27 +284,27 @@ void Form2::Recompute() {
   if (!good) return ClearResults(kFixInputs);
   if (!form1ResultsShown_) return ClearResults(kNoSetUp);
 
-  std::array<std::string, kPlanColumns.size()> texts;
+  std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
   try {
     const ProjectionInputs setUp{ReadNumber(form1Window_.Text(kText1)),
                                  ReadNumber(form1Window_.Text(kText2)),
                                  ReadNumber(form1Window_.Text(kText3))};
-    const double focalLength = ComputeProjection(setUp).equivalentFocalLength;
-    for (std::size_t i = 0; i < kPlanColumns.size(); ++i) {
-      const PlanColumn& column = kPlanColumns[i];
+    const ProjectionResults results = ComputeProjection(setUp);
+    for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+      const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
       if (!column.applies(inputs)) continue;
       try {
-        texts[i] = ColumnText(column.compute(inputs, focalLength));
+        texts[i] = ColumnText(column, column.compute(inputs, results));
       } catch (const RunTimeError& error) {
         return ClearResults(std::string(column.caption) + ": " + OneLine(error));
       }
     }
-    view = ViewOf(inputs, focalLength);
+    view = ViewOf(inputs, results.equivalentFocalLength);
   } catch (const RunTimeError& error) {
     return ClearResults(OneLine(error));
   }
-  for (std::size_t i = 0; i < kPlanColumns.size(); ++i)
+  for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
   window_.SetPicture(kPlanPicture, PlanPicture(view));

@@ -50,8 +50,19 @@ inline constexpr std::array<Form2Field, 8> kForm2Fields{{
     {kValueBox, kValueProblem, FieldRule::PositiveNumber, "20", true},
 }};
 
-// The result label of each column of kPlanColumns, in its order.
-inline constexpr std::array<ElementId, 9> kForm2Results{
+// The columns of kPlanColumns the panel shows, by caption, and the result
+// label of each, in the same order.
+inline constexpr std::array<std::string_view, 9> kForm2Columns{
+    kFocalRatioCaption,  kImageScaleCaption, kFieldWidthCaption,
+    kFieldHeightCaption, kDiameterCaption,   kDiscPixelsCaption,
+    kRingsCaption,       kSamplingCaption,   kCaptureCaption};
+constexpr bool Form2ColumnsExist() {
+  for (const std::string_view caption : kForm2Columns)
+    if (ColumnByCaption(caption) == nullptr) return false;
+  return true;
+}
+static_assert(Form2ColumnsExist());
+inline constexpr std::array<ElementId, kForm2Columns.size()> kForm2Results{
     Form2Index("Label24"), Form2Index("Label26"), Form2Index("Label28"),
     Form2Index("Label30"), Form2Index("Label32"), Form2Index("Label34"),
     Form2Index("Label36"), Form2Index("Label38"), Form2Index("Label40")};
