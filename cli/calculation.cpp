@@ -1,9 +1,9 @@
 #include "cli/calculation.h"
 
+#include <cstddef>
 #include <variant>
 
-#include "calc/numeric_text.h"
-#include "calc/run_time_error.h"
+#include "cli/field_text.h"
 #include "cli/overloaded.h"
 
 namespace celforo::cli {
@@ -26,17 +26,41 @@ double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget)
 
 }  // namespace
 
+Calculator::Calculator(const CameraAndTarget& cameraAndTarget, Lead lead, bool json)
+    : cameraAndTarget_(cameraAndTarget), columns_(lead, cameraAndTarget_), json_(json) {
+  const std::span<const PlanColumn* const> plan = columns_.plan();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    if (plan[i]->bySetUp) continue;
+    try {
+      constants_[i].text = ValueField(plan[i]->compute(cameraAndTarget_, {}), plan[i]->form, json_);
+    } catch (const RunTimeError& error) {
+      constants_[i].failure = error.kind();
+    }
+  }
+}
+
 void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
   const ProjectionResults results = ComputeProjection(inputs);
-  if (columns_.withExtraction()) {
-    row.fields[row.count++] = SignedNumberText(inputs.eyepieceExtraction);
+  if (columns_.lead() == Lead::Extraction) {
+    row.fields[row.count++] = InputField(inputs.eyepieceExtraction, json_);
+  } else if (columns_.lead() == Lead::Time) {
+    row.fields[row.count++] = InstantField(cameraAndTarget_.target->instant, json_);
   }
-  row.fields[row.count++] = ResultText(results.magnification);
-  row.fields[row.count++] = ResultText(results.equivalentFocalLength);
-  row.fields[row.count++] = ResultText(results.focalPlaneDistance);
-  for (const PlanColumn* column : columns_.plan()) {
-    row.fields[row.count++] =
-        ResultText(column->compute(cameraAndTarget_, results.equivalentFocalLength));
+  for (const double result :
+       {results.magnification, results.equivalentFocalLength, results.focalPlaneDistance}) {
+    row.fields[row.count++] = NumberField(result, NumberForm::Result, json_);
+  }
+  const std::span<const PlanColumn* const> plan = columns_.plan();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const PlanColumn& column = *plan[i];
+    if (column.bySetUp) {
+      row.fields[row.count++] =
+          ValueField(column.compute(cameraAndTarget_, results), column.form, json_);
+    } else if (constants_[i].failure) {
+      throw RunTimeError(*constants_[i].failure);
+    } else {
+      row.fields[row.count++] = constants_[i].text;
+    }
   }
 }
 

@@ -168,7 +168,10 @@ TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
       const Solve& solve = std::get<Solve>(options.mode);
       EXPECT_EQ(std::get<PlanAim>(solve.aim), c.aim);
       CameraAndTarget cameraAndTarget = options.cameraAndTarget;
-      if (options.target) cameraAndTarget.target = TargetOnDate{options.target->target, {}};
+      if (options.target) {
+        cameraAndTarget.target.emplace();
+        cameraAndTarget.target->target = options.target->target;
+      }
       EXPECT_TRUE(SolveFor(c.aim).possible(cameraAndTarget));
     }
   }
