@@ -42,38 +42,45 @@ Calculator::Calculator(const CameraAndTarget& cameraAndTarget, Lead lead, bool j
 void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
   const ProjectionResults results = ComputeProjection(inputs);
   if (columns_.lead() == Lead::Extraction) {
-    row.fields[row.count++] = InputField(inputs.eyepieceExtraction, json_);
+    row.Add(InputField(inputs.eyepieceExtraction, json_));
   } else if (columns_.lead() == Lead::Time) {
-    row.fields[row.count++] = InstantField(cameraAndTarget_.target->instant, json_);
+    row.Add(InstantField(cameraAndTarget_.target->instant, json_));
   }
   for (const double result :
        {results.magnification, results.equivalentFocalLength, results.focalPlaneDistance}) {
-    row.fields[row.count++] = NumberField(result, NumberForm::Result, json_);
+    row.Add(NumberField(result, NumberForm::Result, json_));
   }
   const std::span<const PlanColumn* const> plan = columns_.plan();
   for (std::size_t i = 0; i < plan.size(); ++i) {
     const PlanColumn& column = *plan[i];
     if (column.bySetUp) {
-      row.fields[row.count++] =
-          ValueField(column.compute(cameraAndTarget_, results), column.form, json_);
+      row.Add(ValueField(column.compute(cameraAndTarget_, results), column.form, json_));
     } else if (constants_[i].failure) {
       throw RunTimeError(*constants_[i].failure);
     } else {
-      row.fields[row.count++] = constants_[i].text;
+      row.AddShared(constants_[i].text);
     }
   }
 }
 
-// The row is filled where the outcome holds it: a batch of a million lines
-// moves no texts.
 Outcome Calculator::Calculate(const ProjectionInputs& inputs) const {
-  Outcome outcome(std::in_place_type<Row>);
+  Outcome outcome;
+  Calculate(inputs, outcome);
+  return outcome;
+}
+
+// The row is filled where the outcome holds it, and a row held from the set-up
+// before is reused: a batch of a million lines moves no texts and allocates
+// none.
+void Calculator::Calculate(const ProjectionInputs& inputs, Outcome& outcome) const {
+  Row* row = std::get_if<Row>(&outcome);
+  if (row == nullptr) row = &outcome.emplace<Row>();
+  row->Clear();
   try {
-    Fill(inputs, std::get<Row>(outcome));
+    Fill(inputs, *row);
   } catch (const RunTimeError& error) {
     outcome = Failure{error.kind()};
   }
-  return outcome;
 }
 
 Outcome Calculator::Calculate(const Solve& solve) const {

@@ -31,6 +31,8 @@ public:
   // One set-up. The extraction, when shown, is an input, written as the
   // window writes a value into a box.
   Outcome Calculate(const ProjectionInputs& inputs) const;
+  // The same into `outcome`, reusing the row it may hold.
+  void Calculate(const ProjectionInputs& inputs, Outcome& outcome) const;
 
   // The extraction a solve aims at, and its set-up.
   Outcome Calculate(const Solve& solve) const;

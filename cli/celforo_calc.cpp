@@ -128,10 +128,12 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
           [&](const Sweep& sweep) {
             header();
             const ExtractionSteps& steps = sweep.extractions;
+            Outcome outcome;
             for (std::size_t row = 0; row < steps.rows(); ++row) {
               if (output.failure() || errors.failure()) break;
               const ProjectionInputs inputs{sweep.objective, sweep.eyepiece, steps.Extraction(row)};
-              printer.PutRow(calculator.Calculate(inputs), Place{"row", row + 1});
+              calculator.Calculate(inputs, outcome);
+              printer.PutRow(outcome, Place{"row", row + 1});
             }
           },
           [&](const Solve& solve) { printer.PutCaptioned(calculator.Calculate(solve)); },

@@ -16,14 +16,12 @@ std::vector<Row> EventRows(UniversalTime from, const std::optional<Site>& site, 
   for (const MoonPhenomenon& phenomenon : GalileanPhenomena(from, kEventsSpan)) {
     if (!phenomenon.visible) continue;
     Row& row = rows.emplace_back();
-    row.fields[row.count++] = InstantField(phenomenon.when, json);
-    row.fields[row.count++] =
-        WordField(kGalileanMoonNames[static_cast<std::size_t>(phenomenon.moon)], json);
-    row.fields[row.count++] =
-        WordField(kMoonEventTexts[static_cast<std::size_t>(phenomenon.kind)], json);
+    row.Add(InstantField(phenomenon.when, json));
+    row.Add(WordField(kGalileanMoonNames[static_cast<std::size_t>(phenomenon.moon)], json));
+    row.Add(WordField(kMoonEventTexts[static_cast<std::size_t>(phenomenon.kind)], json));
     if (site) {
       const double altitude = PositionFromSite(Target::Jupiter, *site, phenomenon.when).altitude;
-      row.fields[row.count++] = NumberField(altitude, NumberForm::Measurement, json);
+      row.Add(NumberField(altitude, NumberForm::Measurement, json));
     }
   }
   return rows;

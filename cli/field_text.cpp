@@ -11,7 +11,8 @@ namespace celforo::cli {
 
 std::string NumberField(double value, NumberForm form, bool json) {
   std::string text = form == NumberForm::Result ? ResultText(value) : MeasureText(value);
-  return json ? ShortestText(value) : text;
+  if (json) return ShortestText(value);
+  return text;
 }
 
 std::string InputField(double value, bool json) {

@@ -129,9 +129,13 @@ void AppendWrapped(std::string& text, std::size_t& column, std::string_view word
   }
 }
 
-std::string OptionWithValue(const OptionRow& row) {
-  std::string text(row.name);
+// "--aperture D", after `before` and before `after`: "[--aperture D]".
+std::string OptionWithValue(const OptionRow& row, std::string_view before = {},
+                            std::string_view after = {}) {
+  std::string text(before);
+  text.append(row.name);
   if (!row.value.empty()) text.append(" ").append(row.value);
+  text.append(after);
   return text;
 }
 
@@ -144,14 +148,14 @@ std::string MakeUsage() {
   std::size_t column = kStart.size();
   for (const OptionRow& row : OptionRows()) {
     if (row.role == Role::Value || row.role == Role::Switch)
-      AppendItem(text, column, "[" + OptionWithValue(row) + "]", kIndent);
+      AppendItem(text, column, OptionWithValue(row, "[", "]"), kIndent);
   }
   std::string_view before = "[";
   std::string alternative;
   for (const OptionRow& row : OptionRows()) {
     if (row.role != Role::SweepOrSolve) continue;
     if (!alternative.empty()) AppendItem(text, column, alternative, kIndent);
-    alternative = std::string(before) + OptionWithValue(row);
+    alternative = OptionWithValue(row, before);
     before = "| ";
   }
   AppendItem(text, column, alternative + "]", kIndent);

@@ -51,7 +51,7 @@ void Printer::PutRow(const Outcome& outcome, Place where) {
       out_.Put(i == 0 ? "{\"" : ",\"");
       out_.Put(columns_[i].key);
       out_.Put("\":");
-      out_.Put(row ? std::string_view(row->fields[i]) : kJsonNull);
+      out_.Put(row ? row->Field(i) : kJsonNull);
     }
     out_.Put("}\n");
     return;
@@ -60,9 +60,9 @@ void Printer::PutRow(const Outcome& outcome, Place where) {
     if (layout_.tsv && i > 0) out_.Put('\t');
     if (!row) continue;
     if (layout_.tsv) {
-      out_.Put(Unsigned(row->fields[i]));
+      out_.Put(Unsigned(row->Field(i)));
     } else {
-      PutPadded(out_, Unsigned(row->fields[i]), i + 1 < count ? kCaptionWidth : 0);
+      PutPadded(out_, Unsigned(row->Field(i)), i + 1 < count ? kCaptionWidth : 0);
     }
   }
   out_.Put('\n');
@@ -81,7 +81,7 @@ void Printer::PutCaptioned(const Outcome& outcome) {
   const Row* const row = std::get_if<Row>(&outcome);
   if (const Failure* failure = std::get_if<Failure>(&outcome)) Report(*failure, {});
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    CaptionLine(columns_[i].caption, row ? std::string_view(row->fields[i]) : std::string_view());
+    CaptionLine(columns_[i].caption, row ? row->Field(i) : std::string_view());
   }
 }
 
