@@ -3,7 +3,7 @@
         format format-check clean
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = projection celforo_calc
+FUZZ_TARGETS = projection celforo_calc setup
 
 all: build
 

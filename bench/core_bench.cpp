@@ -1,5 +1,6 @@
 // ReadNumber and ResultText per call, beside naive strtod/snprintf versions;
-// and one target's apparent size at one instant.
+// one target's apparent size at one instant; and one night's plan from a
+// site with its curve of 97 instants.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "calc/date_time.h"
 #include "calc/ephemeris.h"
+#include "calc/night.h"
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
 
@@ -98,11 +101,30 @@ void BM_ApparentSize(benchmark::State& state) {
   }
 }
 
+// What the planning panel asks for at each keystroke with a site: the
+// target's place, its rising, transit and setting, the night with its
+// twilights, best time and span, and the night's curve of 97 instants (one a
+// quarter of an hour over a long night), for Turin, the targets and nights
+// of 2026 taken in turn.
+void BM_NightPlan(benchmark::State& state) {
+  const celforo::Site turin{45.07, 7.69, 240};
+  const celforo::UniversalTime start = celforo::UtcInstant({2026, 1, 1, 20, 0, 0});
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const auto target = static_cast<celforo::Target>(i % celforo::kTargets.size());
+    const celforo::UniversalTime instant = start + celforo::Days(static_cast<double>(i % 365));
+    const celforo::TimeSpan day{instant - celforo::Days(0.8), instant + celforo::Days(0.2)};
+    benchmark::DoNotOptimize(celforo::PlanSky(target, turin, instant, day, 30, 97));
+    ++i;
+  }
+}
+
 BENCHMARK(BM_ReadNumber);
 BENCHMARK(BM_NaiveReadNumber);
 BENCHMARK(BM_ResultText);
 BENCHMARK(BM_NaiveResultText);
 BENCHMARK(BM_ApparentSize);
+BENCHMARK(BM_NightPlan)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

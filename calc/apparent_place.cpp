@@ -11,16 +11,10 @@
 namespace celforo {
 namespace {
 
-// The Earth's velocity in au per day, ecliptic of J2000, from the
-// barycentre's positions a little before and after: the Earth's own motion
-// about the barycentre, 12 m/s, would move a place by under 0.01".
+// The Earth's velocity in au per day, ecliptic of J2000: the barycentre's;
+// the Earth's own motion about it, 12 m/s, would move a place by under 0.01".
 Vector3 EarthVelocity(TerrestrialTime instant) {
-  constexpr double kStep = 0.01;  // days
-  const Vector3 after =
-      HeliocentricPosition(OrbitingBody::EarthMoonBarycentre, instant + Days(kStep));
-  const Vector3 before =
-      HeliocentricPosition(OrbitingBody::EarthMoonBarycentre, instant - Days(kStep));
-  return (1.0 / (2.0 * kStep)) * (after - before);
+  return HeliocentricState(OrbitingBody::EarthMoonBarycentre, instant).velocity;
 }
 
 // Meeus chapter 47: the apparent longitude is the series' plus nutation in

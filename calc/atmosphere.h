@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "calc/strict_number.h"
+#include "calc/band.h"
 
 namespace celforo {
 
@@ -28,19 +28,9 @@ double Refraction(double trueAltitude, double pressure);
 // horizon; nothing below it.
 std::optional<double> AirMass(double apparentAltitude);
 
-// A band of wavelengths in nanometres, `from` below `to`: a colour camera's
-// 400-700 by default.
-struct Band {
-  double from = 400;
-  double to = 700;
-};
-inline constexpr Band kDefaultBand{};
-// What each end of a band may be, in nanometres.
-inline constexpr NumberRule kBandWavelengthRule{false, 300, 1100};
-
 // The refractivity n - 1 of dry air at a wavelength in nanometres, 10 C and
 // a pressure in hPa, by B. Edlen's formula ("The refractive index of air",
-// Metrologia 2, 71 (1966)): 2.8276e-4 at 400 nm in standard air (15 C,
+// Metrologia 2, 71 (1966)): 2.8275e-4 at 400 nm in standard air (15 C,
 // 1013.25 hPa).
 double AirRefractivity(double wavelength, double pressure, double temperature = 10);
 
@@ -50,6 +40,12 @@ double AirRefractivity(double wavelength, double pressure, double temperature = 
 // zenith distance. 400-700 nm at sea level: 2.5" at 30 degrees, 4.0" at 20.
 // Nothing below the horizon.
 std::optional<double> Dispersion(double apparentAltitude, Band band, double pressure);
+
+// The spread in pixels of `imageScale` arcseconds: 2.5" at 0.15"/pixel is
+// 16.7 pixels.
+constexpr double DispersionPixels(double dispersion, double imageScale) {
+  return dispersion / imageScale;
+}
 
 // An atmospheric dispersion corrector is worth it when the spread exceeds a
 // pixel: 1.2 pixels is, 0.8 is not.

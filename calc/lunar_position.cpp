@@ -148,11 +148,10 @@ private:
   Turn powers_[2 * kMost + 1];
 };
 
-}  // namespace
-
 // Meeus (47.1) to (47.6) for the arguments, A1 to A3 and the factor E for the
-// terms in M; the sums Σl, Σb and Σr with the additive terms that follow the tables.
-LunarPosition MoonPosition(TerrestrialTime instant) {
+// terms in M; the sums of the first `terms` terms of each table, and the
+// additive terms that follow the tables with all of them.
+LunarPosition SeriesPosition(TerrestrialTime instant, std::size_t terms) {
   const double t = JulianCenturies(instant);
   const double meanLongitude =
       Polynomial({218.3164477, 481267.88123421, -0.0015786, 1.0 / 538841.0, -1.0 / 65194000.0}, t);
@@ -175,22 +174,27 @@ LunarPosition MoonPosition(TerrestrialTime instant) {
   // sin and cos of dD + mM + m'M' + fF are the parts of the product of the
   // four multiples as unit complex numbers: four sines and cosines in all.
   double sumLongitude = 0, sumDistance = 0, sumLatitude = 0;
-  for (const LongitudeDistanceTerm& term : kLongitudeDistanceTerms) {
+  for (std::size_t i = 0; i < terms; ++i) {
+    const LongitudeDistanceTerm& term = kLongitudeDistanceTerms[i];
     const Turn turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
     const double factor = factors[term.m < 0 ? -term.m : term.m];
     sumLongitude += factor * term.longitude * turn.s;
     sumDistance += factor * term.distance * turn.c;
   }
-  for (const LatitudeTerm& term : kLatitudeTerms) {
+  for (std::size_t i = 0; i < terms; ++i) {
+    const LatitudeTerm& term = kLatitudeTerms[i];
     const Turn turn = d[term.d] * m[term.m] * mPrime[term.mPrime] * f[term.f];
     sumLatitude += factors[term.m < 0 ? -term.m : term.m] * term.latitude * turn.s;
   }
-  sumLongitude += 3958 * SinDegrees(a1) + 1962 * SinDegrees(meanLongitude - latitudeArgument) +
-                  318 * SinDegrees(a2);
-  sumLatitude += -2235 * SinDegrees(meanLongitude) + 382 * SinDegrees(a3) +
-                 175 * SinDegrees(a1 - latitudeArgument) + 175 * SinDegrees(a1 + latitudeArgument) +
-                 127 * SinDegrees(meanLongitude - moonAnomaly) -
-                 115 * SinDegrees(meanLongitude + moonAnomaly);
+  if (terms == kLongitudeDistanceTerms.size()) {
+    sumLongitude += 3958 * SinDegrees(a1) + 1962 * SinDegrees(meanLongitude - latitudeArgument) +
+                    318 * SinDegrees(a2);
+    sumLatitude += -2235 * SinDegrees(meanLongitude) + 382 * SinDegrees(a3) +
+                   175 * SinDegrees(a1 - latitudeArgument) +
+                   175 * SinDegrees(a1 + latitudeArgument) +
+                   127 * SinDegrees(meanLongitude - moonAnomaly) -
+                   115 * SinDegrees(meanLongitude + moonAnomaly);
+  }
 
   LunarPosition position;
   position.longitude = std::fmod(meanLongitude + sumLongitude / 1e6, 360.0);
@@ -198,6 +202,16 @@ LunarPosition MoonPosition(TerrestrialTime instant) {
   position.latitude = sumLatitude / 1e6;
   position.distance = 385000.56 + sumDistance / 1000.0;
   return position;
+}
+
+}  // namespace
+
+LunarPosition MoonPosition(TerrestrialTime instant) {
+  return SeriesPosition(instant, kLongitudeDistanceTerms.size());
+}
+
+LunarPosition RoughMoonPosition(TerrestrialTime instant) {
+  return SeriesPosition(instant, 10);
 }
 
 }  // namespace celforo

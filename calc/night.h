@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "calc/quantity_rules.h"
 #include "calc/rise_set.h"
 #include "calc/site.h"
 #include "calc/sky_position.h"
@@ -19,7 +20,6 @@
 namespace celforo {
 
 inline constexpr double kDefaultMinimumAltitude = 30;  // degrees
-inline constexpr NumberRule kMinimumAltitudeRule{false, 0, 90};
 
 // Dark enough to image: the Sun at least 6 degrees below the horizon.
 inline constexpr double kDarkSunAltitude = -6;
@@ -83,9 +83,10 @@ struct CurvePoint {
 std::vector<CurvePoint> NightCurve(const SkyTrack& target, const SkyTrack& sun, TimeSpan span,
                                    std::size_t count);
 
-// Everything the planning shows for a target from a site at an instant, the
-// tracks made once for all of it: where it stands then; its rising, transit
-// and setting on the local date (LocalDayOf); the night; and, with
+// Everything the planning shows for a target from a site at an instant
+// (within InEphemerisRange; the searches reach a day and a half beyond it),
+// the tracks made once for all of it: where it stands then; its rising,
+// transit and setting on the local date (LocalDayOf); the night; and, with
 // curvePoints above 0, the night's curve.
 struct SkyPlan {
   SkyPosition now;

@@ -221,17 +221,17 @@ std::string MeasureText(double value) {
   return ResultText(value);
 }
 
-std::string ShortestText(double value) {
-  char buffer[32];  // the longest shortest text, "-2.2250738585072014e-308", and room
-  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
-  return std::string(static_cast<const char*>(buffer), end);
-}
-
 std::string FixedText(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   if (decimals > 9) decimals = 9;
   char buffer[400];  // the most a double takes in fixed notation, with nine decimals
   const char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.{}f}"), value, decimals);
+  return std::string(static_cast<const char*>(buffer), end);
+}
+
+std::string ShortestText(double value) {
+  char buffer[32];  // "-1.2345678901234567e-308" at most
+  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
   return std::string(static_cast<const char*>(buffer), end);
 }
 

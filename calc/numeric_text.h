@@ -53,15 +53,16 @@ std::string ResultText(double value);
 // -12.5 "-12.5". Throws RunTimeError with Overflow when it is infinite or NaN.
 std::string MeasureText(double value);
 
-// The shortest text that reads back as the same double, as JSON writes a
-// number ({fmt}'s "{}"): 0.1 is "0.1", 2500.0 "2500", 1e-7 "1e-07", -2.5
-// "-2.5". Infinities and NaN are written "inf", "-inf" and "nan".
-std::string ShortestText(double value);
-
 // The value rounded to `decimals` places (0 to 9), ties to even on the exact
 // binary value, with a leading zero and "." as the point: 47.25 with one
 // decimal is "47.2", 0.5 with none is "0", -3.14159 with two is "-3.14".
 // Infinities and NaN are written "inf", "-inf" and "nan".
 std::string FixedText(double value, int decimals);
+
+// The shortest text that reads back as the same double, as JSON writes a
+// number: 2500.0 is "2500", 0.1 is "0.1", -2.5E-7 is "-2.5e-07", 1E16 is
+// "1e+16". For finite values only: an infinity or NaN is written "inf",
+// "-inf" or "nan", which no reader of numbers here takes.
+std::string ShortestText(double value);
 
 }  // namespace celforo

@@ -22,6 +22,7 @@ namespace celforo {
 struct SensorPixels {
   double width = 0;
   double height = 0;
+  bool operator==(const SensorPixels&) const = default;
 };
 
 // The sensor "WxH" describes, "1280x960" or "1280×960": two whole numbers of

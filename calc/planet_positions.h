@@ -30,7 +30,15 @@ enum class OrbitingBody {
 
 // The body's heliocentric position in astronomical units, ecliptic and
 // equinox of J2000: the Earth-Moon barycentre at JD 2451545.0 TT is
-// (-0.17712, 0.96722, -0.00000).
+// (-0.17716, 0.96721, -0.00000).
 Vector3 HeliocentricPosition(OrbitingBody body, TerrestrialTime instant);
+
+// The position with the velocity, in au per day: the barycentre at J2000.0
+// moves 0.01749 au (30.3 km/s) a day.
+struct OrbitalState {
+  Vector3 position;
+  Vector3 velocity;
+};
+OrbitalState HeliocentricState(OrbitingBody body, TerrestrialTime instant);
 
 }  // namespace celforo

@@ -10,7 +10,6 @@ namespace celforo {
 namespace {
 
 constexpr double kArcminutesPerRadian = 10800.0 / std::numbers::pi;
-constexpr double kRadiansPerArcsecond = std::numbers::pi / 648000.0;
 constexpr double kSecondsPerHour = 3600.0;
 constexpr double kNanometresPerMicrometre = 1000.0;
 constexpr double kMicrometresPerMillimetre = 1000.0;

@@ -9,13 +9,13 @@
 // set-up's lengths then in millimetres, as data sheets give them.
 #pragma once
 
-#include <numbers>
+#include "calc/astronomical_constants.h"
 
 namespace celforo {
 
 // Arcseconds per pixel for each micrometre of pixel per millimetre of focal
 // length: 648000 / pi arcseconds per radian over 1000 micrometres per millimetre.
-inline constexpr double kImageScaleFactor = 648000.0 / std::numbers::pi / 1000.0;
+inline constexpr double kImageScaleFactor = kArcsecondsPerRadian / 1000.0;
 
 // The effective focal ratio, equivalentFocalLength / aperture: 5000 and 250
 // give 20. Throws RunTimeError: DivisionByZero for an aperture of zero,

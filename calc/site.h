@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "calc/quantity_rules.h"
 #include "calc/strict_number.h"
 
 namespace celforo {
@@ -13,13 +14,6 @@ struct Site {
   double longitude = 0;  // degrees, east positive, -180..180
   double height = 0;     // metres above sea level, -500..9000
 };
-
-// What each part may be, for front ends that read the parts from fields of
-// their own with ReadStrictNumber: "45.07" is a latitude, "190" is not a
-// longitude.
-inline constexpr NumberRule kLatitudeRule{false, -90, 90};
-inline constexpr NumberRule kLongitudeRule{false, -180, 180};
-inline constexpr NumberRule kHeightRule{false, -500, 9000};
 
 enum class SitePart { Latitude, Longitude, Height };
 
@@ -38,7 +32,8 @@ struct SiteReading {
 };
 
 // Reads "LAT,LON" or "LAT,LON,HEIGHT", decimal degrees and metres, each part
-// by ReadStrictNumber with its rule: "45.07,7.69,240" is Turin, 240 m up;
+// by ReadStrictNumber with its rule (quantity_rules.h: kLatitudeRule,
+// kLongitudeRule, kHeightRule): "45.07,7.69,240" is Turin, 240 m up;
 // "-33.87, 151.21" is Sydney at sea level. "45.07,,240" is a Longitude fault
 // (Empty); "95,7.69" a Latitude fault (OutOfRange); "" a Latitude fault
 // (Empty).

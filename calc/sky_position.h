@@ -27,8 +27,8 @@ struct SkyPosition {
 // phi' and rho cos phi' at the apparent sidereal time), turned to the
 // horizon (Meeus (13.5) and (13.6), the azimuth counted from the north), then
 // refracted by Saemundsson's formula at the site's standard pressure.
-// Venus at Washington, 1987-04-10 19:21 UT (Meeus 13.b) stands at a true
-// altitude of 15.1249 and azimuth 248.0337.
+// Jupiter from 29 N, 81 W on 2025-01-25 at 00:00 UT stands at 65.06 degrees,
+// azimuth 101.05 (JPL Horizons: 65.0601, 101.0561).
 SkyPosition PositionFromSite(Target target, const Site& site, UniversalTime instant);
 
 // The pieces, for a place already computed. The site's position from the
@@ -39,7 +39,9 @@ SkyPosition PositionFromSite(Target target, const Site& site, UniversalTime inst
 Vector3 SiteVector(const Site& site, double localSiderealTime);
 
 // Altitude and azimuth in degrees of a declination at an hour angle from a
-// latitude, all in degrees; the azimuth from north through east.
+// latitude, all in degrees; the azimuth from north through east: Venus at
+// hour angle 64.352133 and declination -6.719892 from 38.921389 N stands
+// 15.1249 high at azimuth 248.0337 (Meeus example 13.b).
 struct Horizontal {
   double altitude = 0;
   double azimuth = 0;

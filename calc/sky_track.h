@@ -17,8 +17,7 @@ class SkyTrack {
 public:
   // The target seen from the site over `span` (and an interval beyond each
   // end, for the interpolation); within it the interpolated place follows
-  // the computed one to under 0.1" for the Sun and the planets and 0.5" for
-  // the Moon.
+  // PositionFromSite's to within an arcsecond.
   SkyTrack(Target target, const Site& site, TimeSpan span);
 
   Target target() const { return target_; }

@@ -2,7 +2,8 @@
 // the geometric positions every other computation starts from. The planets
 // and the Earth-Moon barycentre come from planet_positions (Simon et al.
 // 1994), the Moon from lunar_position (Meeus chapter 47); the Earth is the
-// barycentre less 1 / (1 + 81.30) of the Moon's geocentric vector.
+// barycentre less 1 / (1 + 81.30) of the Moon's geocentric vector (its
+// rough place: the Earth moves by under 10 km for it).
 #pragma once
 
 #include "calc/targets.h"

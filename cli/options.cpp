@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "calc/atmosphere.h"
+#include "calc/band.h"
 #include "calc/date_time.h"
-#include "calc/night.h"
 #include "calc/numeric_text.h"
+#include "calc/quantity_rules.h"
 #include "calc/site.h"
 #include "calc/strict_number.h"
 #include "cli/option_table.h"
@@ -139,14 +139,14 @@ Problem ReadWavelength(std::string_view value, Reading& reading) {
 
 Problem ReadFieldStop(std::string_view value, Reading& reading) {
   double stop = 0;
-  if (Problem problem = ReadValue(value, kPositiveNumber, "5.5", stop)) return problem;
+  if (Problem problem = ReadValue(value, kFieldStopRule, "5.5", stop)) return problem;
   reading.options.cameraAndTarget.fieldStop = stop;
   return std::nullopt;
 }
 
 Problem ReadRedSpot(std::string_view value, Reading& reading) {
   double longitude = 0;
-  if (Problem problem = ReadValue(value, {false, 0, 360}, "26", longitude)) return problem;
+  if (Problem problem = ReadValue(value, kGrsRule, "26", longitude)) return problem;
   reading.options.cameraAndTarget.observing.redSpotLongitude = longitude;
   return std::nullopt;
 }
@@ -188,34 +188,21 @@ Problem ReadSiteOption(std::string_view value, Reading& reading) {
 }
 
 // "400-700": two wavelengths, the first below the second.
-Problem ReadBand(std::string_view value, Reading& reading) {
-  const std::size_t dash = value.find('-', 1);
-  const std::string_view ends[] = {value.substr(0, dash), dash == std::string_view::npos
-                                                              ? std::string_view()
-                                                              : value.substr(dash + 1)};
-  Band band;
-  double* const into[] = {&band.from, &band.to};
-  bool comma = false;
-  bool good = dash != std::string_view::npos;
-  for (std::size_t i = 0; i < 2 && good; ++i) {
-    const NumberReading end = ReadStrictNumber(ends[i], kBandWavelengthRule);
-    comma = end.fault == NumberFault::DecimalComma;
-    good = end.fault == NumberFault::None;
-    *into[i] = end.value;
-  }
-  if (good && band.from < band.to) {
-    reading.options.cameraAndTarget.observing.band = band;
+Problem ReadBandOption(std::string_view value, Reading& reading) {
+  const BandReading band = ReadBand(value);
+  if (band.fault == BandFault::None) {
+    reading.options.cameraAndTarget.observing.band = band.band;
     return std::nullopt;
   }
-  std::string problem = "expected FROM-TO in nanometres, each from " +
-                        RangeText(kBandWavelengthRule) +
+  std::string problem = "expected FROM-TO in nanometres, each from " + RangeText(kBandRule) +
                         " and FROM below TO, such as 400-700, got " + std::string(value);
-  if (comma) problem += kDecimalPoint;
+  if (band.fault == BandFault::Number && band.number == NumberFault::DecimalComma)
+    problem += kDecimalPoint;
   return problem;
 }
 
 Problem ReadMinimumAltitude(std::string_view value, Reading& reading) {
-  return ReadValue(value, kMinimumAltitudeRule, "30",
+  return ReadValue(value, kMinAltitudeRule, "30",
                    reading.options.cameraAndTarget.observing.minimumAltitude);
 }
 
@@ -469,7 +456,7 @@ constexpr OptionRow kOptionRows[] = {
      Role::Value,
      HelpSection::Sky,
      {},
-     ReadBand,
+     ReadBandOption,
      "the band of DISPERSIONE in nanometres, each end from 300 to 1100 and FROM below TO; "
      "400-700, a colour camera's, when not given: at sea level 400-700 is spread over about "
      "2.5 arcseconds at 30 degrees of altitude and 4 at 20."},

@@ -4,6 +4,7 @@
 
 #include "fuzz/fuzz_celforo_calc.h"
 #include "fuzz/fuzz_projection.h"
+#include "fuzz/fuzz_setup.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   celforo::fuzz::CELFORO_FUZZ_TARGET(data, size);

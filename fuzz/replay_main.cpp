@@ -11,15 +11,17 @@
 
 #include "fuzz/fuzz_celforo_calc.h"
 #include "fuzz/fuzz_projection.h"
+#include "fuzz/fuzz_setup.h"
 
 int main(int argc, char** argv) {
   using Target = void (*)(const std::uint8_t*, std::size_t);
   const std::string_view name = argc == 3 ? argv[1] : "";
   const Target target = name == "projection"     ? celforo::fuzz::CheckProjection
                         : name == "celforo_calc" ? celforo::fuzz::CheckCelforoCalc
+                        : name == "setup"        ? celforo::fuzz::CheckSetup
                                                  : nullptr;
   if (target == nullptr) {
-    std::fprintf(stderr, "usage: %s projection|celforo_calc CORPUS_FOLDER\n", argv[0]);
+    std::fprintf(stderr, "usage: %s projection|celforo_calc|setup CORPUS_FOLDER\n", argv[0]);
     return 2;
   }
   int replayed = 0;

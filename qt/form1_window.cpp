@@ -1,5 +1,7 @@
 #include "qt/form1_window.h"
 
+#include <new>
+
 #include <QApplication>
 #include <QIcon>
 #include <QLabel>
@@ -96,10 +98,10 @@ void Form1Window::DeliverEvents() {
     const auto handle = [this, handle = handler.handle] { (form1_.*handle)(); };
     QWidget* widget = elements_[handler.element];
     switch (handler.event) {
-      case Form1Event::Change:
+      case FormEvent::Change:
         connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, handle);
         break;
-      case Form1Event::Click:
+      case FormEvent::Click:
         connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, handle);
         break;
     }
@@ -161,10 +163,13 @@ void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
   ShowMessage(MessageKind::Information, title, text);
 }
 
-void Form1Window::TogglePanel() {
+bool Form1Window::TogglePanel() {
   if (!panel_) {
-    Form1Operations& operations = *this;
-    panel_ = std::make_unique<Form2Window>(form1_, operations, settings_, theme_, this);
+    try {
+      panel_ = std::make_unique<Form2Window>(form1_, settings_, theme_, this);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
     // The menu's keys work in the panel too: F2 hides it again.
     for (QAction* action : actions_) panel_->addAction(action);
     panel_->PlaceBeside(*this);
@@ -174,10 +179,11 @@ void Form1Window::TogglePanel() {
     const bool hadTheKeyboard = panel_->isActiveWindow();
     panel_->hide();
     if (hadTheKeyboard) activateWindow();
-    return;
+    return true;
   }
   panel_->show();
   panel_->activateWindow();
+  return true;
 }
 
 void Form1Window::ShowMessage(MessageKind kind, std::string_view title, std::string_view text) {

@@ -51,7 +51,7 @@ private:
   void ShowTheme(Theme theme) override;
   void SetChecked(MenuCommand command, bool checked) override;
   void ShowAbout(std::string_view title, std::string_view text) override;
-  void TogglePanel() override;
+  bool TogglePanel() override;
 
   void CreateElements();
   void DeliverEvents();

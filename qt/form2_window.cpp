@@ -25,26 +25,13 @@ std::string SettingName(std::string_view key) {
   return std::string(kSettingsGroup) + std::string(key);
 }
 
-bool IsField(ElementKind kind) {
-  return kind == ElementKind::TextBox || kind == ElementKind::Choice ||
-         kind == ElementKind::DateTimeField;
-}
-
-// The problem line of a field, or none.
-std::optional<ElementId> ProblemOf(ElementId field) {
-  for (const Form2Field& entry : kForm2Fields)
-    if (entry.field == field && entry.problem != field) return entry.problem;
-  return std::nullopt;
-}
-
 }  // namespace
 
-Form2Window::Form2Window(Form1& form1, Form1Operations& form1Window, SettingsStore& settings,
-                         Theme theme, QWidget* owner)
+Form2Window::Form2Window(Form1& form1, SettingsStore& settings, Theme theme, QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       settings_(settings),
-      form2_(*this, form1, form1Window) {
+      form2_(*this, form1) {
   InstallAccessibility();
   setObjectName(ToQString(kForm2.name));
   setWindowTitle(ToQString(kForm2.title));
@@ -71,26 +58,18 @@ void Form2Window::NameElements() {
     if (record.kind == ElementKind::ResultLabel)
       elements_[id]->setAccessibleName(ToQString(record.meaning));
     if (IsField(record.kind)) Describe(id);
-    if (record.kind != ElementKind::CaptionLabel || !record.meaning.empty()) continue;
     // A caption over a field or a result labels it.
-    for (ElementId named = 0; named < kForm2Elements.size(); ++named) {
-      const ElementRecord& other = kForm2Elements[named];
-      const bool labelled = IsField(other.kind) || other.kind == ElementKind::ResultLabel;
-      if (labelled && other.meaning == record.caption)
-        static_cast<QLabel*>(elements_[id])->setBuddy(elements_[named]);
-    }
+    if (const std::optional<ElementId> caption = kForm2Relations.caption[id])
+      static_cast<QLabel*>(elements_[*caption])->setBuddy(elements_[id]);
   }
 }
 
 void Form2Window::Describe(ElementId field) {
   QStringList parts;
-  for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
-    const ElementRecord& record = kForm2Elements[id];
-    const bool unit =
-        record.kind == ElementKind::CaptionLabel && record.meaning == kForm2Elements[field].meaning;
-    if (unit) parts << ToQString(record.caption);
-  }
-  if (const std::optional<ElementId> problem = ProblemOf(field); problem && invalid_[field])
+  if (const std::optional<ElementId> unit = kForm2Relations.unit[field])
+    parts << ToQString(kForm2Elements[*unit].caption);
+  if (const std::optional<ElementId> problem = kForm2Relations.problem[field];
+      problem && invalid_[field])
     parts << static_cast<QLabel*>(elements_[*problem])->text();
   elements_[field]->setAccessibleDescription(parts.join(QLatin1Char(' ')));
 }
@@ -101,14 +80,14 @@ void Form2Window::DeliverEvents() {
     const auto handle = [this, id, handle = handler.handle] { (form2_.*handle)(id); };
     QWidget* widget = elements_[id];
     switch (handler.event) {
-      case Form1Event::Change:
+      case FormEvent::Change:
         if (auto* choice = qobject_cast<QComboBox*>(widget)) {
           connect(choice, &QComboBox::currentIndexChanged, this, handle);
         } else {
           connect(static_cast<QLineEdit*>(widget), &QLineEdit::textChanged, this, handle);
         }
         break;
-      case Form1Event::Click:
+      case FormEvent::Click:
         connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this, handle);
         break;
     }

@@ -18,11 +18,10 @@ class RectangleShape;
 class Form2Window : public QWidget, private Form2Operations {
   Q_OBJECT
 public:
-  // The panel plans with `form1`, whose window `form1Window` is `owner`, and
-  // keeps its inputs in `settings` under "panel/"; all must outlive it. It is
-  // built hidden, in `theme`, with its inputs loaded and its results shown.
-  Form2Window(Form1& form1, Form1Operations& form1Window, SettingsStore& settings, Theme theme,
-              QWidget* owner);
+  // The panel plans with `form1`, whose window is `owner`, and keeps its
+  // inputs in `settings` under "panel/"; all must outlive it. It is built
+  // hidden, in `theme`, with its inputs loaded and its results shown.
+  Form2Window(Form1& form1, SettingsStore& settings, Theme theme, QWidget* owner);
 
   // An element by its name ("Text4", "Label24", ...), or null.
   QWidget* element(QStringView name) const;

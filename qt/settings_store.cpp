@@ -21,4 +21,9 @@ void SettingsFile::Write(std::string_view name, std::string_view value) {
   settings_.sync();  // now, so that a program ended any way keeps the choice
 }
 
+void SettingsFile::Remove(std::string_view name) {
+  settings_.remove(ToQString(name));
+  settings_.sync();
+}
+
 }  // namespace celforo::qt

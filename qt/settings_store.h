@@ -14,6 +14,7 @@ public:
 
   std::optional<std::string> Read(std::string_view name) const override;
   void Write(std::string_view name, std::string_view value) override;
+  void Remove(std::string_view name) override;
 
   // Where the values are kept.
   QString fileName() const { return settings_.fileName(); }

@@ -353,10 +353,10 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "CAMPO ORIZZ. (ARCMIN)         3.300237\n"
        "CAMPO VERT. (ARCMIN)          2.475178\n"
        "DIAMETRO (ARCSEC)             18.470596\n"
-       "DIAMETRO (PIXEL)              119.397301\n"
+       "DIAMETRO (PIXEL)              119.3973\n"
        "ANELLI (ARCSEC)               41.918028\n"
        "CAMPIONAMENTO (Q)             2.933333\n"
-       "RIPRESA MAX (S)               102.272879\n",
+       "RIPRESA MAX (S)               102.27288\n",
        ""},
       // Jupiter, 9.925 h, no rings: at 5000 mm on 2.9 um pixels 334.3338
       // pixels and 34.0177 s; at 4000 mm 267.4670 and 42.5219.
@@ -367,8 +367,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "INGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\tRAPPORTO FOCALE\t"
        "SCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\tCAMPIONAMENTO (Q)\t"
        "RIPRESA MAX (S)\n"
-       "2\t5000\t15\t25\t.119634\t39.99755\t334.333785\t4.741379\t34.017538\n"
-       "2\t4000\t30\t20\t.149542\t39.99755\t267.467028\t3.793103\t42.521923\n"
+       "2\t5000\t15\t25\t.119634\t39.997551\t334.333791\t4.741379\t34.017538\n"
+       "2\t4000\t30\t20\t.149542\t39.997551\t267.467033\t3.793103\t42.521922\n"
        "\t\t\t\t\t\t\t\t\n",
        "line 3: Errore di run-time '11': Divisione per zero"},
       // The Moon turns too slowly to limit a capture: no RIPRESA MAX.
@@ -390,8 +390,8 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "EXTR. OCULARE\tINGRANDIMENTI\tFOC. EQUIVALENTE\tDIST. PIANO FOCALE - OCUL.ARE\t"
        "RAPPORTO FOCALE\tSCALA (ARCSEC/PIXEL)\tDIAMETRO (ARCSEC)\tDIAMETRO (PIXEL)\t"
        "ANELLI (ARCSEC)\tCAMPIONAMENTO (Q)\tRIPRESA MAX (S)\n"
-       ".746233131277987\t6.700319\t16750.797406\t38.501595\t67.00319\t.046176\t"
-       "18.470596\t400\t41.918028\t9.827134\t30.527764\n",
+       ".746233124246823\t6.700319\t16750.797564\t38.501595\t67.00319\t.046176\t"
+       "18.470596\t400\t41.918028\t9.827135\t30.527764\n",
        ""},
       // Mars at its opposition of 2027-02-19, 24.6229 h; Q 2 at 656 nm:
       // f/ 2 * 2.9 / .656 = 8.841463.
@@ -400,7 +400,7 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "--sampling 2 2500 5",
        "", 0,
        "5.6551724137931\t.884146\t2210.365854\t9.420732\t8.841463\t.270619\t13.812527\t"
-       "51.040413\t2\t552.81224\n",
+       "51.040411\t2\t552.812257\n",
        ""},
       {"without a pixel size, the sizes in arcseconds alone",
        "--tsv --header --target saturn --date 2026-12-07 2500 5 2.5", "", 0,
@@ -408,11 +408,11 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "ANELLI (ARCSEC)\n2\t5000\t15\t18.497479\t41.979039\n",
        ""},
       {"the Sun", "--tsv --target sun --date 2026-12-07 --pixel-size 3.75 1000 5 5", "", 0,
-       "1\t1000\t10\t.773493\t1947.032963\t2517.21394\n", ""},
+       "1\t1000\t10\t.773493\t1947.033007\t2517.213996\n", ""},
       {"Venus, at an offset west of Greenwich",
        "--tsv --target VENERE --date 2026-12-07T12:00-05:00 --pixel-size 3.75 --pixels 640x480 "
        "2500 5 2.5",
-       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.284269\t228.083955\n", ""},
+       "", 0, "2\t5000\t15\t.154699\t1.650118\t1.237589\t35.28427\t228.08396\n", ""},
       // A failing set-up leaves every column of the target empty too.
       {"failure", "--target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 0", "", 1,
        "INGRANDIMENTI\nFOC. EQUIVALENTE\nDIST. PIANO FOCALE - OCUL.ARE\nSCALA (ARCSEC/PIXEL)\n"

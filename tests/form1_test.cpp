@@ -28,11 +28,11 @@ public:
   void Type(ElementId box, std::string_view text) {
     log.clear();
     texts[box] = text;
-    Deliver(box, Form1Event::Change);
+    Deliver(box, FormEvent::Change);
   }
   void Click(ElementId button) {
     log.clear();
-    Deliver(button, Form1Event::Click);
+    Deliver(button, FormEvent::Click);
   }
 
   std::array<std::string, 3> Results() const {
@@ -41,10 +41,10 @@ public:
   std::array<std::string, 3> Boxes() const { return {texts[kText1], texts[kText2], texts[kText3]}; }
 
 private:
-  void Deliver(ElementId element, Form1Event event) {
+  void Deliver(ElementId element, FormEvent event) {
     for (const Form1Handler& handler : kForm1Handlers) {
       if (handler.element != element || handler.event != event) continue;
-      Note(std::string(event == Form1Event::Change ? "change " : "click ") +
+      Note(std::string(event == FormEvent::Change ? "change " : "click ") +
            std::string(kForm1Elements[element].name));
       ++depth_;
       (form_.*handler.handle)();
@@ -65,7 +65,7 @@ private:
     Note("set " + std::string(kForm1Elements[box].name) + ' ' + Quoted(text));
     texts[box] = text;
     ++depth_;
-    Deliver(box, Form1Event::Change);
+    Deliver(box, FormEvent::Change);
     --depth_;
   }
   void SetCaption(ElementId label, std::string_view caption) override {

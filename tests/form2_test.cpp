@@ -5,9 +5,11 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <map>
 #include <numbers>
 #include <string>
+#include <utility>
 
 #include "calc/date_time.h"
 #include "ui/form2.h"
@@ -57,7 +59,7 @@ public:
   std::array<int, kForm2Elements.size()> choices{};
   std::array<bool, kForm2Elements.size()> invalid{};
   DisplayList picture;
-  Form2 form{*this, form1.form, form1, &Evening};
+  Form2 form{*this, form1.form, &Evening};
 
   void Start() { form.onForm2Load(); }
   void Type(ElementId field, std::string_view text) {
@@ -74,9 +76,8 @@ public:
     return results;
   }
   std::string ProblemOf(ElementId field) const {
-    for (const Form2Field& f : kForm2Fields)
-      if (f.field == field) return texts[f.problem];
-    return {};
+    const std::optional<ElementId> line = kForm2Relations.problem[field];
+    return line ? texts[*line] : std::string();
   }
 
 private:
@@ -189,8 +190,12 @@ TEST(Form2, BadInputIsNamedNextToItsFieldAndKept) {
       {kApertureBox, "", "Manca il valore."},
       {kApertureBox, "   ", "Manca il valore."},
       {kApertureBox, "25O", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
-      {kPixelBox, "3,75", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
-      {kPixelBox, "1e999", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kPixelBox, "3,75", "Il separatore decimale \xC3\xA8 il punto, non la virgola."},
+      {kPixelBox, "1e999", "Numero troppo grande."},
+      {kPixelBox, "3.75.", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kWavelengthBox, "656nm",
+       "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kApertureBox, "inf", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
       {kPixelBox, "0", "Deve essere maggiore di zero."},
       {kWavelengthBox, "-550", "Deve essere maggiore di zero."},
       {kSensorBox, "1280", "Larghezza x altezza in pixel, per esempio 1280x960."},
@@ -217,6 +222,72 @@ TEST(Form2, BadInputIsNamedNextToItsFieldAndKept) {
   }
 }
 
+// Reading is a function of the fields' texts and items alone: each field's
+// value or problem, a choice out of its items read as none chosen.
+TEST(Form2Reading, ReadsEachFieldOrSaysWhyNot) {
+  const auto entries = [](std::initializer_list<std::pair<ElementId, FieldEntry>> changes) {
+    Form2Entries all{{{"250"},
+                      {"3.75"},
+                      {"1280x960"},
+                      {"550"},
+                      {"", 6},
+                      {"2026-12-07T22:00Z"},
+                      {"", 0},
+                      {"20"}}};
+    for (const auto& [field, entry] : changes) {
+      for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
+        if (kForm2Fields[i].field == field) all[i] = entry;
+    }
+    return all;
+  };
+  const Form2Reading good = ReadForm2(entries({}));
+  EXPECT_EQ(good.problems, (std::array<std::string_view, kForm2Fields.size()>{}));
+  EXPECT_EQ(good.inputs.camera.aperture, 250);
+  EXPECT_EQ(good.inputs.camera.pixelSize, 3.75);
+  EXPECT_EQ(good.inputs.camera.sensor->width, 1280);
+  EXPECT_EQ(good.inputs.camera.wavelength, 550);
+  EXPECT_EQ(good.inputs.target, Target::Jupiter);
+  EXPECT_EQ(good.inputs.instant, UtcInstant({2026, 12, 7, 22, 0, 0}));
+  EXPECT_EQ(good.inputs.aim, PlanAim::FocalRatio);
+  EXPECT_EQ(good.inputs.value, 20);
+
+  const struct {
+    ElementId field;
+    FieldEntry entry;
+    bool aperture, target, aim;  // what is read then
+    std::string_view problem;    // of the field changed
+  } cases[] = {
+      {kApertureBox, {" 2.5e2\t"}, true, true, true, ""},
+      {kApertureBox,
+       {"25x0"},
+       false,
+       true,
+       true,
+       "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+      {kTargetChoice, {"", 0}, true, false, true, ""},
+      {kTargetChoice, {"", -1}, true, false, true, ""},
+      {kTargetChoice, {"", 10}, true, false, true, ""},
+      {kAimChoice, {"", -1}, true, true, false, ""},
+      {kAimChoice, {"", 4}, true, true, false, ""},
+      {kValueBox,
+       {"2o"},
+       true,
+       true,
+       true,
+       "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(kForm2Elements[c.field].name) + " \"" + c.entry.text + "\" " +
+                 std::to_string(c.entry.item));
+    const Form2Reading reading = ReadForm2(entries({{c.field, c.entry}}));
+    for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
+      EXPECT_EQ(reading.problems[i], kForm2Fields[i].field == c.field ? c.problem : "");
+    EXPECT_EQ(reading.inputs.camera.aperture.has_value(), c.aperture);
+    EXPECT_EQ(reading.inputs.target.has_value(), c.target);
+    EXPECT_EQ(reading.inputs.aim.has_value(), c.aim);
+  }
+}
+
 TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
   struct Case {
     int aim;  // RAPPORTO FOCALE, SCALA, CAMPIONAMENTO, DIAMETRO (PIXEL)
@@ -234,6 +305,7 @@ TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
       {0, "0", " 3", "Deve essere maggiore di zero."},
       {0, "venti", " 3", "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto)."},
       {3, "300", " 3", "Scegli prima un OGGETTO."},
+      {-1, "20", " 3", "Scegli prima cosa RAGGIUNGERE."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
@@ -241,7 +313,7 @@ TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
     window.Start();
     window.Choose(kAimChoice, c.aim);
     window.Type(kValueBox, c.value);
-    window.form.onCommand4Clicked(kFitButton);
+    window.form.onFitClicked(kFitButton);
     EXPECT_EQ(window.form1.texts[kText3], c.extraction);
     EXPECT_EQ(window.texts[kValueProblem], c.problem);
     EXPECT_EQ(window.invalid[kValueBox], !c.problem.empty());
@@ -254,7 +326,7 @@ TEST(Form2, AdattaPutsTheExtractionIntoForm1AsIfTyped) {
   FakeForm2 window;
   window.Start();
   window.Type(kPixelBox, "");
-  window.form.onCommand4Clicked(kFitButton);
+  window.form.onFitClicked(kFitButton);
   EXPECT_EQ(window.texts[kValueProblem], "Correggi prima i dati segnati.");
   EXPECT_EQ(window.form1.texts[kText3], " 3");
 }

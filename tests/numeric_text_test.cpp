@@ -253,28 +253,6 @@ TEST(ResultText, ShowsTheRoundedValueOrFails) {
   }
 }
 
-// What JSON writes: the shortest text that reads back as the same double.
-TEST(ShortestText, ReadsBackAsTheSameDouble) {
-  const struct {
-    double value;
-    const char* text;
-  } rows[] = {
-      {0.1, "0.1"},
-      {2500, "2500"},
-      {1.6666666666666667, "1.6666666666666667"},
-      {-2.5, "-2.5"},
-      {1e-7, "1e-07"},
-      {1e21, "1e+21"},
-      {-0.0, "-0"},
-      {kMax, "1.7976931348623157e+308"},
-      {4.9406564584124654e-324, "5e-324"},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ShortestText(row.value), row.text);
-    EXPECT_EQ(ReadNumber(row.text), row.value) << row.text;
-  }
-}
-
 TEST(RunTimeError, CarriesTheRunTimeNumberAndDescription) {
   struct Row {
     RunTimeErrorKind kind;

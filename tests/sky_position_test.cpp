@@ -12,6 +12,7 @@
 #include "calc/apparent_place.h"
 #include "calc/astronomical_constants.h"
 #include "calc/atmosphere.h"
+#include "calc/band.h"
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
 #include "calc/sidereal_time.h"
@@ -170,6 +171,44 @@ TEST(SkyPosition, AgreesWithHorizons) {
   }
 }
 
+TEST(ReadBand, ReadsTwoEndsInOrderAndNamesTheFault) {
+  const struct {
+    const char* text;
+    BandFault fault;
+    BandPart part;
+    NumberFault number;
+    double from, to;
+  } cases[] = {
+      {"400-700", BandFault::None, {}, {}, 400, 700},
+      {" 656 - 672 ", BandFault::None, {}, {}, 656, 672},
+      {"300-1100", BandFault::None, {}, {}, 300, 1100},
+      {"550", BandFault::PartCount, {}, {}, 0, 0},
+      {"400-500-700", BandFault::PartCount, {}, {}, 0, 0},
+      {"", BandFault::PartCount, {}, {}, 0, 0},
+      {"-700", BandFault::Number, BandPart::From, NumberFault::Empty, 0, 0},
+      {"400-", BandFault::Number, BandPart::To, NumberFault::Empty, 0, 0},
+      {"299-700", BandFault::Number, BandPart::From, NumberFault::OutOfRange, 0, 0},
+      {"400-1200", BandFault::Number, BandPart::To, NumberFault::OutOfRange, 0, 0},
+      {"4OO-700", BandFault::Number, BandPart::From, NumberFault::Malformed, 0, 0},
+      {"400,5-700", BandFault::Number, BandPart::From, NumberFault::DecimalComma, 0, 0},
+      {"700-400", BandFault::Order, {}, {}, 0, 0},
+      {"550-550", BandFault::Order, {}, {}, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    const BandReading reading = ReadBand(c.text);
+    EXPECT_EQ(reading.fault, c.fault);
+    if (c.fault == BandFault::Number) {
+      EXPECT_EQ(reading.part, c.part);
+      EXPECT_EQ(reading.number, c.number);
+    }
+    if (c.fault == BandFault::None) {
+      EXPECT_EQ(reading.band.from, c.from);
+      EXPECT_EQ(reading.band.to, c.to);
+    }
+  }
+}
+
 // Seen from the point below it the Moon is nearer by the Earth's radius
 // there; Meeus's example 47.a gives 368409.7 km from the centre.
 TEST(SkyPosition, TheMoonFromTheSiteBelowItIsLarger) {
@@ -240,6 +279,7 @@ TEST(Atmosphere, Dispersion) {
   EXPECT_NEAR(*Dispersion(30, kDefaultBand, 800.0) / *Dispersion(30, kDefaultBand, seaLevel),
               800.0 / seaLevel, 0.002);
   EXPECT_FALSE(Dispersion(-0.5, kDefaultBand, seaLevel));
+  EXPECT_NEAR(DispersionPixels(2.5, 0.15), 16.667, 0.001);
   EXPECT_TRUE(CorrectorAdvised(1.2));
   EXPECT_FALSE(CorrectorAdvised(0.8));
 }

@@ -321,6 +321,21 @@ TEST_F(Win32Panel, ElementsLieWhereTheTableSaysAsTheirKindsOfControl) {
           items.push_back(Narrow(item));
         }
         EXPECT_EQ(items, Lines(record.caption));
+        // Each item is whole in the box's own room for it, in its font.
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        GetComboBoxInfo(control, &info);
+        const HDC dc = GetDC(control);
+        const HGDIOBJ previous =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+        for (const std::string& item : items) {
+          const std::wstring text = Widen(item);
+          SIZE extent{};
+          GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+          EXPECT_LE(extent.cx, info.rcItem.right - info.rcItem.left) << item;
+        }
+        SelectObject(dc, previous);
+        ReleaseDC(control, dc);
         // The dropped list shows every item, no scroll bar.
         RECT dropped;
         SendMessageW(control, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
@@ -811,13 +826,18 @@ protected:
   Started started_;
 };
 
-// What the Windows celforo-calc prints for the arguments, by caption.
-std::map<std::string, std::string> CelforoCalc(const std::vector<std::string>& arguments) {
+struct CalcRun {
+  DWORD status = 0;
+  std::string output;  // standard output and error together
+};
+
+// The Windows celforo-calc run with the arguments.
+CalcRun RunCelforoCalc(const std::vector<std::string>& arguments) {
   std::string path = CELFORO_CALC_EXE;
   if (!path.empty() && path.front() == '/') path = "Z:" + path;
   for (char& c : path)
     if (c == '/') c = '\\';
-  std::wstring command = L"\"" + Widen(path) + L"\" --tsv --header";
+  std::wstring command = L"\"" + Widen(path) + L"\"";
   for (const std::string& argument : arguments) command += L" \"" + Widen(argument) + L"\"";
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE read = nullptr, write = nullptr;
@@ -829,7 +849,8 @@ std::map<std::string, std::string> CelforoCalc(const std::vector<std::string>& a
   startup.hStdOutput = write;
   startup.hStdError = write;
   PROCESS_INFORMATION process{};
-  std::string output;
+  CalcRun run;
+  std::string& output = run.output;
   if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
                      nullptr, &startup, &process)) {
     CloseHandle(write);
@@ -839,12 +860,20 @@ std::map<std::string, std::string> CelforoCalc(const std::vector<std::string>& a
     while (ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0)
       output.append(buffer, got);
     WaitForSingleObject(process.hProcess, 30000);
+    GetExitCodeProcess(process.hProcess, &run.status);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
   if (write != nullptr) CloseHandle(write);
   CloseHandle(read);
-  std::istringstream lines(output);
+  return run;
+}
+
+// What the Windows celforo-calc prints for the arguments, by caption.
+std::map<std::string, std::string> CelforoCalc(const std::vector<std::string>& arguments) {
+  std::vector<std::string> all{"--tsv", "--header"};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  std::istringstream lines(RunCelforoCalc(all).output);
   std::string header, values;
   std::getline(lines, header);
   std::getline(lines, values);
@@ -862,6 +891,21 @@ std::map<std::string, std::string> CelforoCalc(const std::vector<std::string>& a
   for (std::size_t i = 0; i < captions.size() && i < texts.size(); ++i)
     columns[captions[i]] = texts[i];
   return columns;
+}
+
+// A number the panel refuses is one celforo-calc refuses, and the panel says
+// why in the strict reader's words.
+TEST_F(Win32Panel, NumbersAreReadAsCelforoCalcReadsThem) {
+  OpenPanel();
+  for (const char* typed :
+       {" 3.75 ", "2.5e0", "3,75", "25x0", "2o", "abc", "inf", "nan", "1e999", "", "0", "-1"}) {
+    SCOPED_TRACE(typed);
+    Type(kPixelBox, typed);
+    const std::string problem = TextOf(kForm2Relations.problem[kPixelBox].value());
+    EXPECT_EQ(problem, NumberProblemText(ReadStrictNumber(typed, kPositiveNumber).fault));
+    const CalcRun run = RunCelforoCalc({"--pixel-size", typed, "2500", "5", "3"});
+    EXPECT_EQ(run.status == 2, !problem.empty()) << run.output;
+  }
 }
 
 // Every result of the panel is the text celforo-calc prints for the same

@@ -11,29 +11,12 @@
 #include <vector>
 
 #include "calc/version.h"
+#include "tests/support/memory_store.h"
 #include "ui/settings.h"
 #include "ui/window_menu.h"
 
 namespace celforo {
 namespace {
-
-// Settings in memory; `readable` false is a store that cannot be read at all.
-class MemoryStore : public SettingsStore {
-public:
-  std::map<std::string, std::string, std::less<>> values;
-  std::vector<std::string> writes;
-  bool readable = true;
-
-  std::optional<std::string> Read(std::string_view name) const override {
-    const auto found = values.find(name);
-    if (!readable || found == values.end()) return std::nullopt;
-    return found->second;
-  }
-  void Write(std::string_view name, std::string_view value) override {
-    writes.push_back(std::string(name) + "=" + std::string(value));
-    values[std::string(name)] = value;
-  }
-};
 
 class RecordingMenuWindow : public WindowMenuOperations {
 public:
@@ -49,7 +32,14 @@ public:
   void ShowAbout(std::string_view title, std::string_view text) override {
     log.push_back("about " + std::string(title) + "\n" + std::string(text));
   }
-  void TogglePanel() override { log.push_back("panel"); }
+  void ShowErrorMessage(std::string_view title, std::string_view text) override {
+    log.push_back("error " + std::string(title) + "\n" + std::string(text));
+  }
+  bool TogglePanel() override {
+    log.push_back("panel");
+    return panelMade;
+  }
+  bool panelMade = true;
 };
 
 TEST(WindowMenu, StartsInTheRememberedThemeAndIgnoresAnythingElse) {
@@ -134,6 +124,14 @@ TEST(WindowMenu, PianificazioneTogglesThePanelOnly) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"panel", "panel"}));
   EXPECT_EQ(menu.theme(), Theme::Day);
   EXPECT_TRUE(store.writes.empty());
+  // A panel the window system cannot make is told, never passed over.
+  window.log.clear();
+  window.panelMade = false;
+  menu.onCommand(MenuCommand::Panel);
+  EXPECT_EQ(window.log,
+            (std::vector<std::string>{"panel",
+                                      "error CELFORO\nImpossibile aprire PIANIFICAZIONE: "
+                                      "il sistema non ha creato la finestra."}));
 }
 
 TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {

@@ -31,15 +31,23 @@ void Form1::onCommand2Clicked() {
   window_.EndProgram();
 }
 
+ProjectionInputs Form1::Inputs() const {
+  return {ReadNumber(window_.Text(kText1)), ReadNumber(window_.Text(kText2)),
+          ReadNumber(window_.Text(kText3))};
+}
+
+void Form1::SetExtractionAndCalculate(std::string_view text) {
+  window_.SetText(kText3, text);
+  CalculateAndShowOrReport();
+}
+
 void Form1::CalculateAndShow() {
-  const ProjectionInputs inputs{ReadNumber(window_.Text(kText1)), ReadNumber(window_.Text(kText2)),
-                                ReadNumber(window_.Text(kText3))};
-  const ProjectionResults results = ComputeProjection(inputs);
+  const ProjectionResults results = ComputeProjection(Inputs());
   window_.SetCaption(kLabel1, ResultText(results.magnification));
   window_.SetCaption(kLabel2, ResultText(results.equivalentFocalLength));
   window_.SetCaption(kLabel8, ResultText(results.focalPlaneDistance));
-  resultsShown_ = true;
-  if (listener_ != nullptr) listener_->onForm1ResultsShown();
+  results_ = results;
+  if (listener_ != nullptr) listener_->onForm1ResultsShown(results);
 }
 
 void Form1::ClearResults() {
@@ -50,8 +58,8 @@ void Form1::ClearResults() {
 }
 
 void Form1::ForgetResults() {
-  const bool wereShown = resultsShown_;
-  resultsShown_ = false;
+  const bool wereShown = results_.has_value();
+  results_.reset();
   if (wereShown && listener_ != nullptr) listener_->onForm1ResultsCleared();
 }
 

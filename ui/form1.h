@@ -3,7 +3,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <string_view>
 
+#include "calc/projection.h"
 #include "ui/form1_layout.h"
 #include "ui/form1_operations.h"
 
@@ -27,7 +30,7 @@ inline constexpr std::string_view kMessageTitle = "CELFORO";
 // follows them.
 class Form1Listener {
 public:
-  virtual void onForm1ResultsShown() = 0;
+  virtual void onForm1ResultsShown(const ProjectionResults& results) = 0;
   virtual void onForm1ResultsCleared() = 0;
 
 protected:
@@ -39,8 +42,12 @@ public:
   // `window` carries out the operations; it must outlive the form.
   explicit Form1(Form1Operations& window) : window_(window) {}
 
-  // Whether the three results of the boxes' texts are shown.
-  bool resultsShown() const { return resultsShown_; }
+  // The results shown, those of the boxes' texts; nothing while none are.
+  const std::optional<ProjectionResults>& results() const { return results_; }
+  // The three boxes read as CALCOLA reads them: " 2500" is 2500, "12,5" 12.
+  ProjectionInputs Inputs() const;
+  // Sets EXTR. OCULARE's text as if typed, then calculates as CALCOLA does.
+  void SetExtractionAndCalculate(std::string_view text);
   // The one listener, or none (null); it must outlive the form or be removed.
   void SetListener(Form1Listener* listener) { listener_ = listener; }
 
@@ -67,25 +74,24 @@ private:
 
   Form1Operations& window_;
   Form1Listener* listener_ = nullptr;
-  bool resultsShown_ = false;
+  std::optional<ProjectionResults> results_;
 };
 
 // Which handler each element's event goes to; a window system delivers every
 // Change and Click by this table.
-enum class Form1Event { Change, Click };
 
 struct Form1Handler {
   ElementId element;
-  Form1Event event;
+  FormEvent event;
   void (Form1::*handle)();
 };
 
 inline constexpr std::array<Form1Handler, 5> kForm1Handlers{{
-    {kText1, Form1Event::Change, &Form1::onText1Changed},
-    {kText2, Form1Event::Change, &Form1::onText2Changed},
-    {kText3, Form1Event::Change, &Form1::onText3Changed},
-    {kCommand1, Form1Event::Click, &Form1::onCommand1Clicked},
-    {kCommand2, Form1Event::Click, &Form1::onCommand2Clicked},
+    {kText1, FormEvent::Change, &Form1::onText1Changed},
+    {kText2, FormEvent::Change, &Form1::onText2Changed},
+    {kText3, FormEvent::Change, &Form1::onText3Changed},
+    {kCommand1, FormEvent::Click, &Form1::onCommand1Clicked},
+    {kCommand2, FormEvent::Click, &Form1::onCommand2Clicked},
 }};
 
 }  // namespace celforo

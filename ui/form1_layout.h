@@ -3,68 +3,12 @@
 #pragma once
 
 #include <array>
-#include <cstddef>
-#include <cstdint>
-#include <string_view>
+
+#include "ui/form_types.h"
 
 namespace celforo {
 
-inline constexpr int kTwipsPerPixel = 15;
-
-// 480 twips is 32 logical pixels.
-constexpr int TwipsToPixels(int twips) {
-  return twips / kTwipsPerPixel;
-}
-
-struct Rgb {
-  int red, green, blue;
-};
-
-struct FormRecord {
-  std::string_view name;
-  std::string_view title;
-  std::uint16_t clientWidth, clientHeight;  // twips
-  Rgb background;
-};
-
 inline constexpr FormRecord kForm1{"Form1", "             CELFORO", 5055, 5625, {192, 255, 255}};
-
-// Form1 is made of the first six kinds; the planning panel also has a choice
-// from a list, a date-time field and lines that name a problem of its input.
-enum class ElementKind {
-  TextBox,
-  PushButton,
-  CaptionLabel,
-  ResultLabel,
-  PictureBox,
-  Rectangle,
-  Choice,
-  DateTimeField,
-  ProblemLabel
-};
-
-enum class TextAlign { Centre, Left };
-
-struct ElementRecord {
-  std::string_view name;
-  ElementKind kind;
-  std::string_view caption;                // the text shown at creation; a choice's items,
-                                           // one a line
-  std::uint16_t left, top, width, height;  // twips, from the client area's corner
-  int tabIndex;                            // -1: none
-  double fontSize;                         // points; 0: shows no text
-  std::string_view meaning;                // fields and results: the caption naming the value;
-                                           // units and problem lines: that of their field
-  TextAlign align = TextAlign::Centre;     // of the text across the element
-};
-
-// The most a box holds, in UTF-16 code units: a longer paste is cut there, so
-// that no paste can make the window slow.
-inline constexpr int kBoxCharacters = 65535;
-
-inline constexpr Rgb kResultBackground{255, 255, 255};
-inline constexpr Rgb kFrameColour{192, 192, 192};
-inline constexpr int kFrameWidth = 3;  // pixels
 
 // In tab-index order; the rectangle, having no tab index, comes last.
 inline constexpr std::array<ElementRecord, 16> kForm1Elements{{
@@ -88,25 +32,9 @@ inline constexpr std::array<ElementRecord, 16> kForm1Elements{{
     {"Shape1", ElementKind::Rectangle, "", 240, 1800, 4575, 1815, -1, 0, ""},
 }};
 
-// An element's place in kForm1Elements, which is how Form1 and the window
-// systems name it: ElementIndex("Text3") is 2. An unknown name does not compile.
-using ElementId = std::size_t;
-
-template <std::size_t N>
-consteval ElementId IndexIn(const std::array<ElementRecord, N>& elements, std::string_view name) {
-  for (ElementId i = 0; i < N; ++i)
-    if (elements[i].name == name) return i;
-  throw "no element of that name";
-}
-
+// ElementIndex("Text3") is 2. An unknown name does not compile.
 consteval ElementId ElementIndex(std::string_view name) {
   return IndexIn(kForm1Elements, name);
 }
-
-// The font every element with text uses, and the families tried in its place
-// where it is not installed, in order.
-inline constexpr std::string_view kFontFamily = "MS Sans Serif";
-inline constexpr std::array<std::string_view, 5> kFontSubstitutes{
-    "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial", "DejaVu Sans"};
 
 }  // namespace celforo

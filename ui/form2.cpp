@@ -1,6 +1,5 @@
 #include "ui/form2.h"
 
-#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -9,78 +8,25 @@
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
 #include "calc/numeric_text.h"
-#include "calc/projection.h"
 #include "calc/run_time_error.h"
 #include "ui/plan_picture.h"
 
 namespace celforo {
 namespace {
 
-constexpr std::string_view kEmpty = "Manca il valore.";
-constexpr std::string_view kNotANumber =
-    "Non \xC3\xA8 un numero (il separatore decimale \xC3\xA8 il punto).";
-constexpr std::string_view kNotPositive = "Deve essere maggiore di zero.";
-constexpr std::string_view kNotASensor = "Larghezza x altezza in pixel, per esempio 1280x960.";
-constexpr std::string_view kNotADate = "Data e ora non valide.";
-constexpr std::string_view kOutOfRange = "Solo dal 1800 al 2050.";
-constexpr std::string_view kNoLocalTime = "Quest'ora locale non esiste.";
-constexpr std::string_view kSkippedLocalTime = "L'ora legale salta quest'ora.";
 constexpr std::string_view kNoSetUp = "Premi CALCOLA per i risultati.";
 constexpr std::string_view kFixInputs = "Correggi prima i dati segnati.";
 constexpr std::string_view kChooseTarget = "Scegli prima un OGGETTO.";
+constexpr std::string_view kChooseAim = "Scegli prima cosa RAGGIUNGERE.";
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// A field's text as a positive number, the whole text read, or why not.
-std::optional<double> PositiveNumber(std::string_view text, std::string_view& problem) {
-  const std::string_view trimmed = Trimmed(text);
-  if (trimmed.empty()) {
-    problem = kEmpty;
-    return std::nullopt;
-  }
-  const NumberScan scan = ScanNumber(trimmed);
-  if (scan.consumed != trimmed.size() || !std::isfinite(scan.value)) {
-    problem = kNotANumber;
-    return std::nullopt;
-  }
-  if (!(scan.value > 0)) {
-    problem = kNotPositive;
-    return std::nullopt;
-  }
-  return scan.value;
-}
-
-// The items of a choice, from its caption, one a line.
-std::optional<int> ItemIndex(std::string_view items, std::string_view item) {
-  int index = 0;
-  while (true) {
-    const std::size_t end = items.find('\n');
-    if (items.substr(0, end) == item) return index;
-    if (end == std::string_view::npos) return std::nullopt;
-    items.remove_prefix(end + 1);
-    ++index;
-  }
-}
-
-std::string_view ItemAt(std::string_view items, int index) {
-  for (; index > 0; --index) {
-    const std::size_t end = items.find('\n');
-    if (end == std::string_view::npos) return {};
-    items.remove_prefix(end + 1);
-  }
-  return items.substr(0, items.find('\n'));
-}
+constexpr std::size_t kValueField = FieldIndex(kValueBox);
 
 std::string_view Items(ElementId choice) {
   return kForm2Elements[choice].caption;
+}
+
+bool IsChoice(const Form2Field& field) {
+  return kForm2Elements[field.field].kind == ElementKind::Choice;
 }
 
 std::string_view KeyOf(const Form2Field& field) {
@@ -102,23 +48,26 @@ std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
   return std::string(std::get<NoValue>(value).why);
 }
 
-// "Errore di run-time '11': Divisione per zero", on one line.
-std::string OneLine(const RunTimeError& error) {
-  std::string report = error.report();
-  const std::size_t gap = report.find("\n\n");
-  if (gap != std::string::npos) report.replace(gap, 2, " ");
-  return report;
+// Whether any field but VALORE, the solve's own, cannot be used.
+bool InputsToMend(const Form2Reading& reading) {
+  for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
+    if (i != kValueField && !reading.problems[i].empty()) return true;
+  return false;
+}
+
+// The camera and the target at the panel's instant; no target where none is
+// chosen or its size is not known then.
+CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
+  CameraAndTarget camera = inputs.camera;
+  if (inputs.target)
+    camera.target = TargetOnDateAt(*inputs.target, inputs.instant, camera.observing);
+  return camera;
 }
 
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, Form1Operations& form1Window,
-             UniversalTime (*now)())
-    : window_(window),
-      form1_(form1),
-      form1Window_(form1Window),
-      now_(now != nullptr ? now : NowInstant),
-      form1ResultsShown_(form1.resultsShown()) {}
+Form2::Form2(Form2Operations& window, Form1& form1, UniversalTime (*now)())
+    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant) {}
 
 Form2::~Form2() {
   form1_.SetListener(nullptr);
@@ -126,13 +75,12 @@ Form2::~Form2() {
 
 void Form2::onForm2Load() {
   form1_.SetListener(this);
-  form1ResultsShown_ = form1_.resultsShown();
+  form1Results_ = form1_.results();
   for (const Form2Field& field : kForm2Fields) {
     std::optional<std::string> kept;
     if (field.remembered) kept = window_.Remembered(KeyOf(field));
     // What was kept is taken only where it is good; else the first text.
-    const bool choice = field.rule == FieldRule::Target || field.rule == FieldRule::Aim;
-    if (choice) {
+    if (IsChoice(field)) {
       std::optional<int> item;
       if (kept) item = ItemIndex(Items(field.field), *kept);
       if (!item) item = ItemIndex(Items(field.field), field.first);
@@ -143,7 +91,8 @@ void Form2::onForm2Load() {
     window_.SetText(field.field, field.first);
     if (kept) {
       window_.SetText(field.field, *kept);
-      if (!Problem(field).empty()) window_.SetText(field.field, field.first);
+      const std::size_t index = static_cast<std::size_t>(&field - kForm2Fields.data());
+      if (!Read().problems[index].empty()) window_.SetText(field.field, field.first);
     }
   }
   ShowNow();
@@ -153,123 +102,77 @@ void Form2::onForm2Load() {
 void Form2::onFieldChanged(ElementId changed) {
   for (const Form2Field& field : kForm2Fields) {
     if (field.field != changed || !field.remembered) continue;
-    const bool choice = field.rule == FieldRule::Target || field.rule == FieldRule::Aim;
-    window_.Remember(KeyOf(field), choice ? ItemAt(Items(field.field), window_.Choice(field.field))
-                                          : window_.Text(field.field));
+    window_.Remember(KeyOf(field), IsChoice(field)
+                                       ? ItemAt(Items(field.field), window_.Choice(field.field))
+                                       : window_.Text(field.field));
   }
   // A new aim or value: the last solve's problem no longer holds.
-  if (changed == kAimChoice || changed == kValueBox) ShowProblem(kForm2Fields.back(), {});
+  if (changed == kAimChoice || changed == kValueBox) ShowProblem(kValueBox, {});
   Recompute();
 }
 
-void Form2::onCommand3Clicked(ElementId) {
+void Form2::onNowClicked(ElementId) {
   ShowNow();
   Recompute();
 }
 
-void Form2::onCommand4Clicked(ElementId) {
-  const Form2Field& valueField = kForm2Fields.back();
-  std::string_view problem;
-  const std::optional<double> value = PositiveNumber(window_.Text(kValueBox), problem);
-  if (!value) {
-    ShowProblem(valueField, problem);
-    return;
+void Form2::onFitClicked(ElementId) {
+  const Form2Reading reading = Read();
+  const Form2Inputs& inputs = reading.inputs;
+  if (!reading.problems[kValueField].empty())
+    return ShowProblem(kValueBox, reading.problems[kValueField]);
+  if (!inputs.aim) return ShowProblem(kValueBox, kChooseAim);
+  const PlanSolve& solve = SolveFor(*inputs.aim);
+  const CameraAndTarget camera = CameraAndTargetOf(inputs);
+  if (InputsToMend(reading)) return ShowProblem(kValueBox, kFixInputs);
+  if (!solve.possible(camera)) {
+    const bool wantsTarget = solve.aim == PlanAim::DiscPixels && !camera.target;
+    return ShowProblem(kValueBox, wantsTarget ? kChooseTarget : kFixInputs);
   }
-  CameraAndTarget inputs;
-  const bool good = ReadInputs(inputs);
-  const PlanSolve& solve = kPlanSolves[static_cast<std::size_t>(window_.Choice(kAimChoice))];
-  if (!solve.possible(inputs) || !good) {
-    const bool wantsTarget = solve.aim == PlanAim::DiscPixels && !inputs.target;
-    ShowProblem(valueField, wantsTarget && good ? kChooseTarget : kFixInputs);
-    return;
-  }
+  const ProjectionInputs setUp = form1_.Inputs();
   double extraction = 0;
   try {
-    extraction = solve.extraction(ReadNumber(form1Window_.Text(kText1)),
-                                  ReadNumber(form1Window_.Text(kText2)), inputs, *value);
+    extraction = solve.extraction(setUp.objectiveFocalLength, setUp.eyepieceFocalLength, camera,
+                                  inputs.value);
   } catch (const RunTimeError& error) {
-    ShowProblem(valueField, "Non raggiungibile: " + OneLine(error) + ".");
-    return;
+    return ShowProblem(kValueBox, "Non raggiungibile (" + std::string(error.description()) + ").");
   }
-  ShowProblem(valueField, {});
-  // As if typed into EXTR. OCULARE, then CALCOLA.
-  form1Window_.SetText(kText3, SignedNumberText(extraction));
-  form1_.onCommand1Clicked();
+  ShowProblem(kValueBox, {});
+  form1_.SetExtractionAndCalculate(SignedNumberText(extraction));
 }
 
-void Form2::onForm1ResultsShown() {
-  form1ResultsShown_ = true;
+void Form2::onForm1ResultsShown(const ProjectionResults& results) {
+  form1Results_ = results;
   Recompute();
 }
 
 void Form2::onForm1ResultsCleared() {
-  form1ResultsShown_ = false;
+  form1Results_.reset();
   Recompute();
+}
+
+Form2Reading Form2::Read() const {
+  Form2Entries entries;
+  for (std::size_t i = 0; i < kForm2Fields.size(); ++i) {
+    const Form2Field& field = kForm2Fields[i];
+    if (IsChoice(field)) {
+      entries[i].item = window_.Choice(field.field);
+    } else {
+      entries[i].text = window_.Text(field.field);
+    }
+  }
+  return ReadForm2(entries);
 }
 
 void Form2::ShowNow() {
   window_.SetText(kDateField, DateTimeFieldText(LocalCivilTime(now_())));
 }
 
-std::string Form2::Problem(const Form2Field& field) const {
-  std::string_view problem;
-  switch (field.rule) {
-    case FieldRule::PositiveNumber: PositiveNumber(window_.Text(field.field), problem); break;
-    case FieldRule::Sensor:
-      if (Trimmed(window_.Text(field.field)).empty()) {
-        problem = kEmpty;
-      } else if (!ParseSensorPixels(Trimmed(window_.Text(field.field)))) {
-        problem = kNotASensor;
-      }
-      break;
-    case FieldRule::DateTime:
-      if (Trimmed(window_.Text(field.field)).empty()) {
-        problem = kEmpty;
-        break;
-      }
-      switch (ReadInstant(Trimmed(window_.Text(field.field))).problem) {
-        case DateProblem::None: break;
-        case DateProblem::Malformed: problem = kNotADate; break;
-        case DateProblem::OutOfRange: problem = kOutOfRange; break;
-        case DateProblem::NoLocalTime: problem = kNoLocalTime; break;
-        case DateProblem::SkippedLocalTime: problem = kSkippedLocalTime; break;
-      }
-      break;
-    case FieldRule::Target:
-    case FieldRule::Aim: break;
-  }
-  return std::string(problem);
-}
-
-void Form2::ShowProblem(const Form2Field& field, std::string_view problem) {
-  if (field.problem == field.field) return;  // a choice: nothing to say
-  window_.SetCaption(field.problem, problem);
-  window_.SetInvalid(field.field, !problem.empty());
-}
-
-bool Form2::ReadInputs(CameraAndTarget& inputs) {
-  bool good = true;
-  for (const Form2Field& field : kForm2Fields) {
-    if (field.field == kValueBox) continue;  // the solve's own
-    const std::string problem = Problem(field);
-    ShowProblem(field, problem);
-    if (!problem.empty()) {
-      good = false;
-      continue;
-    }
-    const std::string text(Trimmed(window_.Text(field.field)));
-    if (field.field == kApertureBox) inputs.aperture = ReadNumber(text);
-    if (field.field == kPixelBox) inputs.pixelSize = ReadNumber(text);
-    if (field.field == kWavelengthBox) inputs.wavelength = ReadNumber(text);
-    if (field.field == kSensorBox) inputs.sensor = ParseSensorPixels(text);
-  }
-  const int item = window_.Choice(kTargetChoice);
-  const InstantReading instant = ReadInstant(Trimmed(window_.Text(kDateField)));
-  if (item > 0 && instant.problem == DateProblem::None) {
-    const Target target = kTargets[static_cast<std::size_t>(item - 1)].target;
-    inputs.target = TargetOnDateAt(target, instant.instant, inputs.observing);
-  }
-  return good;
+void Form2::ShowProblem(ElementId field, std::string_view problem) {
+  const std::optional<ElementId> line = kForm2Relations.problem[field];
+  if (!line) return;  // a choice: nothing to say
+  window_.SetCaption(*line, problem);
+  window_.SetInvalid(field, !problem.empty());
 }
 
 void Form2::ClearResults(std::string_view why) {
@@ -279,30 +182,28 @@ void Form2::ClearResults(std::string_view why) {
 }
 
 void Form2::Recompute() {
-  CameraAndTarget inputs;
-  const bool good = ReadInputs(inputs);
-  if (!good) return ClearResults(kFixInputs);
-  if (!form1ResultsShown_) return ClearResults(kNoSetUp);
+  const Form2Reading reading = Read();
+  for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
+    if (i != kValueField) ShowProblem(kForm2Fields[i].field, reading.problems[i]);
+  if (InputsToMend(reading)) return ClearResults(kFixInputs);
+  if (!form1Results_) return ClearResults(kNoSetUp);
 
+  const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
   std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
   try {
-    const ProjectionInputs setUp{ReadNumber(form1Window_.Text(kText1)),
-                                 ReadNumber(form1Window_.Text(kText2)),
-                                 ReadNumber(form1Window_.Text(kText3))};
-    const ProjectionResults results = ComputeProjection(setUp);
     for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
       const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
-      if (!column.applies(inputs)) continue;
+      if (!column.applies(camera)) continue;
       try {
-        texts[i] = ColumnText(column, column.compute(inputs, results));
+        texts[i] = ColumnText(column, column.compute(camera, *form1Results_));
       } catch (const RunTimeError& error) {
-        return ClearResults(std::string(column.caption) + ": " + OneLine(error));
+        return ClearResults(std::string(column.caption) + ": " + error.line());
       }
     }
-    view = ViewOf(inputs, results.equivalentFocalLength);
+    view = ViewOf(camera, form1Results_->equivalentFocalLength);
   } catch (const RunTimeError& error) {
-    return ClearResults(OneLine(error));
+    return ClearResults(error.line());
   }
   for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);

@@ -9,10 +9,12 @@
 
 namespace celforo {
 
-inline constexpr FormRecord kForm2{"Form2", "PIANIFICAZIONE", 5055, 10740, {192, 255, 255}};
+inline constexpr FormRecord kForm2{"Form2", "PIANIFICAZIONE", 5055, 11025, {192, 255, 255}};
 
 // Inputs in four rows (a caption over each field, a line for its problem
-// under it), the results framed, the solve, and the picture at the foot.
+// under it), the results framed, the solve (RAGGIUNGI as wide as its widest
+// item, ADATTA under VALORE, the solve's problem beside it), and the picture
+// at the foot.
 inline constexpr std::array<ElementRecord, 47> kForm2Elements{{
     {"Label10", ElementKind::CaptionLabel, "DIAMETRO OBIETTIVO", 120, 120, 2355, 255, 0, 9.75, "",
      TextAlign::Left},
@@ -81,18 +83,18 @@ inline constexpr std::array<ElementRecord, 47> kForm2Elements{{
      TextAlign::Left},
     {"Label40", ElementKind::ResultLabel, "", 3060, 6240, 1755, 300, 37, 9.75, "RIPRESA MAX (S)"},
     {"Label41", ElementKind::ProblemLabel, "", 120, 6660, 4815, 195, 38, 8.25, "", TextAlign::Left},
-    {"Label42", ElementKind::CaptionLabel, "RAGGIUNGI", 120, 6900, 2550, 255, 39, 9.75, "",
+    {"Label42", ElementKind::CaptionLabel, "RAGGIUNGI", 120, 6900, 3300, 255, 39, 9.75, "",
      TextAlign::Left},
     {"Combo2", ElementKind::Choice,
-     "RAPPORTO FOCALE\nSCALA (ARCSEC/PIXEL)\nCAMPIONAMENTO (Q)\nDIAMETRO (PIXEL)", 120, 7155, 2550,
+     "RAPPORTO FOCALE\nSCALA (ARCSEC/PIXEL)\nCAMPIONAMENTO (Q)\nDIAMETRO (PIXEL)", 120, 7155, 3300,
      360, 40, 9.75, "RAGGIUNGI"},
-    {"Label43", ElementKind::CaptionLabel, "VALORE", 2760, 6900, 930, 255, 41, 9.75, "",
+    {"Label43", ElementKind::CaptionLabel, "VALORE", 3540, 6900, 1395, 255, 41, 9.75, "",
      TextAlign::Left},
-    {"Text8", ElementKind::TextBox, "", 2760, 7155, 930, 360, 42, 9.75, "VALORE"},
-    {"Command4", ElementKind::PushButton, "ADATTA", 3780, 7155, 1155, 360, 43, 9.75, ""},
-    {"Label44", ElementKind::ProblemLabel, "", 120, 7515, 4815, 195, 44, 8.25, "VALORE",
+    {"Text8", ElementKind::TextBox, "", 3540, 7155, 1395, 360, 42, 9.75, "VALORE"},
+    {"Command4", ElementKind::PushButton, "ADATTA", 3540, 7575, 1395, 360, 43, 9.75, ""},
+    {"Label44", ElementKind::ProblemLabel, "", 120, 7657, 3300, 195, 44, 8.25, "VALORE",
      TextAlign::Left},
-    {"Picture2", ElementKind::PictureBox, "", 120, 7770, 4815, 2850, 45, 0, ""},
+    {"Picture2", ElementKind::PictureBox, "", 120, 8055, 4815, 2850, 45, 0, ""},
 }};
 
 consteval ElementId Form2Index(std::string_view name) {

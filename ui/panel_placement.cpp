@@ -13,9 +13,10 @@ int Within(int start, int size, int low, int high) {
 
 }  // namespace
 
-ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height) {
-  const int onTheRight = main.right() + kPanelGap;
-  const int onTheLeft = main.left - kPanelGap - width;
+ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height,
+                       int gap) {
+  const int onTheRight = main.right() + gap;
+  const int onTheLeft = main.left - gap - width;
   int x = onTheRight;
   if (onTheRight + width > screen.right()) {
     if (onTheLeft >= screen.left) {

@@ -24,6 +24,9 @@ inline constexpr int kPanelGap = 8;
 struct ScreenPoint {
   int x = 0, y = 0;
 };
-ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height);
+// `gap` is kPanelGap at 96 dots per inch, scaled where the window system
+// counts the screen's own pixels.
+ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height,
+                       int gap = kPanelGap);
 
 }  // namespace celforo

@@ -22,6 +22,10 @@ public:
   // value unremembered, and the window goes on.
   virtual void Write(std::string_view name, std::string_view value) = 0;
 
+  // Forgets what is stored under `name`, if anything; as Write, a store that
+  // cannot be written keeps it, and the window goes on.
+  virtual void Remove(std::string_view name) = 0;
+
 protected:
   ~SettingsStore() = default;
 };

@@ -39,7 +39,9 @@ void WindowMenu::onStart() {
 
 void WindowMenu::onCommand(MenuCommand command) {
   switch (command) {
-    case MenuCommand::Panel: window_.TogglePanel(); return;
+    case MenuCommand::Panel:
+      if (!window_.TogglePanel()) window_.ShowErrorMessage(kPanelFailureTitle, kPanelFailureText);
+      return;
     case MenuCommand::NightMode:
       SetTheme(theme_ == Theme::Night ? Theme::Day : Theme::Night);
       return;

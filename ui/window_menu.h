@@ -46,6 +46,11 @@ std::string_view ShortcutKeyName(ShortcutKey key);
 
 // The about box: the program, its version and its licence.
 inline constexpr std::string_view kAboutTitle = "INFORMAZIONI SU CELFORO";
+
+// What F2 says where the panel's window cannot be made.
+inline constexpr std::string_view kPanelFailureTitle = "CELFORO";
+inline constexpr std::string_view kPanelFailureText =
+    "Impossibile aprire PIANIFICAZIONE: il sistema non ha creato la finestra.";
 std::string AboutText();
 
 // What the menu's handlers need from a window system.
@@ -62,9 +67,14 @@ public:
   // button, as the window's messages are shown.
   virtual void ShowAbout(std::string_view title, std::string_view text) = 0;
 
+  // Shows a modal box owned by the window with an error icon and one OK
+  // button (the one the window's run-time errors are told in).
+  virtual void ShowErrorMessage(std::string_view title, std::string_view text) = 0;
+
   // Shows the planning panel beside the window, building it the first time,
-  // or hides it when it shows.
-  virtual void TogglePanel() = 0;
+  // or hides it when it shows. False where the window system could not make
+  // the panel's window.
+  virtual bool TogglePanel() = 0;
 
 protected:
   ~WindowMenuOperations() = default;

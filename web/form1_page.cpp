@@ -25,7 +25,7 @@ void Form1Page::Start() {
   for (const ElementRecord& record : kForm1Elements) MakeElement(kForm1, record);
   ShowTheme(celforo_dom_night() ? Theme::Night : Theme::Day);
   for (const Form1Handler& handler : kForm1Handlers) {
-    const bool change = handler.event == Form1Event::Change;
+    const bool change = handler.event == FormEvent::Change;
     celforo_dom_listen(Name(handler.element).c_str(), change ? "input" : "click", kForm1Number,
                        static_cast<int>(handler.element), static_cast<int>(handler.event));
   }
@@ -38,7 +38,7 @@ void Form1Page::ShowTheme(Theme theme) {
   ShowPicture(Name(ElementIndex("Picture1")), CreditPictureDisplayList(), PaletteOf(theme));
 }
 
-void Form1Page::Deliver(ElementId element, Form1Event event) {
+void Form1Page::Deliver(ElementId element, FormEvent event) {
   if (ended_) return;
   for (const Form1Handler& handler : kForm1Handlers) {
     if (handler.element == element && handler.event == event) {
@@ -58,7 +58,7 @@ void Form1Page::SetText(ElementId box, std::string_view text) {
   celforo_dom_set_value(Name(box).c_str(), std::string(text).c_str());
   // A page's own setting of a value raises no input event: the Change is
   // delivered here, before the setting returns.
-  Deliver(box, Form1Event::Change);
+  Deliver(box, FormEvent::Change);
 }
 
 void Form1Page::SetCaption(ElementId label, std::string_view caption) {

@@ -15,7 +15,7 @@ public:
 
   // An event of an element, as the page reports it; ignored once the program
   // has ended, or when the element has no handler for it.
-  void Deliver(ElementId element, Form1Event event);
+  void Deliver(ElementId element, FormEvent event);
 
   // Paints the credit picture again in the colours of `theme`.
   void ShowTheme(Theme theme);

@@ -21,21 +21,15 @@ std::string Owned(char* text) {
   return owned ? std::string(owned.get()) : std::string();
 }
 
-// Problem lines and units are read with the field they belong to.
+// Units and problem lines are read with the field they belong to.
 void DescribeFields() {
-  for (const ElementRecord& field : kForm2Elements) {
-    const bool isField = field.kind == ElementKind::TextBox ||
-                         field.kind == ElementKind::DateTimeField ||
-                         field.kind == ElementKind::Choice;
-    if (!isField) continue;
+  for (ElementId field = 0; field < kForm2Elements.size(); ++field) {
     std::string described;
-    for (const ElementRecord& other : kForm2Elements) {
-      const bool describes =
-          other.kind == ElementKind::ProblemLabel || other.kind == ElementKind::CaptionLabel;
-      if (describes && other.meaning == field.meaning)
-        described += (described.empty() ? "" : " ") + IdOf(other);
+    for (const std::optional<ElementId> part :
+         {kForm2Relations.unit[field], kForm2Relations.problem[field]}) {
+      if (part) described += (described.empty() ? "" : " ") + Name(*part);
     }
-    if (!described.empty()) SetAttribute(IdOf(field), "aria-describedby", described);
+    if (!described.empty()) SetAttribute(Name(field), "aria-describedby", described);
   }
 }
 
@@ -54,7 +48,7 @@ void Form2Page::Start() {
     // A list tells of a new choice by "change" in every browser; a box and
     // the date-time field by "input", at each keystroke.
     const bool choice = kForm2Elements[handler.element].kind == ElementKind::Choice;
-    const char* type = handler.event == Form1Event::Click ? "click" : choice ? "change" : "input";
+    const char* type = handler.event == FormEvent::Click ? "click" : choice ? "change" : "input";
     celforo_dom_listen(Name(handler.element).c_str(), type, kForm2Number,
                        static_cast<int>(handler.element), static_cast<int>(handler.event));
   }
@@ -63,7 +57,7 @@ void Form2Page::Start() {
   form2_.onForm2Load();
 }
 
-void Form2Page::Deliver(ElementId element, Form1Event event) {
+void Form2Page::Deliver(ElementId element, FormEvent event) {
   if (form1Page_.ended() || !started_) return;
   for (const Form2Handler& handler : kForm2Handlers) {
     if (handler.element == element && handler.event == event) {

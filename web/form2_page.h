@@ -15,14 +15,14 @@ namespace celforo::web {
 class Form2Page final : private Form2Operations {
 public:
   explicit Form2Page(Form1Page& form1Page)
-      : form1Page_(form1Page), form2_(*this, form1Page.form1(), form1Page.operations()) {}
+      : form1Page_(form1Page), form2_(*this, form1Page.form1()) {}
 
   // Builds the elements and delivers Load, once: after Form1's.
   void Start();
 
   // An event of an element, as the page reports it; ignored once the program
   // has ended.
-  void Deliver(ElementId element, Form1Event event);
+  void Deliver(ElementId element, FormEvent event);
 
   // Paints the picture again in the colours of `theme`.
   void ShowTheme(Theme theme);

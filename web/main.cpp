@@ -17,7 +17,7 @@ celforo::web::Form2Page form2Page(form1Page);
 // An event of an element of form 1 (Form1) or 2 (the planning panel).
 extern "C" EMSCRIPTEN_KEEPALIVE void celforo_deliver(int form, int element, int event) {
   const auto id = static_cast<celforo::ElementId>(element);
-  const auto kind = static_cast<celforo::Form1Event>(event);
+  const auto kind = static_cast<celforo::FormEvent>(event);
   if (form == 1) form1Page.Deliver(id, kind);
   if (form == 2) form2Page.Deliver(id, kind);
 }

@@ -74,8 +74,8 @@ void Form1Window::DeliverEvents() {
     auto handle = [this, handle = handler.handle] { (form1_.*handle)(); };
     Control* element = control(handler.element);
     switch (handler.event) {
-      case Form1Event::Change: static_cast<Edit*>(element)->onTextChanged = handle; break;
-      case Form1Event::Click: static_cast<Button*>(element)->onClick = handle; break;
+      case FormEvent::Change: static_cast<Edit*>(element)->onTextChanged = handle; break;
+      case FormEvent::Click: static_cast<Button*>(element)->onClick = handle; break;
     }
   }
 }
@@ -202,22 +202,22 @@ void Form1Window::SetChecked(MenuCommand command, bool checked) {
   menuBar_.SetChecked(command, checked);
 }
 
-void Form1Window::TogglePanel() {
+bool Form1Window::TogglePanel() {
   if (!panel_) {
-    Form1Operations& operations = *this;
-    panel_ = std::make_unique<Form2Window>(instance(), hwnd(), form1_, operations, theme());
+    panel_ = std::make_unique<Form2Window>(instance(), hwnd(), form1_, theme());
     if (panel_->hwnd() == nullptr) {
       panel_.reset();
-      return;
+      return false;
     }
     panel_->ShowBeside(hwnd());
-    return;
+    return true;
   }
   if (IsWindowVisible(panel_->hwnd())) {
     panel_->Hide();
   } else {
     panel_->Show();
   }
+  return true;
 }
 
 void Form1Window::EndProgram() {

@@ -67,7 +67,7 @@ private:
   void ShowTheme(Theme theme) override;
   void SetChecked(MenuCommand command, bool checked) override;
   void ShowAbout(std::string_view title, std::string_view text) override;
-  void TogglePanel() override;
+  bool TogglePanel() override;
 
   // Shows a modal box: the panel takes no input meanwhile, as the window.
   void Modally(const std::function<void()>& show);

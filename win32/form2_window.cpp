@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/panel_placement.h"
 #include "win32/picture_view.h"
 
 namespace celforo::win32 {
@@ -15,18 +16,8 @@ constexpr wchar_t kClassName[] = L"CelforoForm2";
 constexpr int kFirstControlId = 100;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = 0;
-// Between the panel and Form1, in pixels at 96 DPI.
-constexpr int kGap = 8;
 // The width of the mark around a field that cannot be used, at 96 DPI.
 constexpr int kMarkWidth = 2;
-
-// The problem line a field's problem is told in; the field itself for a
-// choice, which has none.
-ElementId ProblemOf(ElementId field) {
-  for (const Form2Field& entry : kForm2Fields)
-    if (entry.field == field) return entry.problem;
-  return field;
-}
 
 POINT CornerOf(HWND window) {
   RECT frame{};
@@ -49,9 +40,8 @@ private:
 
 }  // namespace
 
-Form2Window::Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Form1Operations& form1Window,
-                         Theme theme)
-    : FormWindow(instance, kForm2, kForm2Elements), form2_(*this, form1, form1Window) {
+Form2Window::Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Theme theme)
+    : FormWindow(instance, kForm2, kForm2Elements), form2_(*this, form1) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
@@ -78,26 +68,11 @@ void Form2Window::ShowBeside(HWND form1) {
   GetMonitorInfoW(MonitorFromWindow(form1, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
   const RECT frame = FrameAround(dpi());
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  const int gap = ScaleForDpi(kGap, dpi());
-  int left = owner.right + gap;
-  if (left + width > work.right) {
-    // On the left where it fits there, else on the side with more room, as
-    // far over as the screen allows.
-    const int onLeft = owner.left - gap - width;
-    if (onLeft >= work.left) {
-      left = onLeft;
-    } else if (work.right - owner.right >= owner.left - work.left) {
-      left = work.right - width;
-    } else {
-      left = work.left;
-    }
-  }
-  // Its caption always on the screen, so that it can be moved.
-  left = std::max<int>(work.left, std::min<int>(left, work.right - width));
-  const int top = std::max<int>(work.top, std::min<int>(owner.top, work.bottom - height));
-  FitClientArea(left, top);
+  const ScreenPoint place =
+      PanelPlace({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                 {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
+                 frame.right - frame.left, frame.bottom - frame.top, ScaleForDpi(kPanelGap, dpi()));
+  FitClientArea(place.x, place.y);
   Show();
 }
 
@@ -134,30 +109,13 @@ void Form2Window::DeliverEvents() {
   }
 }
 
-namespace {
-
-bool HoldsAValue(ElementKind kind) {
-  return kind == ElementKind::TextBox || kind == ElementKind::Choice ||
-         kind == ElementKind::DateTimeField || kind == ElementKind::ResultLabel;
-}
-
-// Whether a caption names a field or a result, which carries its text.
-bool NamesAValue(const ElementRecord& caption) {
-  if (caption.kind != ElementKind::CaptionLabel) return false;
-  for (const ElementRecord& record : kForm2Elements)
-    if (HoldsAValue(record.kind) && record.meaning == caption.caption) return true;
-  return false;
-}
-
-}  // namespace
-
 void Form2Window::NameElements() {
   // Every field and result by the caption naming its value; that caption is
   // then read with it, not a second time on its own.
   for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
     const ElementRecord& record = kForm2Elements[id];
-    if (HoldsAValue(record.kind)) accessibleTexts().SetName(element(id), record.meaning);
-    if (NamesAValue(record)) accessibleTexts().SetName(element(id), "");
+    if (HoldsValue(record.kind)) accessibleTexts().SetName(element(id), record.meaning);
+    if (kForm2Relations.namesValue[id]) accessibleTexts().SetName(element(id), "");
   }
 }
 
@@ -193,7 +151,7 @@ void Form2Window::SetText(ElementId field, std::string_view text) {
 }
 
 int Form2Window::Choice(ElementId choice) const {
-  return std::max(0, static_cast<const class Choice*>(control(choice))->Chosen());
+  return static_cast<const class Choice*>(control(choice))->Chosen();
 }
 
 void Form2Window::SetChoice(ElementId choice, int item) {
@@ -213,10 +171,10 @@ void Form2Window::SetCaption(ElementId label, std::string_view caption) {
 }
 
 void Form2Window::SetInvalid(ElementId field, bool invalid) {
-  const ElementId problem = ProblemOf(field);
+  const std::optional<ElementId> problem = kForm2Relations.problem[field];
   // A screen reader reads why with the field.
   accessibleTexts().SetDescription(element(field),
-                                   invalid && problem != field ? control(problem)->Text() : "");
+                                   invalid && problem ? control(*problem)->Text() : "");
   if (invalid_[field] == invalid) return;
   invalid_[field] = invalid;
   const RECT mark = MarkAround(field);

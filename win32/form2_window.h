@@ -21,10 +21,9 @@ inline constexpr wchar_t kPanelSettingsKey[] = L"Software\\CELFORO\\Panel";
 class Form2Window final : public FormWindow, private Form2Operations {
 public:
   // Creates the panel, hidden, owned by `owner`, in `theme`, and delivers
-  // Load; it plans with `form1`, whose window `form1Window` is, all of which
-  // must outlive it. hwnd() is null when the window could not be created.
-  Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Form1Operations& form1Window,
-              Theme theme);
+  // Load; it plans with `form1`, whose window `owner` is, both of which must
+  // outlive it. hwnd() is null when the window could not be created.
+  Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Theme theme);
 
   // Shows the panel beside `form1` (on its right where the screen has room,
   // else on its left), the focus in its first field.

@@ -28,4 +28,8 @@ void RegistrySettings::Write(std::string_view name, std::string_view value) {
   RegCloseKey(key);
 }
 
+void RegistrySettings::Remove(std::string_view name) {
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, key_.c_str(), Widen(name).c_str());
+}
+
 }  // namespace celforo::win32

@@ -20,6 +20,7 @@ public:
   // Only a text value (REG_SZ) of at most kMaxValue characters is read.
   std::optional<std::string> Read(std::string_view name) const override;
   void Write(std::string_view name, std::string_view value) override;
+  void Remove(std::string_view name) override;
 
   static constexpr DWORD kMaxValue = 1024;
 

@@ -529,6 +529,45 @@ def adatta_puts_the_extraction_into_form1():
 
 
 @test
+def numbers_are_read_as_celforo_calc_reads_them():
+    open_panel()
+    for text in [" 3.75 ", "2.5e0", "3,75", "25x0", "2o", "abc", "inf", "nan", "1e999", "", "0",
+                 "-1"]:
+        # Pasted, as a typed comma would become a point.
+        js("arguments[0].value = arguments[1];"
+           "arguments[0].dispatchEvent(new Event('input', {bubbles: true}))", named("PIXEL"), text)
+        problem = problem_of("PIXEL")
+        status = subprocess.run([str(arguments.calc), "--pixel-size", text, "2500", "5", "3"],
+                                capture_output=True).returncode
+        assert (problem != "") == (status == 2), (text, problem, status)
+        if text == "3,75":
+            assert "virgola" in problem, problem
+
+
+@test
+def every_list_item_fits_its_box():
+    open_panel()
+    # Each item alone in a list of the same look sized to it, beside the real one.
+    too_wide = js("""
+        var out = [];
+        document.querySelectorAll('#Form2 select').forEach(function (list) {
+          Array.from(list.options).forEach(function (option) {
+            var alone = list.cloneNode(false);
+            alone.removeAttribute('id');
+            alone.style.width = 'auto';
+            alone.style.visibility = 'hidden';
+            alone.appendChild(option.cloneNode(true));
+            list.parentNode.appendChild(alone);
+            if (alone.offsetWidth > list.offsetWidth)
+              out.push(option.text + ': ' + alone.offsetWidth + ' > ' + list.offsetWidth);
+            alone.remove();
+          });
+        });
+        return out;""")
+    assert not too_wide, too_wide
+
+
+@test
 def bad_input_is_named_beside_its_field_and_kept():
     cases = [("PIXEL", "abc", "numero"), ("SENSORE", "1280", "1280x960"),
              ("DIAMETRO OBIETTIVO", "", "Manca"), ("LUNGHEZZA D'ONDA", "0", "maggiore"),
