@@ -563,8 +563,7 @@ void CheckPublished(const SkyCase& c) {
     } else if (p.time) {
       EXPECT_LE(std::fabs(UtcMinutes(value) - p.number), p.tolerance) << value;
     } else {
-      EXPECT_LE(std::fabs(Off(p.key, std::strtod(value.c_str(), nullptr), p.number)), p.tolerance)
-          << value;
+      EXPECT_LE(std::fabs(Off(p.key, celforo::ReadNumber(value), p.number)), p.tolerance) << value;
     }
   }
 }
@@ -684,13 +683,11 @@ TEST(CelforoCalc, DiscColumnsAgreeWithPublishedValues) {
   // 57.2958 (1 - cos i) / 2 degrees beyond the geometric centre's.
   const auto jupiter = JsonFields(
       Lines(RunInZone("UTC", "--json --target jupiter --date 1992-12-16 1 1 1").out).at(0));
-  const double phase = std::strtod(Field(jupiter, "phase_angle").c_str(), nullptr);
+  const double phase = celforo::ReadNumber(Field(jupiter, "phase_angle"));
   const double c = 57.2958 * (1 - std::cos(phase * 3.14159265358979 / 180)) / 2;
-  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_i_meridian").c_str(), nullptr),
-                  268.06 - c),
+  EXPECT_NEAR(Off("meridian", celforo::ReadNumber(Field(jupiter, "system_i_meridian")), 268.06 - c),
               0, 0.5);
-  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_ii_meridian").c_str(), nullptr),
-                  72.74 - c),
+  EXPECT_NEAR(Off("meridian", celforo::ReadNumber(Field(jupiter, "system_ii_meridian")), 72.74 - c),
               0, 0.5);
 }
 
@@ -748,12 +745,12 @@ TEST(CelforoCalc, NightRowsFromSettingToRising) {
     std::vector<std::string> fields;
     std::istringstream row(lines[i]);
     for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-    const double altitude = std::strtod(fields[altitudeColumn].c_str(), nullptr);
+    const double altitude = celforo::ReadNumber(fields[altitudeColumn]);
     if (altitude < 0) {
       EXPECT_EQ(fields[dispersionColumn], "sotto l'orizzonte");
       continue;
     }
-    const double dispersion = std::strtod(fields[dispersionColumn].c_str(), nullptr);
+    const double dispersion = celforo::ReadNumber(fields[dispersionColumn]);
     const auto tanZ = [](double h) { return std::tan((90 - h) * 3.14159265358979 / 180); };
     for (const auto& [at, published, count] :
          {std::tuple{30.0, 2.5, &near30}, std::tuple{20.0, 4.0, &near20}}) {
@@ -1116,6 +1113,20 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
                              "Io, Europa, Ganimede, Callisto"}) {
     EXPECT_NE(flowed.find(option), std::string::npos) << option;
   }
+  // The examples that hang on the ephemerides give what the program gives.
+  EXPECT_NE(flowed.find("--target-pixels 300 2500 5 gives " +
+                        RunProgram("--tsv --target jupiter --date 2026-12-07 --pixel-size 3.75 "
+                                   "--target-pixels 300 2500 5")
+                            .out.substr(0, 16)),
+            std::string::npos);
+  std::istringstream target(
+      RunProgram("--tsv --target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 2.5").out);
+  std::vector<std::string> fields;
+  for (std::string field; std::getline(target, field, '\t');) fields.push_back(field);
+  ASSERT_GE(fields.size(), 7u);
+  EXPECT_NE(flowed.find("2500 5 2.5 gives " + fields[4] + ", " + fields[5] + " and " + fields[6]),
+            std::string::npos)
+      << fields[4];
   // Every column's key on a line with its caption; the Red Spot's default
   // as calc takes it.
   for (const celforo::PlanColumn& column : celforo::kPlanColumns) {
