@@ -475,12 +475,13 @@ TEST(Form2Reading, ReadsTheFieldStopAndTheSite) {
       EXPECT_EQ(reading.problems[i], expected == c.problems.end() ? "" : expected->second)
           << kForm2Elements[kForm2Fields[i].field].name;
     }
-    EXPECT_EQ(reading.inputs.fieldStop, c.fieldStop);
-    ASSERT_EQ(reading.inputs.site.has_value(), c.site.has_value());
+    EXPECT_EQ(reading.inputs.camera.fieldStop, c.fieldStop);
+    const std::optional<Site>& site = reading.inputs.camera.observing.site;
+    ASSERT_EQ(site.has_value(), c.site.has_value());
     if (c.site) {
-      EXPECT_EQ(reading.inputs.site->latitude, c.site->latitude);
-      EXPECT_EQ(reading.inputs.site->longitude, c.site->longitude);
-      EXPECT_EQ(reading.inputs.site->height, c.site->height);
+      EXPECT_EQ(site->latitude, c.site->latitude);
+      EXPECT_EQ(site->longitude, c.site->longitude);
+      EXPECT_EQ(site->height, c.site->height);
     }
   }
   // What is said of a number out of range names the rule's own bounds.
@@ -1170,7 +1171,9 @@ SensorView ViewWith(Target target, double discPixels, double ringsPixels = 0, do
   view.sensor = {1280, 960};
   view.fieldWidth = 3.96;
   view.fieldHeight = 2.97;
-  view.target = TargetOnDate{target, TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0}};
+  view.target.emplace();
+  view.target->target = target;
+  view.target->size = TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0};
   view.discPixels = discPixels;
   view.ringsPixels = ringsPixels;
   return view;

@@ -66,23 +66,12 @@ inline constexpr std::array<KitSection, 3> kKitSections{{
 // The columns of kPlanColumns the panel shows, by caption, and the result
 // label of each, in the same order: the set-up's and the target's, then the
 // sky's from the site.
-inline constexpr std::array<std::string_view, 17> kForm2Columns{kFocalRatioCaption,
-                                                                kImageScaleCaption,
-                                                                kFieldWidthCaption,
-                                                                kFieldHeightCaption,
-                                                                kDiameterCaption,
-                                                                kDiscPixelsCaption,
-                                                                kRingsCaption,
-                                                                kSamplingCaption,
-                                                                kCaptureCaption,
-                                                                "ALTEZZA (GRADI)",
-                                                                "AZIMUT (GRADI)",
-                                                                "MASSA D'ARIA",
-                                                                "DISPERSIONE (PIXEL)",
-                                                                "SORGE",
-                                                                "TRANSITA",
-                                                                "TRAMONTA",
-                                                                "MIGLIORE ORA"};
+inline constexpr std::array<std::string_view, 17> kForm2Columns{
+    kFocalRatioCaption,       kImageScaleCaption, kFieldWidthCaption, kFieldHeightCaption,
+    kDiameterCaption,         kDiscPixelsCaption, kRingsCaption,      kSamplingCaption,
+    kCaptureCaption,          kAltitudeCaption,   kAzimuthCaption,    kAirMassCaption,
+    kDispersionPixelsCaption, kRiseCaption,       kTransitCaption,    kSetCaption,
+    kBestTimeCaption};
 inline constexpr std::array<ElementId, kForm2Columns.size()> kForm2Results{
     Form2Index("Label24"), Form2Index("Label26"), Form2Index("Label28"), Form2Index("Label30"),
     Form2Index("Label32"), Form2Index("Label34"), Form2Index("Label36"), Form2Index("Label38"),
@@ -115,12 +104,14 @@ static_assert(LinesFollow(kForm2Elements[kAimChoice].caption, 0, kPlanSolves,
 
 consteval bool ResultsFollowColumns() {
   for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+    if (ColumnByCaption(kForm2Columns[i]) == nullptr) return false;
     if (kForm2Elements[kForm2Results[i]].meaning != kForm2Columns[i]) return false;
     if (!kForm2Relations.caption[kForm2Results[i]]) return false;
   }
   return true;
 }
-static_assert(ResultsFollowColumns(), "a result label, captioned, for each column in its order");
+static_assert(ResultsFollowColumns(),
+              "a result label, captioned, for each column shown in its order");
 
 // What the line of advice says, each where it holds, joined by " · ".
 inline constexpr std::string_view kAdcAdvice = "ADC consigliato";      // dispersion over a pixel

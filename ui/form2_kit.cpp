@@ -182,8 +182,8 @@ std::optional<std::string> Form2::SaveEntry(const KitSection& section, const std
       if (!Positive(lengths.eyepieceFocalLength)) return NotPositive("FOC. OCULARE");
       if (problem(kFieldStopBox)) return FixFirst(kFieldStopBox);
       if (Full(kit_.Eyepieces(), name)) break;
-      if (auto refused =
-              kit_.Save(Eyepiece{name, lengths.eyepieceFocalLength, reading.inputs.fieldStop}))
+      if (auto refused = kit_.Save(
+              Eyepiece{name, lengths.eyepieceFocalLength, reading.inputs.camera.fieldStop}))
         return refused;
       ShowKitItems(section, ItemOf(kit_.Eyepieces(), name));
       return std::nullopt;

@@ -163,11 +163,11 @@ Form2Reading ReadForm2(const Form2Entries& entries) {
   if (problems[kPixel].empty()) inputs.camera.pixelSize = pixelSize;
   problems[kSensor] = ReadSensor(entries[kSensor], inputs.camera.sensor);
   problems[kWavelength] = ReadPositive(entries[kWavelength], inputs.camera.wavelength);
-  problems[kFieldStop] = ReadOptionalPositive(entries[kFieldStop], inputs.fieldStop);
+  problems[kFieldStop] = ReadOptionalPositive(entries[kFieldStop], inputs.camera.fieldStop);
   inputs.target = TargetOfItem(entries[FieldIndex(kTargetChoice)].item);
   problems[kDate] = ReadDate(entries[kDate], inputs.instant);
-  const SiteProblems site =
-      ReadSite(entries[kLatitude], entries[kLongitude], entries[kHeight], inputs.site);
+  const SiteProblems site = ReadSite(entries[kLatitude], entries[kLongitude], entries[kHeight],
+                                     inputs.camera.observing.site);
   problems[kLatitude] = site.latitude;
   problems[kLongitude] = site.longitude;
   problems[kHeight] = site.height;

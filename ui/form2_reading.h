@@ -84,13 +84,14 @@ using Form2Entries = std::array<FieldEntry, kForm2Fields.size()>;
 
 // The panel's inputs. Each is meaningful where its field has no problem.
 struct Form2Inputs {
-  CameraAndTarget camera;           // aperture, pixel size, sensor, wavelength; no target
-  std::optional<double> fieldStop;  // DIAFRAMMA OCULARE, millimetres; none where not known
-  std::optional<Target> target;     // OGGETTO; none for "nessuno"
-  UniversalTime instant;            // DATA E ORA
-  std::optional<Site> site;         // LATITUDINE, LONGITUDINE, QUOTA; none where both are empty
-  std::optional<PlanAim> aim;       // RAGGIUNGI; none where nothing is chosen
-  double value = 0;                 // VALORE
+  // DIAMETRO OBIETTIVO, PIXEL, SENSORE, LUNGHEZZA D'ONDA, DIAFRAMMA OCULARE
+  // (none where it is not known) and the site of LATITUDINE, LONGITUDINE
+  // and QUOTA (none where both are empty); no target.
+  CameraAndTarget camera;
+  std::optional<Target> target;  // OGGETTO; none for "nessuno"
+  UniversalTime instant;         // DATA E ORA
+  std::optional<PlanAim> aim;    // RAGGIUNGI; none where nothing is chosen
+  double value = 0;              // VALORE
 };
 
 struct Form2Reading {

@@ -52,10 +52,10 @@ Setup SetupOfFields(const ProjectionInputs& lengths, const Form2Reading& reading
   if (usable(kPixel)) setup.pixelSize = inputs.camera.pixelSize;
   if (usable(kSensor)) setup.sensor = inputs.camera.sensor;
   if (usable(kWavelength)) setup.wavelength = inputs.camera.wavelength;
-  if (usable(kFieldStop)) setup.fieldStop = inputs.fieldStop;
+  if (usable(kFieldStop)) setup.fieldStop = inputs.camera.fieldStop;
   setup.target = inputs.target;
-  if (inputs.site)
-    setup.site = SetupSite{inputs.site->latitude, inputs.site->longitude, inputs.site->height};
+  if (const std::optional<Site>& site = inputs.camera.observing.site)
+    setup.site = SetupSite{site->latitude, site->longitude, site->height};
   if (inputs.aim && usable(kValue)) setup.solve = SetupSolve{*inputs.aim, inputs.value};
   return setup;
 }
