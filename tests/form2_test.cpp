@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
 #include <map>
 #include <numbers>
@@ -24,6 +25,8 @@
 #include "calc/sensors.h"
 #include "calc/setup_file.h"
 #include "calc/setup_link.h"
+#include "cli/byte_stream.h"
+#include "cli/celforo_calc.h"
 #include "tests/support/memory_store.h"
 #include "ui/form2.h"
 #include "ui/plan_picture.h"
@@ -1163,6 +1166,98 @@ TEST(Form2, PositionFillsTheSite) {
   EXPECT_EQ(window.texts[kPositionProblem], "Posizione negata dal browser.");
   window.form.onPositionClicked(kPositionButton);
   EXPECT_EQ(window.texts[kPositionProblem], "");
+}
+
+// celforo-calc's columns for `arguments`, run in this process: the caption
+// of each and its text.
+std::map<std::string, std::string> CalcColumns(const std::vector<std::string>& arguments) {
+  std::vector<std::string_view> views{"--tsv", "--header"};
+  views.insert(views.end(), arguments.begin(), arguments.end());
+  cli::MemoryInput in("");
+  cli::MemoryOutput out;
+  cli::MemoryOutput err;
+  EXPECT_EQ(cli::RunCelforoCalc(views, in, out, err), cli::kSuccess) << err.text();
+  const auto fields = [](std::string_view line) {
+    std::vector<std::string> split;
+    for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
+         line.remove_prefix(tab + 1))
+      split.emplace_back(line.substr(0, tab));
+    split.emplace_back(line);
+    return split;
+  };
+  const std::string& text = out.text();
+  const std::size_t end = text.find('\n');
+  const std::vector<std::string> captions = fields(std::string_view(text).substr(0, end));
+  const std::vector<std::string> values =
+      fields(std::string_view(text).substr(end + 1, text.size() - end - 2));
+  std::map<std::string, std::string> columns;
+  for (std::size_t i = 0; i < captions.size() && i < values.size(); ++i)
+    columns[captions[i]] = values[i];
+  return columns;
+}
+
+// The panel shows celforo-calc's texts for the same set-up, an instant as
+// its local time of day; the line of advice says what celforo-calc's
+// dispersion in pixels and field stop in pixels say.
+TEST(Form2, ResultsAreCelforoCalcsColumnsAndTheAdviceFollowsThem) {
+  const struct {
+    const char* what;
+    int target;        // OGGETTO's item
+    std::string when;  // local time
+    std::string site;  // LAT,LON,HEIGHT; empty for none
+    std::string pixel, fieldStop;
+  } cases[] = {
+      {"Jupiter from Turin, low", 6, "2026-12-07T23:30", "45.07,7.69,240", "3.75", "2"},
+      {"Jupiter high, large pixels", 6, "2026-12-08T05:00", "45.07,7.69,240", "24", "20"},
+      {"Saturn from the Cape", 7, "2026-12-07T19:00", "-33.9,18.4,0", "3.75", ""},
+      {"the Moon at 70 north", 2, "2026-12-20T12:00", "70,20,0", "2.9", "9"},
+      {"the Sun in the polar night", 1, "2026-12-20T12:00", "70,20,0", "3.75", ""},
+      {"the Sun at midsummer", 1, "2026-06-21T12:00", "45.07,7.69,240", "3.75", ""},
+      {"no site", 6, "2026-12-07T23:30", "", "3.75", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeForm2 window;
+    window.Start();
+    window.Choose(kTargetChoice, c.target);
+    window.Type(kDateField, c.when);
+    window.Type(kPixelBox, c.pixel);
+    window.Type(kFieldStopBox, c.fieldStop);
+    std::vector<std::string> arguments{
+        "--target",     std::string(kTargets[static_cast<std::size_t>(c.target - 1)].englishName),
+        "--date",       c.when,
+        "--aperture",   "250",
+        "--pixel-size", c.pixel,
+        "--pixels",     "1280x960"};
+    if (!c.fieldStop.empty()) arguments.insert(arguments.end(), {"--field-stop", c.fieldStop});
+    if (!c.site.empty()) {
+      arguments.insert(arguments.end(), {"--site", c.site});
+      const std::size_t comma = c.site.find(','), second = c.site.rfind(',');
+      window.Type(kLatitudeBox, c.site.substr(0, comma));
+      window.Type(kLongitudeBox, c.site.substr(comma + 1, second - comma - 1));
+      window.Type(kHeightBox, c.site.substr(second + 1));
+    }
+    arguments.insert(arguments.end(), {"2500", "5", "3"});
+    const std::map<std::string, std::string> calc = CalcColumns(arguments);
+    ASSERT_EQ(window.texts[kResultsProblem], "");
+    for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+      const auto column = calc.find(std::string(kForm2Columns[i]));
+      std::string expected = column == calc.end() ? "" : column->second;
+      // "2026-12-07T21:22+01:00" is shown "21:22".
+      if (expected.size() > 16 && expected[10] == 'T') expected = expected.substr(11, 5);
+      EXPECT_EQ(window.texts[kForm2Results[i]], expected) << kForm2Columns[i];
+    }
+    EXPECT_EQ(calc.count("ALTEZZA (GRADI)"), c.site.empty() ? 0U : 1U);
+    const auto number = [&](const char* caption) {
+      const auto column = calc.find(caption);
+      return column == calc.end() ? std::nan("") : ReadNumber(column->second);
+    };
+    const bool adc = number("DISPERSIONE (PIXEL)") > 1;         // "sotto l'orizzonte" reads 0
+    const bool vignetted = number("DIAFRAMMA (PIXEL)") < 1600;  // 1280 x 960's diagonal
+    std::string advice = adc ? "ADC consigliato" : "";
+    if (vignetted) advice += (adc ? " \xC2\xB7 " : "") + std::string("vignettatura");
+    EXPECT_EQ(window.texts[kAdviceLine], advice);
+  }
 }
 
 // A view of a 1280 x 960 sensor with a target of `discPixels` across.

@@ -35,7 +35,7 @@ std::string_view KeyOf(const Form2Field& field) {
 }
 
 // The shown text of a column's value, as celforo-calc prints it, without
-// the sign column of a positive number; a time as HH:MM local.
+// the sign column of a positive number; an instant as its local HH:MM.
 std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
   if (const double* number = std::get_if<double>(&value)) {
     std::string text =
@@ -43,8 +43,10 @@ std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
     if (!text.empty() && text[0] == ' ') text.erase(0, 1);
     return text;
   }
+  // Rounded to the nearest minute, as celforo-calc prints it: "21:22" of
+  // "2026-12-07T21:22+01:00".
   if (const UniversalTime* time = std::get_if<UniversalTime>(&value))
-    return DateTimeFieldText(LocalCivilTime(*time)).substr(11);
+    return LocalMinuteText(*time).substr(11, 5);
   if (const PlanWord* word = std::get_if<PlanWord>(&value)) return std::string(word->text);
   return std::string(std::get<NoValue>(value).why);
 }
