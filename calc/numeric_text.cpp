@@ -214,6 +214,13 @@ std::string ResultText(double value) {
   return SignedNumberText(readBack.value);
 }
 
+// 5e-7 as a double lies just below the true 5e-7, and the double after it
+// just above: a magnitude up to it rounds to zero, ties to even or not.
+std::string MeasureText(double value) {
+  if (std::fabs(value) <= 5e-7) return " 0";
+  return ResultText(value);
+}
+
 std::string FixedText(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   if (decimals > 9) decimals = 9;

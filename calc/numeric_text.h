@@ -47,6 +47,12 @@ std::string SixDecimalText(double value, char decimalSeparator = '.');
 // Overflow when it is infinite or NaN.
 std::string ResultText(double value);
 
+// The shown text of a measurement (an altitude, an angle, an offset), where
+// zero is a value like any other: ResultText, but a value that rounds to
+// zero at six decimals is " 0" rather than a failure: 4e-7 is written " 0",
+// -12.5 "-12.5". Throws RunTimeError with Overflow when it is infinite or NaN.
+std::string MeasureText(double value);
+
 // The value rounded to `decimals` places (0 to 9), ties to even on the exact
 // binary value, with a leading zero and "." as the point: 47.25 with one
 // decimal is "47.2", 0.5 with none is "0", -3.14159 with two is "-3.14".

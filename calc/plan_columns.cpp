@@ -1,5 +1,9 @@
 #include "calc/plan_columns.h"
 
+#include <cmath>
+#include <string_view>
+
+#include "calc/atmosphere.h"
 #include "calc/planning.h"
 
 namespace celforo {
@@ -23,6 +27,32 @@ double Diameter(const CameraAndTarget& c) {
   return c.target->size.diameter;
 }
 
+const SkyPlan& Sky(const CameraAndTarget& c) {
+  return *c.target->sky;
+}
+
+// An event as an instant, or the words of why it does not happen.
+PlanValue EventValue(const SkyEvent& event, std::string_view notThisDay) {
+  switch (event.state) {
+    case EventState::Happens: return event.time;
+    case EventState::AlwaysAbove: return PlanWord{kAlwaysAbove};
+    case EventState::AlwaysBelow: return PlanWord{kAlwaysBelow};
+    case EventState::NotThisDay: break;
+  }
+  return PlanWord{notThisDay};
+}
+
+PlanValue AboveMinimum(const CameraAndTarget& c, UniversalTime TimeSpan::*end) {
+  const std::optional<TimeSpan>& span = Sky(c).night.bestSpan;
+  if (!span) return PlanWord{kNeverAboveMinimum};
+  return (*span).*end;
+}
+
+std::optional<double> DispersionArcseconds(const CameraAndTarget& c) {
+  const SkyPosition& now = Sky(c).now;
+  return Dispersion(now.altitude, c.observing.band, now.pressure);
+}
+
 }  // namespace
 
 namespace plan_columns {
@@ -35,6 +65,9 @@ bool HasPixels(const CameraAndTarget& c) {
 }
 bool HasSensor(const CameraAndTarget& c) {
   return c.pixelSize && c.sensor;
+}
+bool HasFieldStop(const CameraAndTarget& c) {
+  return c.pixelSize && c.fieldStop;
 }
 bool HasTarget(const CameraAndTarget& c) {
   return c.target.has_value();
@@ -51,34 +84,128 @@ bool HasApertureAndPixels(const CameraAndTarget& c) {
 bool HasTurningTarget(const CameraAndTarget& c) {
   return c.target && c.pixelSize && RecordOf(c.target->target).rotationHours > 0;
 }
+bool HasSky(const CameraAndTarget& c) {
+  return c.target && c.target->sky;
+}
+bool HasSkyAndPixels(const CameraAndTarget& c) {
+  return HasSky(c) && c.pixelSize;
+}
+bool HasPhase(const CameraAndTarget& c) {
+  return c.target && c.target->disc.brightLimbAngle;
+}
+bool HasPole(const CameraAndTarget& c) {
+  return c.target && c.target->disc.northPoleAngle;
+}
+bool HasMeridian(const CameraAndTarget& c) {
+  return c.target && c.target->disc.centralMeridian;
+}
+bool HasSystems(const CameraAndTarget& c) {
+  return c.target && c.target->disc.systemII && c.target->redSpotTransit;
+}
+bool HasMoons(const CameraAndTarget& c) {
+  return c.target && c.target->moons;
+}
 
-double FocalRatioOf(const CameraAndTarget& c, double focalLength) {
-  return FocalRatio(focalLength, *c.aperture);
+PlanValue FocalRatioOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return FocalRatio(r.equivalentFocalLength, *c.aperture);
 }
-double ImageScaleOf(const CameraAndTarget& c, double focalLength) {
-  return ImageScale(focalLength, *c.pixelSize);
+PlanValue ImageScaleOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return ImageScale(r.equivalentFocalLength, *c.pixelSize);
 }
-double FieldWidthOf(const CameraAndTarget& c, double focalLength) {
-  return FieldOfView(focalLength, *c.pixelSize, c.sensor->width);
+PlanValue FieldWidthOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return FieldOfView(r.equivalentFocalLength, *c.pixelSize, c.sensor->width);
 }
-double FieldHeightOf(const CameraAndTarget& c, double focalLength) {
-  return FieldOfView(focalLength, *c.pixelSize, c.sensor->height);
+PlanValue FieldHeightOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return FieldOfView(r.equivalentFocalLength, *c.pixelSize, c.sensor->height);
 }
-double DiameterOf(const CameraAndTarget& c, double) {
+// A diameter: an inverted image (a negative magnification) is as large.
+PlanValue FieldStopOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return std::fabs(FieldStopPixels(*c.fieldStop, r.magnification, *c.pixelSize));
+}
+PlanValue DiameterOf(const CameraAndTarget& c, const ProjectionResults&) {
   return Diameter(c);
 }
-double DiscPixelsOf(const CameraAndTarget& c, double focalLength) {
-  return DiscPixels(focalLength, *c.pixelSize, Diameter(c));
+PlanValue DiscPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return DiscPixels(r.equivalentFocalLength, *c.pixelSize, Diameter(c));
 }
-double RingsOf(const CameraAndTarget& c, double) {
+PlanValue RingsOf(const CameraAndTarget& c, const ProjectionResults&) {
   return c.target->size.ringsDiameter;
 }
-double SamplingOf(const CameraAndTarget& c, double focalLength) {
-  return Sampling(FocalRatio(focalLength, *c.aperture), c.wavelength, *c.pixelSize);
+PlanValue SamplingOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return Sampling(FocalRatio(r.equivalentFocalLength, *c.aperture), c.wavelength, *c.pixelSize);
 }
-double CaptureOf(const CameraAndTarget& c, double focalLength) {
-  return LongestCapture(ImageScale(focalLength, *c.pixelSize),
+PlanValue CaptureOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  return LongestCapture(ImageScale(r.equivalentFocalLength, *c.pixelSize),
                         RecordOf(c.target->target).rotationHours, Diameter(c));
+}
+PlanValue AltitudeOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return Sky(c).now.altitude;
+}
+PlanValue AzimuthOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return Sky(c).now.azimuth;
+}
+PlanValue AirMassOf(const CameraAndTarget& c, const ProjectionResults&) {
+  const std::optional<double> airMass = AirMass(Sky(c).now.altitude);
+  if (!airMass) return NoValue{kBelowHorizon};
+  return *airMass;
+}
+PlanValue DispersionOf(const CameraAndTarget& c, const ProjectionResults&) {
+  const std::optional<double> dispersion = DispersionArcseconds(c);
+  if (!dispersion) return NoValue{kBelowHorizon};
+  return *dispersion;
+}
+PlanValue DispersionPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  const std::optional<double> dispersion = DispersionArcseconds(c);
+  if (!dispersion) return NoValue{kBelowHorizon};
+  return *dispersion / std::fabs(ImageScale(r.equivalentFocalLength, *c.pixelSize));
+}
+PlanValue RiseOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return EventValue(Sky(c).events.rise, kNoRise);
+}
+PlanValue TransitOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return EventValue(Sky(c).events.transit, kNoTransit);
+}
+PlanValue SetOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return EventValue(Sky(c).events.set, kNoSet);
+}
+PlanValue BestTimeOf(const CameraAndTarget& c, const ProjectionResults&) {
+  const BestTime& best = Sky(c).night.best;
+  switch (best.state) {
+    case BestTimeState::Found: return best.time;
+    case BestTimeState::BelowHorizon: return PlanWord{kAlwaysBelow};
+    case BestTimeState::NeverDark: break;
+  }
+  return PlanWord{kNeverDark};
+}
+PlanValue AboveFromOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return AboveMinimum(c, &TimeSpan::start);
+}
+PlanValue AboveUntilOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return AboveMinimum(c, &TimeSpan::end);
+}
+PlanValue PhaseOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return 100.0 * c.target->disc.illuminatedFraction;
+}
+PlanValue PhaseAngleOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return c.target->disc.phaseAngle;
+}
+PlanValue BrightLimbOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->disc.brightLimbAngle;
+}
+PlanValue PoleOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->disc.northPoleAngle;
+}
+PlanValue MeridianOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->disc.centralMeridian;
+}
+PlanValue SystemIOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->disc.systemI;
+}
+PlanValue SystemIIOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->disc.systemII;
+}
+PlanValue RedSpotOf(const CameraAndTarget& c, const ProjectionResults&) {
+  return *c.target->redSpotTransit;
 }
 
 double ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c, double value) {

@@ -110,7 +110,8 @@ private:
     }
     std::array<double, 3> values{};
     for (std::size_t i = 0; i < fields.count; ++i) values[i] = ReadNumber(fields.field[i]);
-    printer_.PutRow(calculator_.Calculate({values[0], values[1], values[2]}), place);
+    calculator_.Calculate({values[0], values[1], values[2]}, outcome_);
+    printer_.PutRow(outcome_, place);
   }
 
   // Part of a line whose newline has not come yet.
@@ -175,6 +176,7 @@ private:
   void ReportOverlong(Place place) { printer_.PutRow(Failure{"longer than 1 MiB"}, place); }
 
   const Calculator& calculator_;
+  Outcome outcome_;  // each line's, its row reused
   Printer& printer_;
   Writer& out_;
   Writer& err_;

@@ -1,9 +1,9 @@
 #include "cli/calculation.h"
 
+#include <cstddef>
 #include <variant>
 
-#include "calc/numeric_text.h"
-#include "calc/run_time_error.h"
+#include "cli/field_text.h"
 #include "cli/overloaded.h"
 
 namespace celforo::cli {
@@ -26,30 +26,61 @@ double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget)
 
 }  // namespace
 
-void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
-  const ProjectionResults results = ComputeProjection(inputs);
-  if (columns_.withExtraction()) {
-    row.fields[row.count++] = SignedNumberText(inputs.eyepieceExtraction);
-  }
-  row.fields[row.count++] = ResultText(results.magnification);
-  row.fields[row.count++] = ResultText(results.equivalentFocalLength);
-  row.fields[row.count++] = ResultText(results.focalPlaneDistance);
-  for (const PlanColumn* column : columns_.plan()) {
-    row.fields[row.count++] =
-        ResultText(column->compute(cameraAndTarget_, results.equivalentFocalLength));
+Calculator::Calculator(const CameraAndTarget& cameraAndTarget, Lead lead, bool json)
+    : cameraAndTarget_(cameraAndTarget), columns_(lead, cameraAndTarget_), json_(json) {
+  const std::span<const PlanColumn* const> plan = columns_.plan();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    if (plan[i]->bySetUp) continue;
+    try {
+      constants_[i].text = ValueField(plan[i]->compute(cameraAndTarget_, {}), plan[i]->form, json_);
+    } catch (const RunTimeError& error) {
+      constants_[i].failure = error.kind();
+    }
   }
 }
 
-// The row is filled where the outcome holds it: a batch of a million lines
-// moves no texts.
+void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
+  const ProjectionResults results = ComputeProjection(inputs);
+  if (columns_.lead() == Lead::Extraction) {
+    row.Add(InputField(inputs.eyepieceExtraction, json_));
+  } else if (columns_.lead() == Lead::Time) {
+    row.Add(InstantField(cameraAndTarget_.target->instant, json_));
+  }
+  for (const double result :
+       {results.magnification, results.equivalentFocalLength, results.focalPlaneDistance}) {
+    row.Add(NumberField(result, NumberForm::Result, json_));
+  }
+  const std::span<const PlanColumn* const> plan = columns_.plan();
+  for (std::size_t i = 0; i < plan.size(); ++i) {
+    const PlanColumn& column = *plan[i];
+    if (column.bySetUp) {
+      row.Add(ValueField(column.compute(cameraAndTarget_, results), column.form, json_));
+    } else if (constants_[i].failure) {
+      throw RunTimeError(*constants_[i].failure);
+    } else {
+      row.AddShared(constants_[i].text);
+    }
+  }
+}
+
 Outcome Calculator::Calculate(const ProjectionInputs& inputs) const {
-  Outcome outcome(std::in_place_type<Row>);
+  Outcome outcome;
+  Calculate(inputs, outcome);
+  return outcome;
+}
+
+// The row is filled where the outcome holds it, and a row held from the set-up
+// before is reused: a batch of a million lines moves no texts and allocates
+// none.
+void Calculator::Calculate(const ProjectionInputs& inputs, Outcome& outcome) const {
+  Row* row = std::get_if<Row>(&outcome);
+  if (row == nullptr) row = &outcome.emplace<Row>();
+  row->Clear();
   try {
-    Fill(inputs, std::get<Row>(outcome));
+    Fill(inputs, *row);
   } catch (const RunTimeError& error) {
     outcome = Failure{error.kind()};
   }
-  return outcome;
 }
 
 Outcome Calculator::Calculate(const Solve& solve) const {

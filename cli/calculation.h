@@ -1,10 +1,17 @@
 // Set-ups computed into their outcomes with the run's camera and target: the
-// three results first, so that a failure is the window's, then the columns of
-// the plan. Nothing here writes.
+// three results first, so that a failure is the window's, then the columns
+// of the plan, each field written as the run's layout writes it (text or
+// JSON). Nothing here writes to a stream.
 #pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <tuple>
 
 #include "calc/plan_columns.h"
 #include "calc/projection.h"
+#include "calc/run_time_error.h"
 #include "cli/columns.h"
 #include "cli/mode.h"
 #include "cli/row.h"
@@ -13,16 +20,19 @@ namespace celforo::cli {
 
 class Calculator {
 public:
-  // `cameraAndTarget` with its target's size already known: every row of the
-  // run is computed from the same one.
-  Calculator(const CameraAndTarget& cameraAndTarget, bool withExtraction)
-      : cameraAndTarget_(cameraAndTarget), columns_(withExtraction, cameraAndTarget) {}
+  // `cameraAndTarget` with its target already computed: every row of the run
+  // is computed from the same one, and the columns that do not depend on the
+  // set-up are written once, here. With Lead::Time the row starts with the
+  // target's instant.
+  Calculator(const CameraAndTarget& cameraAndTarget, Lead lead, bool json);
 
   const Columns& columns() const { return columns_; }
 
   // One set-up. The extraction, when shown, is an input, written as the
   // window writes a value into a box.
   Outcome Calculate(const ProjectionInputs& inputs) const;
+  // The same into `outcome`, reusing the row it may hold.
+  void Calculate(const ProjectionInputs& inputs, Outcome& outcome) const;
 
   // The extraction a solve aims at, and its set-up.
   Outcome Calculate(const Solve& solve) const;
@@ -31,8 +41,16 @@ private:
   // The texts of a set-up's fields into an empty `row`. Throws RunTimeError.
   void Fill(const ProjectionInputs& inputs, Row& row) const;
 
+  // A column's text computed once, or how computing it failed.
+  struct Constant {
+    std::string text;
+    std::optional<RunTimeErrorKind> failure;
+  };
+
   CameraAndTarget cameraAndTarget_;
   Columns columns_;
+  bool json_;
+  std::array<Constant, std::tuple_size_v<decltype(kPlanColumns)>> constants_;  // by plan column
 };
 
 }  // namespace celforo::cli

@@ -2,13 +2,19 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 
-#include "calc/ephemeris.h"
+#include "calc/date_time.h"
+#include "calc/target_on_date.h"
 #include "calc/version.h"
 #include "cli/batch_reader.h"
 #include "cli/calculation.h"
+#include "cli/events.h"
 #include "cli/help_text.h"
+#include "cli/night_rows.h"
 #include "cli/options.h"
 #include "cli/overloaded.h"
 #include "cli/printer.h"
@@ -26,34 +32,90 @@ int PutMisuse(const Misuse& misuse, Writer& errors) {
   return kUsage;
 }
 
-// The camera and target of the run: the target's size computed once, at the
-// instant of --date or now; a misuse when now is beyond the ephemerides.
-std::variant<CameraAndTarget, Misuse> CameraAndTargetOfRun(const Options& options, Clock now) {
-  CameraAndTarget cameraAndTarget = options.cameraAndTarget;
-  if (!options.target) return cameraAndTarget;
-  const TargetChoice& choice = *options.target;
+// The instant of the run: --date's, or now, read once; a misuse when now is
+// beyond the ephemerides.
+std::variant<UniversalTime, Misuse> InstantOfRun(const TargetChoice& choice, Clock now) {
   const UniversalTime instant = choice.instant ? *choice.instant : now();
-  const std::optional<TargetSize> size = ApparentSize(choice.target, instant);
-  if (!size) {
+  if (!InEphemerisRange(instant)) {
     return Misuse{"--target: now is outside " + std::string(kEphemerisRangeText) +
                   "; give an instant within it with --date"};
   }
-  cameraAndTarget.target = TargetOnDate{choice.target, *size};
+  return instant;
+}
+
+// The camera and target of the run: the target computed once, at `instant`.
+CameraAndTarget CameraAndTargetAt(const Options& options, UniversalTime instant) {
+  CameraAndTarget cameraAndTarget = options.cameraAndTarget;
+  if (options.target) {
+    cameraAndTarget.target =
+        TargetOnDateAt(options.target->target, instant, cameraAndTarget.observing);
+  }
   return cameraAndTarget;
+}
+
+Misuse OutsideTheRange(std::string_view option, std::string_view what) {
+  return Misuse{std::string(option) + ": " + std::string(what) + " must lie within " +
+                std::string(kEphemerisRangeText)};
+}
+
+// A set-up through the night: a row every `minutes`, each computed with the
+// target at its instant; the night itself, its best time and span, are
+// those of the evening of the instant's local date for every row.
+int RunNight(const Options& options, const Night& night, UniversalTime instant, Writer& output,
+             Writer& errors) {
+  const CameraAndTarget evening = CameraAndTargetAt(options, MiddayOf(instant));
+  if (!evening.target || !evening.target->sky)
+    return PutMisuse(OutsideTheRange("--night", "the night"), errors);
+  const TimeSpan span = evening.target->sky->night.span;
+  if (!InEphemerisRange(span.start) || !InEphemerisRange(span.end))
+    return PutMisuse(OutsideTheRange("--night", "the night"), errors);
+  const Columns columns(Lead::Time, evening);
+  Printer printer(options.layout, columns, output, errors);
+  if (options.layout.header) printer.Header();
+  CameraAndTarget cameraAndTarget = evening;
+  std::size_t row = 0;
+  for (const UniversalTime at : NightInstants(span, night.minutes)) {
+    if (output.failure() || errors.failure()) break;
+    cameraAndTarget.target = TargetOnDateAt(at, cameraAndTarget.observing, *cameraAndTarget.target);
+    const Calculator calculator(cameraAndTarget, Lead::Time, options.layout.json);
+    printer.PutRow(calculator.Calculate(night.inputs), Place{"row", ++row});
+  }
+  return printer.failed() ? kCalculationFailed : kSuccess;
+}
+
+// The moons' events from the instant, a row each.
+int RunEvents(const Options& options, UniversalTime instant, Writer& output, Writer& errors) {
+  if (!InEphemerisRange(instant + kEventsSpan))
+    return PutMisuse(OutsideTheRange("--events", "the 24 hours from the instant"), errors);
+  const std::optional<Site>& site = options.cameraAndTarget.observing.site;
+  const Columns columns = Columns::ForEvents(site.has_value());
+  Printer printer(options.layout, columns, output, errors);
+  if (options.layout.header) printer.Header();
+  for (Row& row : EventRows(instant, site, options.layout.json))
+    printer.PutRow(Outcome(std::move(row)), {});
+  return kSuccess;
 }
 
 // Computes the options' rows and writes them as they come.
 int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors, Clock now) {
-  const std::variant<CameraAndTarget, Misuse> cameraAndTarget = CameraAndTargetOfRun(options, now);
-  if (const Misuse* misuse = std::get_if<Misuse>(&cameraAndTarget)) {
-    return PutMisuse(*misuse, errors);
+  UniversalTime instant;
+  if (options.target) {
+    const std::variant<UniversalTime, Misuse> read = InstantOfRun(*options.target, now);
+    if (const Misuse* misuse = std::get_if<Misuse>(&read)) return PutMisuse(*misuse, errors);
+    instant = std::get<UniversalTime>(read);
   }
+  const Layout& layout = options.layout;
+  if (const Night* night = std::get_if<Night>(&options.mode))
+    return RunNight(options, *night, instant, output, errors);
+  if (std::holds_alternative<Events>(options.mode))
+    return RunEvents(options, instant, output, errors);
   const bool withExtraction =
       std::holds_alternative<Sweep>(options.mode) || std::holds_alternative<Solve>(options.mode);
-  const Calculator calculator(std::get<CameraAndTarget>(cameraAndTarget), withExtraction);
-  Printer printer(options.layout, calculator.columns(), output, errors);
+  const Calculator calculator(CameraAndTargetAt(options, instant),
+                              withExtraction ? Lead::Extraction : Lead::None, layout.json);
+  Printer printer(layout, calculator.columns(), output, errors);
   const auto header = [&] {
-    if (options.layout.header) printer.Header();
+    if (layout.header) printer.Header();
   };
   std::optional<StreamFailure> readFailure;
   std::visit(
@@ -66,13 +128,17 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
           [&](const Sweep& sweep) {
             header();
             const ExtractionSteps& steps = sweep.extractions;
+            Outcome outcome;
             for (std::size_t row = 0; row < steps.rows(); ++row) {
               if (output.failure() || errors.failure()) break;
               const ProjectionInputs inputs{sweep.objective, sweep.eyepiece, steps.Extraction(row)};
-              printer.PutRow(calculator.Calculate(inputs), Place{"row", row + 1});
+              calculator.Calculate(inputs, outcome);
+              printer.PutRow(outcome, Place{"row", row + 1});
             }
           },
           [&](const Solve& solve) { printer.PutCaptioned(calculator.Calculate(solve)); },
+          [&](const Night&) {},
+          [&](const Events&) {},
       },
       options.mode);
   if (readFailure) {

@@ -2,20 +2,22 @@
 
 namespace celforo::cli {
 
-Columns::Columns(bool withExtraction, const CameraAndTarget& cameraAndTarget)
-    : withExtraction_(withExtraction) {
+Columns::Columns(Lead lead, const CameraAndTarget& cameraAndTarget) : lead_(lead) {
+  if (lead == Lead::Extraction) Add(kExtractionHeading);
+  if (lead == Lead::Time) Add(kTimeHeading);
+  for (const Heading& heading : kResultHeadings) Add(heading);
   for (const PlanColumn& column : kPlanColumns) {
-    if (column.applies(cameraAndTarget)) plan_[planCount_++] = &column;
+    if (!column.applies(cameraAndTarget)) continue;
+    plan_[planCount_++] = &column;
+    Add({column.caption, column.key});
   }
 }
 
-std::string_view Columns::Caption(std::size_t field) const {
-  if (withExtraction_) {
-    if (field == 0) return kExtractionCaption;
-    --field;
-  }
-  if (field < kResultCaptions.size()) return kResultCaptions[field];
-  return plan_[field - kResultCaptions.size()]->caption;
+Columns Columns::ForEvents(bool withAltitude) {
+  Columns columns;
+  for (std::size_t i = 0; i < kEventHeadings.size() - (withAltitude ? 0 : 1); ++i)
+    columns.Add(kEventHeadings[i]);
+  return columns;
 }
 
 }  // namespace celforo::cli

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "calc/plan_columns.h"
+#include "cli/columns.h"
 #include "cli/option_table.h"
 
 namespace celforo::cli {
@@ -23,7 +25,9 @@ constexpr std::string_view kIntroduction =
     "Eyepiece projection: magnification, equivalent focal length and the distance\n"
     "from the eyepiece to the focal plane, as the CELFORO window computes them, and\n"
     "for planning an imaging set-up the focal ratio, the image scale, the field,\n"
-    "the sampling, and the size of the Sun, the Moon or a planet on the sensor.\n"
+    "the sampling, the size of the Sun, the Moon or a planet on the sensor, how its\n"
+    "disc is lit and turned, and from a site when it is up and at its best and how\n"
+    "far the air smears its colours.\n"
     "\n"
     "With OBJECTIVE EYEPIECE EXTRACTION, computes that set-up. With no operand,\n"
     "reads set-ups from standard input, three fields a line separated by blanks\n"
@@ -51,19 +55,38 @@ constexpr std::string_view kEnding =
     "  celforo-calc --aperture 250 --pixel-size 3.75 --sampling 2 2500 5\n"
     "  celforo-calc --target giove --aperture 250 --pixel-size 3.75 2500 5 2.5\n"
     "  celforo-calc --target saturn --date 2026-12-07T21:30+01:00 2500 5 3\n"
-    "  celforo-calc --target saturn --pixel-size 3.75 --target-pixels 400 2500 5\n";
+    "  celforo-calc --target saturn --pixel-size 3.75 --target-pixels 400 2500 5\n"
+    "  celforo-calc --site 45.07,7.69,240 --target giove --pixel-size 3.75 2500 5 2.5\n"
+    "  celforo-calc --tsv --night 30 --site 45.07,7.69 --target saturn 2500 5 3\n"
+    "  celforo-calc --events --target jupiter --site 45.07,7.69 --date 2026-12-07\n"
+    "  celforo-calc --json --target jupiter --date 2027-02-19 --grs 40 2500 5 3\n";
 
 struct SectionRecord {
   HelpSection section;
   std::string_view heading;
 };
 
-constexpr std::array<SectionRecord, 4> kSections{{
+constexpr std::array<SectionRecord, 5> kSections{{
     {HelpSection::Solving, "Sweeping and solving:"},
     {HelpSection::Planning, "Planning columns:"},
     {HelpSection::Targets, "Target:"},
+    {HelpSection::Sky, "The sky from a site:"},
     {HelpSection::Output, "Output:"},
 }};
+
+constexpr std::string_view kKeysHeading = "Columns and JSON keys:";
+
+constexpr std::string_view kTimesAndWords =
+    "Times and words:\n"
+    "  Times are in this machine's local time, rounded to the minute, as\n"
+    "  YYYY-MM-DDTHH:MM followed by the offset from UTC (Z at UTC, else +HH:MM or\n"
+    "  -HH:MM): 2026-12-07T16:44+01:00. Words stand where there is no value:\n"
+    "  sotto l'orizzonte, the air mass and the dispersion of a target below the\n"
+    "  horizon (null in JSON); non sorge, non transita and non tramonta, an event\n"
+    "  that does not happen that date; sempre sopra and sempre sotto, a target\n"
+    "  above or below the horizon all that date (for MIGLIORE ORA, all the dark\n"
+    "  night); mai buio, a night when the Sun does not get 6 degrees down; sotto la\n"
+    "  minima, a night the target never reaches --min-altitude in.\n";
 
 // Appends `item` to `text` after a space, or on a new line starting with
 // `indent` spaces where it would reach kLineWidth. `column` is where the last
@@ -106,9 +129,13 @@ void AppendWrapped(std::string& text, std::size_t& column, std::string_view word
   }
 }
 
-std::string OptionWithValue(const OptionRow& row) {
-  std::string text(row.name);
+// "--aperture D", after `before` and before `after`: "[--aperture D]".
+std::string OptionWithValue(const OptionRow& row, std::string_view before = {},
+                            std::string_view after = {}) {
+  std::string text(before);
+  text.append(row.name);
   if (!row.value.empty()) text.append(" ").append(row.value);
+  text.append(after);
   return text;
 }
 
@@ -121,19 +148,41 @@ std::string MakeUsage() {
   std::size_t column = kStart.size();
   for (const OptionRow& row : OptionRows()) {
     if (row.role == Role::Value || row.role == Role::Switch)
-      AppendItem(text, column, "[" + OptionWithValue(row) + "]", kIndent);
+      AppendItem(text, column, OptionWithValue(row, "[", "]"), kIndent);
   }
   std::string_view before = "[";
   std::string alternative;
   for (const OptionRow& row : OptionRows()) {
     if (row.role != Role::SweepOrSolve) continue;
     if (!alternative.empty()) AppendItem(text, column, alternative, kIndent);
-    alternative = std::string(before) + OptionWithValue(row);
+    alternative = OptionWithValue(row, before);
     before = "| ";
   }
   AppendItem(text, column, alternative + "]", kIndent);
   AppendItem(text, column, "[OBJECTIVE EYEPIECE [EXTRACTION]]", kIndent);
   text += '\n';
+  return text;
+}
+
+// "  focal_ratio                RAPPORTO FOCALE": every column's JSON key and
+// caption, the leading ones, the results, the plan's, then the events'.
+std::string KeysSection() {
+  std::vector<Heading> headings{kExtractionHeading, kTimeHeading};
+  headings.insert(headings.end(), kResultHeadings.begin(), kResultHeadings.end());
+  for (const PlanColumn& column : kPlanColumns) headings.push_back({column.caption, column.key});
+  for (const Heading& heading : kEventHeadings) {
+    const bool listed = std::any_of(headings.begin(), headings.end(),
+                                    [&](const Heading& h) { return h.key == heading.key; });
+    if (!listed) headings.push_back(heading);
+  }
+  std::string text = std::string(kKeysHeading) + "\n";
+  for (const Heading& heading : headings) {
+    std::string line = "  " + std::string(heading.key);
+    line.append(line.size() < kDescriptionColumn ? kDescriptionColumn - line.size() : 2, ' ');
+    text += line;
+    text += heading.caption;
+    text += '\n';
+  }
   return text;
 }
 
@@ -155,6 +204,8 @@ std::string MakeHelp() {
       text += '\n';
     }
   }
+  text.append("\n").append(KeysSection());
+  text.append("\n").append(kTimesAndWords);
   text.append("\n").append(kEnding);
   return text;
 }

@@ -1,5 +1,6 @@
-// What celforo-calc is asked to do: one set-up, a batch, a sweep or a solve,
-// each a value that carries its own data.
+// What celforo-calc is asked to do: one set-up, a batch, a sweep, a solve, a
+// set-up through the night or the moons' events, each a value that carries
+// its own data.
 #pragma once
 
 #include <variant>
@@ -39,6 +40,16 @@ struct Solve {
   double eyepiece = 0;
 };
 
-using Mode = std::variant<Single, Batch, Sweep, Solve>;
+// --night MINUTES with OBJECTIVE EYEPIECE EXTRACTION: that set-up at an
+// instant every `minutes` through the night.
+struct Night {
+  ProjectionInputs inputs;
+  int minutes = 0;
+};
+
+// --events: the phenomena of Jupiter's moons in the 24 hours from the instant.
+struct Events {};
+
+using Mode = std::variant<Single, Batch, Sweep, Solve, Night, Events>;
 
 }  // namespace celforo::cli

@@ -23,7 +23,7 @@ using Problem = std::optional<std::string>;
 enum class Role { Switch, Value, SweepOrSolve, Answer };
 
 // Where --help lists an option, in this order.
-enum class HelpSection { Solving, Planning, Targets, Output };
+enum class HelpSection { Solving, Planning, Targets, Sky, Output };
 
 struct OptionRow {
   std::string_view name;   // "--aperture"

@@ -9,8 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "calc/band.h"
 #include "calc/date_time.h"
 #include "calc/numeric_text.h"
+#include "calc/quantity_rules.h"
+#include "calc/site.h"
 #include "calc/strict_number.h"
 #include "cli/option_table.h"
 
@@ -24,10 +27,21 @@ struct Reading {
   std::optional<ExtractionSteps> extractions;
   std::optional<std::pair<SolveAim, double>> solve;  // the aim and its value
   std::optional<Target> target;
+  std::string_view targetName;  // as given
   std::optional<UniversalTime> instant;
+  std::optional<int> nightMinutes;
+  bool events = false;
 };
 
 namespace {
+
+constexpr std::string_view kDecimalPoint = " (the decimal mark is a point)";
+
+// "-90 to 90": a rule's bounds.
+std::string RangeText(NumberRule rule) {
+  return SignedNumberText(rule.least).substr(rule.least < 0 ? 0 : 1) + " to " +
+         SignedNumberText(rule.most).substr(rule.most < 0 ? 0 : 1);
+}
 
 // A planning number read strictly into `into`, or why not: "expected a
 // positive number such as 3.75, got 3,75 (the decimal mark is a point)".
@@ -38,14 +52,21 @@ Problem ReadValue(std::string_view value, NumberRule rule, std::string_view exam
     return std::nullopt;
   }
   std::string expected = rule.positive ? "a positive number" : "a number";
-  if (reading.fault == NumberFault::OutOfRange) {
-    expected += " from " + SignedNumberText(rule.least).substr(rule.least < 0 ? 0 : 1) + " to " +
-                SignedNumberText(rule.most).substr(rule.most < 0 ? 0 : 1);
-  }
+  if (reading.fault == NumberFault::OutOfRange) expected += " from " + RangeText(rule);
   std::string problem =
       "expected " + expected + " such as " + std::string(example) + ", got " + std::string(value);
-  if (reading.fault == NumberFault::DecimalComma) problem += " (the decimal mark is a point)";
+  if (reading.fault == NumberFault::DecimalComma) problem += kDecimalPoint;
   return problem;
+}
+
+Problem ReadJson(std::string_view, Reading& reading) {
+  reading.options.layout.json = true;
+  return std::nullopt;
+}
+
+Problem ReadEvents(std::string_view, Reading& reading) {
+  reading.events = true;
+  return std::nullopt;
 }
 
 Problem ReadTsv(std::string_view, Reading& reading) {
@@ -116,6 +137,88 @@ Problem ReadWavelength(std::string_view value, Reading& reading) {
   return ReadValue(value, kPositiveNumber, "550", reading.options.cameraAndTarget.wavelength);
 }
 
+Problem ReadFieldStop(std::string_view value, Reading& reading) {
+  double stop = 0;
+  if (Problem problem = ReadValue(value, kFieldStopRule, "5.5", stop)) return problem;
+  reading.options.cameraAndTarget.fieldStop = stop;
+  return std::nullopt;
+}
+
+Problem ReadRedSpot(std::string_view value, Reading& reading) {
+  double longitude = 0;
+  if (Problem problem = ReadValue(value, kGrsRule, "26", longitude)) return problem;
+  reading.options.cameraAndTarget.observing.redSpotLongitude = longitude;
+  return std::nullopt;
+}
+
+// Each part of a site, as a misuse names it.
+struct SitePartRecord {
+  SitePart part;
+  std::string_view name;
+  NumberRule rule;
+  std::string_view example;
+};
+constexpr SitePartRecord kSiteParts[] = {
+    {SitePart::Latitude, "latitude", kLatitudeRule, "45.07"},
+    {SitePart::Longitude, "longitude", kLongitudeRule, "7.69"},
+    {SitePart::Height, "height in metres", kHeightRule, "240"},
+};
+
+// "expected LAT,LON or LAT,LON,HEIGHT, latitude from -90 to 90 such as
+// 45.07, got 95,7.69": the part at fault named with its range.
+Problem ReadSiteOption(std::string_view value, Reading& reading) {
+  const SiteReading site = ReadSite(value);
+  if (site.fault == SiteFault::None) {
+    reading.options.cameraAndTarget.observing.site = site.site;
+    return std::nullopt;
+  }
+  std::string problem = "expected LAT,LON or LAT,LON,HEIGHT, ";
+  if (site.fault == SiteFault::PartCount) {
+    problem += "degrees and metres such as 45.07,7.69,240, got " + std::string(value);
+    // "45,07,7,69": commas for decimal marks make four parts or more.
+    if (std::count(value.begin(), value.end(), ',') > 2) problem += kDecimalPoint;
+    return problem;
+  }
+  for (const SitePartRecord& part : kSiteParts) {
+    if (part.part != site.part) continue;
+    problem.append(part.name).append(" from ").append(RangeText(part.rule));
+    problem.append(" such as ").append(part.example);
+  }
+  return problem + ", got " + std::string(value);
+}
+
+// "400-700": two wavelengths, the first below the second.
+Problem ReadBandOption(std::string_view value, Reading& reading) {
+  const BandReading band = ReadBand(value);
+  if (band.fault == BandFault::None) {
+    reading.options.cameraAndTarget.observing.band = band.band;
+    return std::nullopt;
+  }
+  std::string problem = "expected FROM-TO in nanometres, each from " + RangeText(kBandRule) +
+                        " and FROM below TO, such as 400-700, got " + std::string(value);
+  if (band.fault == BandFault::Number && band.number == NumberFault::DecimalComma)
+    problem += kDecimalPoint;
+  return problem;
+}
+
+Problem ReadMinimumAltitude(std::string_view value, Reading& reading) {
+  return ReadValue(value, kMinAltitudeRule, "30",
+                   reading.options.cameraAndTarget.observing.minimumAltitude);
+}
+
+Problem ReadNight(std::string_view value, Reading& reading) {
+  constexpr NumberRule kMinutes{true, 1, 240};
+  const NumberReading minutes = ReadStrictNumber(value, kMinutes);
+  if (minutes.fault == NumberFault::None && minutes.value == std::floor(minutes.value)) {
+    reading.nightMinutes = static_cast<int>(minutes.value);
+    return std::nullopt;
+  }
+  std::string problem = "expected a whole number of minutes from " + RangeText(kMinutes) +
+                        " such as 15, got " + std::string(value);
+  if (minutes.fault == NumberFault::DecimalComma) problem += kDecimalPoint;
+  return problem;
+}
+
 // "sun, moon, ..., or in Italian sole, luna, ...".
 std::string TargetNames() {
   std::string english;
@@ -130,6 +233,7 @@ std::string TargetNames() {
 
 Problem ReadTarget(std::string_view value, Reading& reading) {
   reading.target = TargetByName(value);
+  reading.targetName = value;
   if (reading.target) return std::nullopt;
   return "expected one of " + TargetNames() + ", got " + std::string(value);
 }
@@ -244,6 +348,16 @@ constexpr OptionRow kOptionRows[] = {
      "--pixels 1280x960 2500 5 2.5 gives 3.300237 and 2.475178. These are the exact angles, "
      "2 * atan(W * P / (2000 * focal length)), not the small-angle W * scale / 60, which "
      "overstates wide fields."},
+    {"--field-stop",
+     "MM",
+     Role::Value,
+     HelpSection::Planning,
+     {"--pixel-size"},
+     ReadFieldStop,
+     "the eyepiece's field stop in millimetres, as its maker gives it; adds DIAFRAMMA (PIXEL), "
+     "the diameter of its image on the sensor, MM * INGRANDIMENTI * 1000 / P: --pixel-size 3.75 "
+     "--field-stop 5.5 2500 5 2.5 gives 2933.333333. Where it is below the sensor's diagonal, "
+     "the stop cuts the sensor's corners."},
     {"--wavelength",
      "NM",
      Role::Value,
@@ -268,8 +382,19 @@ constexpr OptionRow kOptionRows[] = {
      "(PIXEL), the disc's size on the sensor, and for Mars, Jupiter and Saturn RIPRESA MAX (S), "
      "the longest capture, in seconds, before a feature at the disc's centre moves by one pixel "
      "as the planet turns: --target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 2.5 "
-     "gives 39.906538, 257.963139 and 44.088517. Sizes are as seen from the Earth's centre: "
-     "from the ground the Moon looks up to about 1.8% larger when it is high in the sky."},
+     "gives 39.906538, 257.963139 and 44.088517. Then, for all but the Sun, FASE (%), the lit "
+     "share of the disc, ANGOLO DI FASE (GRADI), the angle at the target between the Sun and "
+     "the Earth, and LEMBO (GRADI), where the bright limb's midpoint lies; for Mars, Jupiter "
+     "and Saturn ASSE (GRADI), where the north pole points; for Mars MC (GRADI), the longitude "
+     "of the central meridian; for Jupiter MC I (GRADI) and MC II (GRADI), those of Systems I "
+     "and II at the disc's geometric centre (some programs give the lit disc's), MACCHIA ROSSA, "
+     "the Great Red Spot's next transit of the central meridian as seen from the Earth (see "
+     "--grs), and IO X, IO Y, EUROPA X, EUROPA Y, GANIMEDE X, GANIMEDE Y, CALLISTO X and "
+     "CALLISTO Y, each moon's offset from Jupiter's centre in Jupiter's equatorial radii, X "
+     "towards the west and Y towards Jupiter's north. Directions on the sky are position "
+     "angles, in degrees from the celestial north through the east. Without --site, sizes and "
+     "the disc are as seen from the Earth's centre: from the ground the Moon looks up to about "
+     "1.8% larger when it is high in the sky."},
     {"--date",
      "WHEN",
      Role::Value,
@@ -279,8 +404,81 @@ constexpr OptionRow kOptionRows[] = {
      "the instant of the target's size, for the whole run: YYYY-MM-DD (00:00 UTC), or "
      "YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS followed by Z (UTC), an offset +HH:MM or -HH:MM, "
      "or nothing for this machine's local time: 2026-12-07, 2026-12-07T21:30Z, "
-     "2026-12-07T21:30+01:00, 2026-12-07T21:30. From 1800-01-01 to 2050-12-31 (UTC); now when "
-     "not given."},
+     "2026-12-07T21:30+01:00, 2026-12-07T21:30. A local time the clocks skip, when summer time "
+     "begins, is refused; one they show twice, when it ends, is the first of the two. From "
+     "1800-01-01 to 2050-12-31 (UTC); now when not given."},
+    {"--grs",
+     "LONGITUDE",
+     Role::Value,
+     HelpSection::Targets,
+     {},
+     ReadRedSpot,
+     "the Great Red Spot's longitude in System II, 0 to 360, for MACCHIA ROSSA; when not "
+     "given, 26 as JUPOS measured it on 2022-11-01, carried on at the 1.75 degrees a month it "
+     "drifts by (IMCCE). Jupiter's own period puts a transit about every 9 hours 56 minutes."},
+    {"--events",
+     "",
+     Role::Switch,
+     HelpSection::Targets,
+     {"--target"},
+     ReadEvents,
+     "with --target jupiter, in place of a set-up's rows, a row for each phenomenon of "
+     "Jupiter's four large moons in the 24 hours from the instant: ORA, its local time, "
+     "SATELLITE, the moon (Io, Europa, Ganimede, Callisto), and FENOMENO, the event: inizio "
+     "transito and fine transito (the moon crosses the disc), inizio ombra and fine ombra (its "
+     "shadow does), inizio occultazione and fine occultazione (it is behind the disc), inizio "
+     "eclissi and fine eclissi (in Jupiter's shadow); with --site also ALTEZZA (GRADI), "
+     "Jupiter's altitude then. An event hidden from the Earth, as an eclipse that begins "
+     "behind the disc, is left out. Operands are accepted and change nothing."},
+    {"--site",
+     "LAT,LON[,HEIGHT]",
+     Role::Value,
+     HelpSection::Sky,
+     {},
+     ReadSiteOption,
+     "where you observe from: the latitude (-90 to 90, north positive) and longitude (-180 to "
+     "180, east positive) in decimal degrees, and the height in metres (-500 to 9000, 0 when "
+     "not given): --site 45.07,7.69,240. With --target, adds ALTEZZA (GRADI), the target's "
+     "apparent altitude (seen from the site and lifted by refraction), AZIMUT (GRADI), from "
+     "the north through the east, MASSA D'ARIA, the air its light crosses against the zenith's "
+     "(Kasten and Young), DISPERSIONE (ARCSEC), how far the air spreads a point into a "
+     "spectrum across the band (see --band), and with --pixel-size DISPERSIONE (PIXEL), the "
+     "same on the sensor: above 1 pixel an atmospheric dispersion corrector is worth it. Then "
+     "SORGE, TRANSITA and TRAMONTA, the rising, crossing of the meridian and setting on the "
+     "local date of the instant (the Sun's and the Moon's upper limb, a planet's centre, with "
+     "34' of refraction), MIGLIORE ORA, when the target stands highest that night while the "
+     "Sun is at least 6 degrees below the horizon (for the Sun, its transit), and SOPRA MIN. "
+     "DALLE and SOPRA MIN. FINO ALLE, the longest stretch of the night, from the Sun's setting "
+     "to its rising, when it stands above --min-altitude. The diameter and the disc are then "
+     "as seen from the site."},
+    {"--band",
+     "FROM-TO",
+     Role::Value,
+     HelpSection::Sky,
+     {},
+     ReadBandOption,
+     "the band of DISPERSIONE in nanometres, each end from 300 to 1100 and FROM below TO; "
+     "400-700, a colour camera's, when not given: at sea level 400-700 is spread over about "
+     "2.5 arcseconds at 30 degrees of altitude and 4 at 20."},
+    {"--min-altitude",
+     "DEG",
+     Role::Value,
+     HelpSection::Sky,
+     {},
+     ReadMinimumAltitude,
+     "the altitude in degrees, 0 to 90, 30 when not given, that SOPRA MIN. DALLE and SOPRA "
+     "MIN. FINO ALLE count from."},
+    {"--night",
+     "MINUTES",
+     Role::Value,
+     HelpSection::Sky,
+     {"--target", "--site"},
+     ReadNight,
+     "one set-up, OBJECTIVE EYEPIECE EXTRACTION, at an instant every MINUTES (a whole number, "
+     "1 to 240) from the Sun's setting on the evening of the instant's local date to its "
+     "rising, a row each, starting with ORA, the instant, and carrying every column then; "
+     "where the Sun does not set or does not rise, the 24 hours around its lowest. Not with a "
+     "sweep, a solve or a batch."},
     {"--tsv",
      "",
      Role::Switch,
@@ -295,6 +493,16 @@ constexpr OptionRow kOptionRows[] = {
      {},
      ReadHeader,
      "with --tsv (or rows), a first line of captions."},
+    {"--json",
+     "",
+     Role::Switch,
+     HelpSection::Output,
+     {},
+     ReadJson,
+     "a JSON object for each row (JSON Lines), with the keys listed under Columns and JSON "
+     "keys: numbers as the shortest text that reads back as the same value, times and words "
+     "as strings, a value that is absent (a set-up that failed, an air mass below the "
+     "horizon) as null. Not with --tsv or --header."},
     {"--help", "", Role::Answer, HelpSection::Output, {}, nullptr, "this text."},
     {"--version",
      "",
@@ -345,6 +553,31 @@ std::variant<Mode, Misuse> ModeOf(const Reading& reading,
                                   const std::vector<std::string_view>& operands) {
   const std::size_t count = operands.size();
   const auto operand = [&](std::size_t i) { return ReadNumber(operands[i]); };
+  // The moons' events take no set-up: one given is passed over.
+  if (reading.events) {
+    if (reading.target != Target::Jupiter) {
+      return Refused("--events",
+                     "needs --target jupiter, got --target " + std::string(reading.targetName));
+    }
+    if (!reading.modeOption.empty())
+      return Refused("--events", "not with " + std::string(reading.modeOption));
+    if (reading.nightMinutes) return Refused("--events", "not with --night");
+    if (count != 0 && count != 3) {
+      return Misuse{"expected OBJECTIVE EYEPIECE EXTRACTION or nothing with --events, got " +
+                    Operands(count)};
+    }
+    return Events{};
+  }
+  if (reading.nightMinutes) {
+    if (!reading.modeOption.empty()) {
+      return Refused("--night", "not with " + std::string(reading.modeOption) +
+                                    ": it takes OBJECTIVE EYEPIECE EXTRACTION");
+    }
+    if (count == 0)
+      return Refused("--night", "not with a batch: give OBJECTIVE EYEPIECE EXTRACTION");
+    if (count != 3) return Misuse{"expected OBJECTIVE EYEPIECE EXTRACTION, got " + Operands(count)};
+    return Night{{operand(0), operand(1), operand(2)}, *reading.nightMinutes};
+  }
   if (reading.modeOption.empty()) {
     if (count == 0) return Batch{};
     if (count != 3) return Misuse{"expected OBJECTIVE EYEPIECE EXTRACTION, got " + Operands(count)};
@@ -421,6 +654,9 @@ Parsed Parse(std::span<const std::string_view> arguments) {
     given.push_back(row);
   }
   if (std::optional<Misuse> lacking = LackingNeeds(given)) return *lacking;
+  const Layout& layout = reading.options.layout;
+  if (layout.json && (layout.tsv || layout.header))
+    return Refused("--json", layout.tsv ? "not with --tsv" : "not with --header");
   std::variant<Mode, Misuse> mode = ModeOf(reading, operands);
   if (Misuse* misuse = std::get_if<Misuse>(&mode)) return std::move(*misuse);
   Options options = std::move(reading.options);

@@ -23,14 +23,16 @@ struct Misuse {
   std::string reason;
 };
 
-// How rows are written: in columns or tab-separated, with a caption line.
+// How rows are written: in columns or tab-separated, with a caption line, or
+// as JSON objects.
 struct Layout {
   bool tsv = false;
   bool header = false;
+  bool json = false;
 };
 
-// --target NAME and the instant of --date, a UTC Julian day within the
-// ephemerides' range; without --date, the instant is the run's now.
+// --target NAME and the instant of --date, within the ephemerides' range;
+// without --date, the instant is the run's now.
 struct TargetChoice {
   Target target = Target::Sun;
   std::optional<UniversalTime> instant;
@@ -39,8 +41,8 @@ struct TargetChoice {
 struct Options {
   Mode mode;
   Layout layout;
-  // The camera and telescope as given. Its target is left empty: the
-  // target's size comes from `target` once for the run, at its instant.
+  // The camera, telescope and site as given. Its target is left empty: the
+  // target comes from `target` once for the run, at its instant.
   CameraAndTarget cameraAndTarget;
   std::optional<TargetChoice> target;
 };

@@ -3,6 +3,7 @@
 #include <variant>
 
 #include "calc/run_time_error.h"
+#include "cli/field_text.h"
 
 namespace celforo::cli {
 namespace {
@@ -27,13 +28,14 @@ std::string Describe(Place place) {
 }
 
 void Printer::Header() {
+  if (layout_.json) return;  // the keys name every value
   const std::size_t count = columns_.size();
   for (std::size_t i = 0; i < count; ++i) {
     if (layout_.tsv) {
       if (i > 0) out_.Put('\t');
-      out_.Put(columns_.Caption(i));
+      out_.Put(columns_[i].caption);
     } else {
-      PutPadded(out_, columns_.Caption(i), i + 1 < count ? kCaptionWidth : 0);
+      PutPadded(out_, columns_[i].caption, i + 1 < count ? kCaptionWidth : 0);
     }
   }
   out_.Put('\n');
@@ -43,19 +45,34 @@ void Printer::PutRow(const Outcome& outcome, Place where) {
   const Row* const row = std::get_if<Row>(&outcome);
   if (const Failure* failure = std::get_if<Failure>(&outcome)) Report(*failure, where);
   const std::size_t count = columns_.size();
+  if (layout_.json) {
+    // {"magnification":1.6666666666666667,...}, every value null without a row.
+    for (std::size_t i = 0; i < count; ++i) {
+      out_.Put(i == 0 ? "{\"" : ",\"");
+      out_.Put(columns_[i].key);
+      out_.Put("\":");
+      out_.Put(row ? row->Field(i) : kJsonNull);
+    }
+    out_.Put("}\n");
+    return;
+  }
   for (std::size_t i = 0; i < count; ++i) {
     if (layout_.tsv && i > 0) out_.Put('\t');
     if (!row) continue;
     if (layout_.tsv) {
-      out_.Put(Unsigned(row->fields[i]));
+      out_.Put(Unsigned(row->Field(i)));
     } else {
-      PutPadded(out_, Unsigned(row->fields[i]), i + 1 < count ? kCaptionWidth : 0);
+      PutPadded(out_, Unsigned(row->Field(i)), i + 1 < count ? kCaptionWidth : 0);
     }
   }
   out_.Put('\n');
 }
 
 void Printer::PutCaptioned(const Outcome& outcome) {
+  if (layout_.json) {
+    PutRow(outcome, {});
+    return;
+  }
   if (layout_.tsv) {
     if (layout_.header) Header();
     PutRow(outcome, {});
@@ -64,7 +81,7 @@ void Printer::PutCaptioned(const Outcome& outcome) {
   const Row* const row = std::get_if<Row>(&outcome);
   if (const Failure* failure = std::get_if<Failure>(&outcome)) Report(*failure, {});
   for (std::size_t i = 0; i < columns_.size(); ++i) {
-    CaptionLine(columns_.Caption(i), row ? std::string_view(row->fields[i]) : std::string_view());
+    CaptionLine(columns_[i].caption, row ? row->Field(i) : std::string_view());
   }
 }
 

@@ -1,6 +1,6 @@
-// How celforo-calc writes what was computed: caption lines, rows in columns
-// or tab-separated, and the reports of set-ups that have no row. It writes
-// outcomes and never computes one.
+// How celforo-calc writes what was computed: caption lines, rows in columns,
+// tab-separated or as JSON objects, and the reports of set-ups that have no
+// row. It writes outcomes and never computes one.
 #pragma once
 
 #include <cstddef>
@@ -34,11 +34,11 @@ public:
   void Header();
 
   // An outcome as a row; a failure is reported with its place and leaves a
-  // row of empty fields.
+  // row of empty fields (in JSON, of nulls).
   void PutRow(const Outcome& outcome, Place where);
 
   // One set-up's outcome as caption lines ("INGRANDIMENTI   1.666667"), or
-  // with --tsv as a row after any caption line.
+  // with --tsv as a row after any caption line, or as one JSON object.
   void PutCaptioned(const Outcome& outcome);
 
 private:

@@ -167,17 +167,18 @@ private:
 // eight bodies, at a fixed instant.
 struct BatchTarget {
   std::string_view name;
-  bool rings;    // ANELLI (ARCSEC)
-  bool turning;  // RIPRESA MAX (S), with a pixel size
+  bool rings;        // ANELLI (ARCSEC)
+  bool turning;      // RIPRESA MAX (S), with a pixel size
+  std::size_t disc;  // the phase, the pole, the meridians, the Red Spot and the moons
 };
-constexpr std::array<BatchTarget, 8> kBatchTargets{{{"sun", false, false},
-                                                    {"MOON", false, false},
-                                                    {"mercurio", false, false},
-                                                    {"venus", false, false},
-                                                    {"Marte", false, true},
-                                                    {"jupiter", false, true},
-                                                    {"saturno", true, true},
-                                                    {"uranus", false, false}}};
+constexpr std::array<BatchTarget, 8> kBatchTargets{{{"sun", false, false, 0},
+                                                    {"MOON", false, false, 3},
+                                                    {"mercurio", false, false, 3},
+                                                    {"venus", false, false, 3},
+                                                    {"Marte", false, true, 5},
+                                                    {"jupiter", false, true, 15},
+                                                    {"saturno", true, true, 4},
+                                                    {"uranus", false, false, 3}}};
 
 // The bytes: a control byte (bits 0-3 the piece size, 4-5 the room of the
 // standard output, 6 a read failure at the end of the input, 7 a small
@@ -204,7 +205,8 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   const bool target = batch && (batchOptions & 8) != 0;
   const BatchTarget& batchTarget = kBatchTargets[batchOptions >> 5];
   // The three results; the focal ratio, image scale, two fields and sampling;
-  // the diameter, and the rings, disc pixels and capture time where they apply.
+  // the diameter, and the rings, disc pixels, capture time and the disc's
+  // columns where they apply.
   std::size_t fields = 3;
   std::string_view inputText = rest;
   if (batch) {
@@ -227,8 +229,8 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
             std::string_view("2026-12-07T21:30+01:00")}) {
         arguments.push_back(argument);
       }
-      fields +=
-          1 + (batchTarget.rings ? 1 : 0) + (planning ? 1 + (batchTarget.turning ? 1 : 0) : 0);
+      fields += 1 + (batchTarget.rings ? 1 : 0) +
+                (planning ? 1 + (batchTarget.turning ? 1 : 0) : 0) + batchTarget.disc;
     }
   } else {
     for (std::string_view list = rest.substr(0, nul); !list.empty();) {

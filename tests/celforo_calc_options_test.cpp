@@ -8,8 +8,10 @@
 #include <variant>
 #include <vector>
 
+#include "calc/atmosphere.h"
 #include "calc/date_time.h"
 #include "calc/plan_columns.h"
+#include "calc/site.h"
 #include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
 #include "cli/options.h"
@@ -34,6 +36,13 @@ std::string Describe(const Mode& mode) {
     return "sweep " + std::to_string(sweep->objective) + " " + std::to_string(sweep->eyepiece) +
            " rows " + std::to_string(sweep->extractions.rows());
   }
+  if (const Night* night = std::get_if<Night>(&mode)) {
+    return "night " + std::to_string(night->inputs.objectiveFocalLength) + " " +
+           std::to_string(night->inputs.eyepieceFocalLength) + " " +
+           std::to_string(night->inputs.eyepieceExtraction) + " every " +
+           std::to_string(night->minutes);
+  }
+  if (std::holds_alternative<Events>(mode)) return "events";
   const Solve& solve = std::get<Solve>(mode);
   const std::string aim =
       std::holds_alternative<ProjectionAim>(solve.aim)
@@ -63,6 +72,12 @@ TEST(CelforoCalcOptions, ModesCarryTheirOwnData) {
        "solve plan 2 for 2.000000 with 2500.000000 5.000000"},
       {{"--target", "giove", "--pixel-size", "3.75", "--target-pixels", "300", "2500", "5"},
        "solve plan 3 for 300.000000 with 2500.000000 5.000000"},
+      {{"--night", "15", "--target", "moon", "--site", "45,7", "2500", "5", "3"},
+       "night 2500.000000 5.000000 3.000000 every 15"},
+      {{"--night=240", "--target", "moon", "--site", "45,7", "2500", "5", "3"},
+       "night 2500.000000 5.000000 3.000000 every 240"},
+      {{"--events", "--target", "Giove"}, "events"},
+      {{"--events", "--target", "jupiter", "2500", "5", "3"}, "events"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.mode);
@@ -128,6 +143,68 @@ TEST(CelforoCalcOptions, CameraAndTargetAsGiven) {
   }
 }
 
+// The site, the band, the minimum altitude, the Red Spot's longitude, the
+// field stop and the layout as given; what is not given as it is by default.
+TEST(CelforoCalcOptions, SkyAndCameraAsGiven) {
+  const struct {
+    std::initializer_list<std::string_view> arguments;
+    std::optional<Site> site;
+    Band band;
+    double minimumAltitude;
+    std::optional<double> redSpot, fieldStop;
+    bool json;
+  } cases[] = {
+      {{"2500", "5", "3"}, std::nullopt, kDefaultBand, 30, std::nullopt, std::nullopt, false},
+      {{"--site", "45.07,7.69,240", "--band=350-1000", "--min-altitude", "0", "2500", "5", "3"},
+       Site{45.07, 7.69, 240},
+       Band{350, 1000},
+       0,
+       std::nullopt,
+       std::nullopt,
+       false},
+      {{"--site", " -33.87 , 151.21 ", "--band", " 400 - 700.5 ", "--min-altitude", "90"},
+       Site{-33.87, 151.21, 0},
+       Band{400, 700.5},
+       90,
+       std::nullopt,
+       std::nullopt,
+       false},
+      {{"--grs", "360", "--pixel-size", "3.75", "--field-stop", "27", "--json"},
+       std::nullopt,
+       kDefaultBand,
+       30,
+       360,
+       27,
+       true},
+      {{"--grs=0", "--band", "300-1100"},
+       std::nullopt,
+       Band{300, 1100},
+       30,
+       0,
+       std::nullopt,
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(*c.arguments.begin());
+    const Parsed parsed = ParseWords(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Misuse>(parsed).reason;
+    const Options& options = std::get<Options>(parsed);
+    const Observing& observing = options.cameraAndTarget.observing;
+    ASSERT_EQ(observing.site.has_value(), c.site.has_value());
+    if (c.site) {
+      EXPECT_EQ(observing.site->latitude, c.site->latitude);
+      EXPECT_EQ(observing.site->longitude, c.site->longitude);
+      EXPECT_EQ(observing.site->height, c.site->height);
+    }
+    EXPECT_EQ(observing.band.from, c.band.from);
+    EXPECT_EQ(observing.band.to, c.band.to);
+    EXPECT_EQ(observing.minimumAltitude, c.minimumAltitude);
+    EXPECT_EQ(observing.redSpotLongitude, c.redSpot);
+    EXPECT_EQ(options.cameraAndTarget.fieldStop, c.fieldStop);
+    EXPECT_EQ(options.layout.json, c.json);
+  }
+}
+
 TEST(CelforoCalcOptions, HelpAndVersionAnswerBeforeWhatFollows) {
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseWords({"--help", "--bogus"})));
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(ParseWords({"2500", "-h"})));
@@ -168,7 +245,10 @@ TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
       const Solve& solve = std::get<Solve>(options.mode);
       EXPECT_EQ(std::get<PlanAim>(solve.aim), c.aim);
       CameraAndTarget cameraAndTarget = options.cameraAndTarget;
-      if (options.target) cameraAndTarget.target = TargetOnDate{options.target->target, {}};
+      if (options.target) {
+        cameraAndTarget.target.emplace();
+        cameraAndTarget.target->target = options.target->target;
+      }
       EXPECT_TRUE(SolveFor(c.aim).possible(cameraAndTarget));
     }
   }
@@ -209,6 +289,17 @@ TEST(CelforoCalcOptions, WithoutADateTheInstantIsNowReadOnce) {
   EXPECT_EQ(now.status, dated.status);
   EXPECT_EQ(now.out, dated.out);
   EXPECT_EQ(now.err, dated.err);
+  // A night's rows and the moons' events read it once too.
+  for (const auto& arguments :
+       {std::initializer_list<std::string_view>{"--tsv", "--night", "60", "--target", "saturn",
+                                                "--site", "45,7", "2500", "5", "3"},
+        std::initializer_list<std::string_view>{"--events", "--target", "jupiter"}}) {
+    clockReads = 0;
+    const Outcome outcome = RunAt(arguments, CountedEvening);
+    EXPECT_EQ(clockReads, 1);
+    EXPECT_EQ(outcome.status, kSuccess) << outcome.err;
+    EXPECT_NE(outcome.out, "");
+  }
   clockReads = 0;
   RunAt({"--tsv", "2500", "5", "3"}, CountedEvening);
   RunAt({"--tsv", "--target", "saturn", "--date", "2026-12-07"}, CountedEvening);
@@ -220,6 +311,20 @@ TEST(CelforoCalcOptions, WithoutADateTheInstantIsNowReadOnce) {
   EXPECT_EQ(beyond.err.substr(0, beyond.err.find('\n')),
             "celforo-calc: --target: now is outside 1800-01-01 to 2050-12-31 (UTC); give an "
             "instant within it with --date");
+  // A night or a day of events that would end past the ephemerides.
+  const UniversalTime lastEvening = UtcInstant({2050, 12, 31, 18, 0, 0});
+  for (const auto& arguments :
+       {std::initializer_list<std::string_view>{"--night", "60", "--target", "saturn", "--site",
+                                                "45,7", "2500", "5", "3"},
+        std::initializer_list<std::string_view>{"--events", "--target", "jupiter"}}) {
+    static UniversalTime at;
+    at = lastEvening;
+    const Outcome late = RunAt(arguments, [] { return at; });
+    EXPECT_EQ(late.status, kUsage);
+    EXPECT_EQ(late.out, "");
+    EXPECT_NE(late.err.find("must lie within 1800-01-01 to 2050-12-31 (UTC)"), std::string::npos)
+        << late.err;
+  }
   EXPECT_EQ(RunAt({"--target", "venus", "--date", "2050-12-31", "--tsv", "2500", "5", "3"},
                   AfterTheEphemerides)
                 .err.find("outside"),

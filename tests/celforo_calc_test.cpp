@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +14,12 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
+#include "calc/jupiter_sight.h"
+#include "calc/numeric_text.h"
 #include "calc/plan_columns.h"
 
 namespace {
@@ -74,6 +79,42 @@ void Check(const Case& c) {
     EXPECT_EQ(outcome.err, "");
   } else {
     EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+  }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+// As Check, for the leading columns alone: each row of `c.out` is the start
+// of the row printed, up to a tab, and captioned output starts with its
+// lines; the columns after them are checked by tests of their own.
+void CheckLeading(const Case& c) {
+  SCOPED_TRACE(c.what);
+  const Outcome outcome = RunProgram(c.arguments, c.input, c.redirections);
+  EXPECT_EQ(outcome.status, c.status);
+  if (c.err.empty()) {
+    EXPECT_EQ(outcome.err, "");
+  } else {
+    EXPECT_NE(outcome.err.find(c.err), std::string::npos) << outcome.err;
+  }
+  const std::vector<std::string> wanted = Lines(c.out);
+  const std::vector<std::string> printed = Lines(outcome.out);
+  const bool captioned = c.out.find('\t') == std::string::npos && wanted.size() > 1;
+  if (captioned) {
+    ASSERT_GE(printed.size(), wanted.size()) << outcome.out;
+  } else {
+    ASSERT_EQ(printed.size(), wanted.size()) << outcome.out;
+  }
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    if (captioned || printed[i] == wanted[i]) {
+      EXPECT_EQ(printed[i], wanted[i]);
+    } else {
+      EXPECT_EQ(printed[i].substr(0, wanted[i].size() + 1), wanted[i] + '\t') << printed[i];
+    }
   }
 }
 
@@ -291,7 +332,7 @@ TEST(CelforoCalc, PlanningColumnsFollowTheResultsInEveryMode) {
   for (const Case& c : cases) Check(c);
 }
 
-// The target's columns: D, the diameter, is the core's (held against
+// The target's size columns: D, the diameter, is the core's (held against
 // published values by its own tests); the rest follow from it by hand, with
 // F the focal length and p the pixel size: pixels 2000 F tan(D / 2) / p,
 // capture scale * period / (pi D).
@@ -386,7 +427,427 @@ TEST(CelforoCalc, TargetColumnsFollowInEveryMode) {
        "--target-pixels 1e-300 2500 5",
        "", 1, "\t\t\t\t\t\t\n", "Errore di run-time '13': Tipo non corrispondente"},
   };
+  for (const Case& c : cases) CheckLeading(c);
+}
+
+// celforo-calc run in a time zone, TZ set for it alone.
+Outcome RunInZone(const char* zone, const std::string& arguments, const std::string& input = {}) {
+  const char* const kept = std::getenv("TZ");
+  const std::string before = kept ? kept : "";
+  ::setenv("TZ", zone, 1);
+  const Outcome outcome = RunProgram(arguments, input);
+  if (kept) {
+    ::setenv("TZ", before.c_str(), 1);
+  } else {
+    ::unsetenv("TZ");
+  }
+  return outcome;
+}
+
+// A JSON Lines row as celforo-calc writes it: each key and its value, a
+// string unquoted (none holds a quote), null as "null".
+std::vector<std::pair<std::string, std::string>> JsonFields(const std::string& line) {
+  std::vector<std::pair<std::string, std::string>> fields;
+  EXPECT_TRUE(line.starts_with("{\"") && line.ends_with("}")) << line;
+  std::size_t at = 1;
+  while (at < line.size() && line[at] == '"') {
+    const std::size_t keyEnd = line.find('"', at + 1);
+    std::string key = line.substr(at + 1, keyEnd - at - 1);
+    EXPECT_EQ(line[keyEnd + 1], ':') << line;
+    at = keyEnd + 2;
+    std::string value;
+    if (line[at] == '"') {
+      const std::size_t end = line.find('"', at + 1);
+      value = line.substr(at + 1, end - at - 1);
+      at = end + 1;
+    } else {
+      const std::size_t end = line.find_first_of(",}", at);
+      value = line.substr(at, end - at);
+      at = end;
+    }
+    fields.emplace_back(std::move(key), std::move(value));
+    if (line[at] == ',')
+      ++at;
+    else
+      break;
+  }
+  EXPECT_EQ(at + 1, line.size()) << line;
+  return fields;
+}
+
+std::string Field(const std::vector<std::pair<std::string, std::string>>& fields,
+                  const std::string& key) {
+  for (const auto& [name, value] : fields) {
+    if (name == key) return value;
+  }
+  ADD_FAILURE() << "no " << key;
+  return {};
+}
+
+// Minutes since 1970-01-01 00:00 UTC of a time as printed,
+// "2026-12-07T16:44+01:00", "...Z" or "...-05:00"; NaN for any other text.
+double UtcMinutes(const std::string& text) {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, offsetHours = 0, offsetMinutes = 0;
+  char zone = 0;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d%c%2d:%2d", &year, &month, &day, &hour, &minute,
+                  &zone, &offsetHours, &offsetMinutes) < 6 ||
+      (zone == 'Z') != (text.size() == 17) || (zone != 'Z' && text.size() != 22)) {
+    return std::nan("");
+  }
+  // Days from the civil date (H. Hinnant's days_from_civil).
+  const int y = year - (month <= 2 ? 1 : 0);
+  const int era = (y >= 0 ? y : y - 399) / 400;
+  const int yearOfEra = y - era * 400;
+  const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+  const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const double days = era * 146097.0 + dayOfEra - 719468;
+  const int sign = zone == '-' ? -1 : 1;
+  const int offset = zone == 'Z' ? 0 : sign * (offsetHours * 60 + offsetMinutes);
+  return days * 1440 + hour * 60 + minute - offset;
+}
+
+double UtcMinutes(int year, int month, int day, int hour, int minute) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02dZ", year, month, day, hour, minute);
+  return UtcMinutes(text);
+}
+
+// What a value must be: a number within `tolerance`, a time (UTC minutes)
+// within `tolerance` minutes, a word, or null.
+struct Published {
+  std::string key;
+  double number;  // degrees, percent or radii; or UTC minutes of a time
+  double tolerance;
+  std::string word = {};  // when the value is a word ("null" for none)
+  bool time = false;
+};
+
+Published Number(std::string key, double value, double tolerance) {
+  return {std::move(key), value, tolerance};
+}
+Published Time(std::string key, double utcMinutes, double tolerance) {
+  return {std::move(key), utcMinutes, tolerance, {}, true};
+}
+Published Word(std::string key, std::string word) {
+  return {std::move(key), 0, 0, std::move(word)};
+}
+
+// An azimuth's tolerance for an aim along the sky at an altitude.
+double Along(double aim, double altitude) {
+  return aim / std::cos(altitude * 3.14159265358979 / 180);
+}
+
+// The difference of two angles, or of two plain numbers, in degrees.
+double Off(const std::string& key, double shown, double published) {
+  const bool angle = key == "azimuth" || key.ends_with("_angle") || key.ends_with("meridian");
+  return angle ? std::remainder(shown - published, 360.0) : shown - published;
+}
+
+struct SkyCase {
+  const char* what;
+  const char* zone;
+  std::string arguments;  // with --json, one set-up
+  std::vector<Published> published;
+};
+
+void CheckPublished(const SkyCase& c) {
+  SCOPED_TRACE(c.what);
+  const Outcome outcome = RunInZone(c.zone, c.arguments);
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const auto fields = JsonFields(outcome.out.substr(0, outcome.out.find('\n')));
+  for (const Published& p : c.published) {
+    SCOPED_TRACE(p.key);
+    const std::string value = Field(fields, p.key);
+    if (!p.word.empty()) {
+      EXPECT_EQ(value, p.word);
+    } else if (p.time) {
+      EXPECT_LE(std::fabs(UtcMinutes(value) - p.number), p.tolerance) << value;
+    } else {
+      EXPECT_LE(std::fabs(Off(p.key, std::strtod(value.c_str(), nullptr), p.number)), p.tolerance)
+          << value;
+    }
+  }
+}
+
+// The sky from a site against published values: JPL Horizons' apparent
+// altitudes and azimuths (observer tables at 00:00 UT, from 29 N 81 W and
+// 30 S 150 E, 10 m; saved in github.com/cosinekitty/astronomy,
+// generate/horizons/), the U.S. Naval Observatory's risings and settings
+// (its "Rise and Set for One Year" tables in UT, from the same repository:
+// the printed minute, so within a minute and a half, two and a half for the
+// Moon), Meeus's example 15.a (Venus from Boston) and the times in the
+// machine's zone, with their offsets.
+TEST(CelforoCalc, SkyColumnsAgreeWithPublishedValues) {
+  const SkyCase cases[] = {
+      {"Horizons, Mars",
+       "UTC",
+       "--json --site 29,-81,10 --target mars --date 2023-01-16 1 1 1",
+       {Number("altitude", 61.3601, 0.02), Number("azimuth", 91.5528, Along(0.02, 61.3601))}},
+      {"Horizons, Saturn",
+       "UTC",
+       "--json --site 29,-81,10 --target saturn --date 2030-04-09 1 1 1",
+       {Number("altitude", 29.7401, 0.02), Number("azimuth", 273.6103, Along(0.02, 29.7401))}},
+      {"Horizons, Jupiter in 1903",
+       "UTC",
+       "--json --site 29,-81,10 --target jupiter --date 1903-11-22 1 1 1",
+       {Number("altitude", 52.7707, 0.02), Number("azimuth", 169.0130, Along(0.02, 52.7707))}},
+      {"Horizons, the Moon in the south",
+       "Australia/Sydney",
+       "--json --site -30,150,10 --target moon --date 2018-12-02T01:30Z 1 1 1",
+       {Number("altitude", 27.1265, 0.03), Number("azimuth", 290.5449, Along(0.03, 27.1265))}},
+      {"USNO, the Moon at 29 N 81 W, in New York's zone",
+       "America/New_York",
+       "--json --site 29,-81 --target moon --date 2019-12-25T12:00Z 1 1 1",
+       {Time("rise", UtcMinutes(2019, 12, 25, 11, 37), 2.5),
+        Time("set", UtcMinutes(2019, 12, 25, 22, 14), 2.5)}},
+      {"USNO, a date without a moonset",
+       "UTC",
+       "--json --site 29,-81 --target luna --date 2019-01-07T12:00Z 1 1 1",
+       {Time("rise", UtcMinutes(2019, 1, 7, 13, 27), 2.5), Word("set", "non tramonta")}},
+      {"USNO, the Moon below the horizon all day at 80 N",
+       "UTC",
+       "--json --site 80,0 --target moon --date 2019-01-01T12:00Z 1 1 1",
+       {Word("rise", "sempre sotto"), Word("set", "sempre sotto"), Word("air_mass", "null"),
+        Word("dispersion", "null")}},
+      {"USNO, the Moon above it all day at 80 N",
+       "UTC",
+       "--json --site 80,0 --target moon --date 2019-01-16T12:00Z 1 1 1",
+       {Word("rise", "sempre sopra"), Word("set", "sempre sopra")}},
+      {"USNO, the Sun at 60 S 150 W",
+       "UTC",
+       "--json --site -60,-150 --target sun --date 2019-06-21T12:00Z 1 1 1",
+       {Time("rise", UtcMinutes(2019, 6, 21, 19, 6), 1.5),
+        Time("set", UtcMinutes(2019, 6, 21, 0, 58), 1.5)}},
+      {"Meeus 15.a, Venus from Boston, in Rome's zone",
+       "Europe/Rome",
+       "--json --site 42.3333,-71.0833 --target venere --date 1988-03-20T12:00Z 1 1 1",
+       {Time("rise", UtcMinutes(1988, 3, 20, 12, 25), 1.5),
+        Time("transit", UtcMinutes(1988, 3, 20, 19, 41), 1.5),
+        Time("set", UtcMinutes(1988, 3, 20, 2, 55), 1.5)}},
+  };
+  for (const SkyCase& c : cases) CheckPublished(c);
+
+  // Times and words stand where a positive number would, after its sign
+  // column; in UTC the offset is Z.
+  const Outcome captions = RunInZone("UTC", "--site 80,0 --target moon --date 2019-01-11 1 1 1");
+  EXPECT_NE(captions.out.find("\nSORGE" + std::string(25, ' ') + "2019-01-11T13:3"),
+            std::string::npos)
+      << captions.out;
+  EXPECT_NE(captions.out.find("Z\nTRANSITA "), std::string::npos) << captions.out;
+  const Outcome below = RunInZone("UTC", "--site 80,0 --target moon --date 2019-01-01 1 1 1");
+  EXPECT_NE(below.out.find("\nMASSA D'ARIA                  sotto l'orizzonte\n"),
+            std::string::npos)
+      << below.out;
+}
+
+// The disc and Jupiter's system against Meeus's worked examples: 48.a (the
+// Moon, 1992-04-12 0h TT), 42.a (Mars, 1992-11-09 0h TT), 45.a (Saturn's
+// pole, 1992-12-16 0h TT), 43.a (Jupiter's, 1992-12-16 0h UT) and 44.b (the
+// moons, 1992-12-16 0h TT); 0h TT is 59 seconds before 0h UT that year.
+// The Red Spot's transit with the spot at 294 (Sky & Telescope, January
+// 2019, p. 53: 06:27 UT after 2019-01-17 0h).
+TEST(CelforoCalc, DiscColumnsAgreeWithPublishedValues) {
+  const SkyCase cases[] = {
+      {"48.a, the Moon",
+       "UTC",
+       "--json --target moon --date 1992-04-11T23:59:01Z 1 1 1",
+       {Number("illuminated_percent", 67.86, 0.1), Number("phase_angle", 69.0756, 0.1),
+        Number("bright_limb_angle", 285.0, 0.2)}},
+      {"42.a, Mars",
+       "UTC",
+       "--json --target mars --date 1992-11-08T23:59:01Z 1 1 1",
+       {Number("illuminated_percent", 90.12, 0.1), Number("north_pole_angle", 347.64, 0.1),
+        Number("central_meridian", 111.55, 0.5)}},
+      {"45.a, Saturn",
+       "UTC",
+       "--json --target saturn --date 1992-12-15T23:59:01Z 1 1 1",
+       {Number("north_pole_angle", 6.741, 0.1)}},
+      {"43.a, Jupiter",
+       "UTC",
+       "--json --target jupiter --date 1992-12-16 1 1 1",
+       {Number("north_pole_angle", 24.80, 0.1)}},
+      {"44.b, the moons",
+       "UTC",
+       "--json --target giove --date 1992-12-15T23:59:01Z 1 1 1",
+       {Number("io_x", -3.4502, 0.1), Number("io_y", 0.2137, 0.1), Number("europa_x", 7.4418, 0.1),
+        Number("europa_y", 0.2752, 0.1), Number("ganymede_x", 1.2011, 0.1),
+        Number("ganymede_y", 0.5900, 0.1), Number("callisto_x", 7.0720, 0.1),
+        Number("callisto_y", 1.0291, 0.1)}},
+      {"the Red Spot at 294",
+       "UTC",
+       "--json --target jupiter --grs 294 --date 2019-01-17 1 1 1",
+       {Time("red_spot_transit", UtcMinutes(2019, 1, 17, 6, 27), 3)}},
+  };
+  for (const SkyCase& c : cases) CheckPublished(c);
+
+  // 43.a's meridians are the lit disc's: omega1 268.06 and omega2 72.74, C =
+  // 57.2958 (1 - cos i) / 2 degrees beyond the geometric centre's.
+  const auto jupiter = JsonFields(
+      Lines(RunInZone("UTC", "--json --target jupiter --date 1992-12-16 1 1 1").out).at(0));
+  const double phase = std::strtod(Field(jupiter, "phase_angle").c_str(), nullptr);
+  const double c = 57.2958 * (1 - std::cos(phase * 3.14159265358979 / 180)) / 2;
+  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_i_meridian").c_str(), nullptr),
+                  268.06 - c),
+              0, 0.5);
+  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_ii_meridian").c_str(), nullptr),
+                  72.74 - c),
+              0, 0.5);
+}
+
+// --night against the USNO's table for 60 N 0 E: the night of 2019-06-21
+// runs from the setting at 21:28 to the rising of the 22nd at 02:36 UT, a
+// row every 30 minutes between them; and the dispersion across 400-700 nm at
+// sea level against the published 2.5" at 30 degrees and 4" at 20, within
+// 5%, on the rows near those altitudes (the spread grows as tan z between).
+TEST(CelforoCalc, NightRowsFromSettingToRising) {
+  const Outcome night = RunInZone(
+      "UTC",
+      "--json --night 30 --site 60,0 --target jupiter --pixel-size 3.75 --date 2019-06-21 "
+      "2500 5 2.5");
+  ASSERT_EQ(night.status, 0) << night.err;
+  const std::vector<std::string> rows = Lines(night.out);
+  ASSERT_GE(rows.size(), 3u);
+  const double setting = UtcMinutes(2019, 6, 21, 21, 28);
+  const double rising = UtcMinutes(2019, 6, 22, 2, 36);
+  std::vector<double> times;
+  for (const std::string& row : rows) {
+    const auto fields = JsonFields(row);
+    ASSERT_EQ(fields.front().first, "time");
+    times.push_back(UtcMinutes(fields.front().second));
+    EXPECT_EQ(fields[1].first + "=" + fields[1].second, "magnification=2");
+    // The night, its best time and span, are the same on every row.
+    EXPECT_EQ(Field(fields, "best_time"), Field(JsonFields(rows[0]), "best_time"));
+  }
+  EXPECT_LE(std::fabs(times.front() - setting), 1.5);
+  EXPECT_LE(std::fabs(times.back() - rising), 1.5);
+  EXPECT_EQ(rows.size(), 12u);  // 21:28 to 02:28 every 30 minutes, and the rising
+  for (std::size_t i = 1; i + 1 < times.size(); ++i) {
+    EXPECT_LE(std::fabs(times[i] - times[0] - 30.0 * static_cast<double>(i)), 1.0) << i;
+  }
+
+  const Outcome turin =
+      RunInZone("Europe/Rome",
+                "--tsv --header --night 2 --site 45.07,7.69 --target saturn --date 2026-12-07 "
+                "2500 5 2.5");
+  ASSERT_EQ(turin.status, 0) << turin.err;
+  const std::vector<std::string> lines = Lines(turin.out);
+  const auto column = [&](const std::string& caption) {
+    std::istringstream header(lines[0]);
+    std::size_t index = 0;
+    for (std::string name; std::getline(header, name, '\t'); ++index) {
+      if (name == caption) return index;
+    }
+    ADD_FAILURE() << caption;
+    return index;
+  };
+  const std::size_t altitudeColumn = column("ALTEZZA (GRADI)");
+  const std::size_t dispersionColumn = column("DISPERSIONE (ARCSEC)");
+  EXPECT_EQ(column("ORA"), 0u);
+  int near30 = 0, near20 = 0;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    std::vector<std::string> fields;
+    std::istringstream row(lines[i]);
+    for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
+    const double altitude = std::strtod(fields[altitudeColumn].c_str(), nullptr);
+    if (altitude < 0) {
+      EXPECT_EQ(fields[dispersionColumn], "sotto l'orizzonte");
+      continue;
+    }
+    const double dispersion = std::strtod(fields[dispersionColumn].c_str(), nullptr);
+    const auto tanZ = [](double h) { return std::tan((90 - h) * 3.14159265358979 / 180); };
+    for (const auto& [at, published, count] :
+         {std::tuple{30.0, 2.5, &near30}, std::tuple{20.0, 4.0, &near20}}) {
+      if (std::fabs(altitude - at) > 0.5) continue;
+      ++*count;
+      EXPECT_NEAR(dispersion / (published * tanZ(altitude) / tanZ(at)), 1.0, 0.05) << lines[i];
+    }
+  }
+  EXPECT_GT(near30, 0);
+  EXPECT_GT(near20, 0);
+}
+
+// --events against Sky & Telescope's "Phenomena of Jupiter's Moons"
+// (January 2019, p. 53) for 2019 January 2, UT: every phenomenon it lists
+// in the 24 hours, and no other, within 3 minutes, in JSON and in columns;
+// with a site, Jupiter's altitude too.
+TEST(CelforoCalc, MoonsEventsAgreeWithPublishedPredictions) {
+  const struct {
+    int hour, minute;
+    const char* moon;
+    const char* event;
+  } published[] = {
+      {0, 36, "Ganimede", "fine eclissi"},     {1, 1, "Ganimede", "inizio occultazione"},
+      {1, 16, "Io", "inizio ombra"},           {1, 52, "Io", "inizio transito"},
+      {3, 9, "Ganimede", "fine occultazione"}, {3, 27, "Io", "fine ombra"},
+      {4, 4, "Io", "fine transito"},           {14, 43, "Europa", "inizio ombra"},
+      {15, 56, "Europa", "inizio transito"},   {17, 3, "Europa", "fine ombra"},
+      {18, 18, "Europa", "fine transito"},     {22, 36, "Io", "inizio eclissi"},
+  };
+  const Outcome json = RunInZone("UTC", "--json --events --target jupiter --date 2019-01-02");
+  ASSERT_EQ(json.status, 0) << json.err;
+  const std::vector<std::string> rows = Lines(json.out);
+  ASSERT_EQ(rows.size(), std::size(published)) << json.out;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(rows[i]);
+    const auto fields = JsonFields(rows[i]);
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_EQ(fields[1].second, published[i].moon);
+    EXPECT_EQ(fields[2].second, published[i].event);
+    EXPECT_LE(std::fabs(UtcMinutes(fields[0].second) -
+                        UtcMinutes(2019, 1, 2, published[i].hour, published[i].minute)),
+              3.0);
+  }
+  // The same rows as tab-separated values, after their captions; operands
+  // change nothing.
+  const Outcome tsv = RunInZone(
+      "UTC", "--tsv --header --events --target jupiter --site 45.07,7.69 --date 2019-01-02 1 2 3");
+  ASSERT_EQ(tsv.status, 0) << tsv.err;
+  const std::vector<std::string> lines = Lines(tsv.out);
+  ASSERT_EQ(lines.size(), rows.size() + 1);
+  EXPECT_EQ(lines[0], "ORA\tSATELLITE\tFENOMENO\tALTEZZA (GRADI)");
+  EXPECT_TRUE(lines[1].starts_with(JsonFields(rows[0])[0].second + "\tGanimede\tfine eclissi\t"))
+      << lines[1];
+}
+
+// JSON in every mode: the keys in the columns' order, numbers that read
+// back as the values computed (2500, 5, 3 give 1.6666666666666667,
+// 4166.666666666667 and 13.333333333333336), null for each value of a
+// set-up that fails, words as strings.
+TEST(CelforoCalc, JsonInEveryMode) {
+  const std::string results =
+      "\"magnification\":1.6666666666666667,\"equivalent_focal_length\":4166.666666666667,"
+      "\"focal_plane_distance\":13.333333333333336";
+  const Case cases[] = {
+      {"one set-up", "--json 2500 5 3", "", 0, "{" + results + "}\n", ""},
+      {"batch, with a failure", "--json --aperture 250", "2500 5 3\n2500 5 0\n", 1,
+       "{" + results +
+           ",\"focal_ratio\":16.666666666666668}\n"
+           "{\"magnification\":null,\"equivalent_focal_length\":null,\"focal_plane_distance\":null,"
+           "\"focal_ratio\":null}\n",
+       "line 2: Errore di run-time '11'"},
+      {"sweep", "--json --extraction 2:3:1 2500 5", "", 0,
+       "{\"extraction\":2,\"magnification\":2.5,\"equivalent_focal_length\":6250,"
+       "\"focal_plane_distance\":17.5}\n"
+       "{\"extraction\":3," +
+           results + "}\n",
+       ""},
+      // The extraction as the double solved for, not as a box shows it:
+      // Python's floats give 12500 / 4166.666667 = 2.9999999997599995, and
+      // from it 1.6666666668000003, 4166.666667 and 13.333333334000002.
+      {"solve", "--json --focal-length 4166.666667 2500 5", "", 0,
+       "{\"extraction\":2.9999999997599995,\"magnification\":1.6666666668000003,"
+       "\"equivalent_focal_length\":4166.666667,\"focal_plane_distance\":13.333333334000002}\n",
+       ""},
+      // A field stop's image is as large for an inverted image: 5.5 mm at
+      // 2x on 3.75 um pixels spans 5.5 * 2 * 1000 / 3.75 pixels.
+      {"field stop", "--json --pixel-size 3.75 --field-stop 5.5 2500 5 -2.5", "", 0,
+       "{\"magnification\":-2,\"equivalent_focal_length\":-5000,\"focal_plane_distance\":-5,"
+       "\"image_scale\":-0.1546986046853223,\"field_stop_pixels\":2933.3333333333335}\n",
+       ""},
+  };
   for (const Case& c : cases) Check(c);
+  Check({"field stop in columns", "--tsv --pixel-size 3.75 --field-stop 5.5 2500 5 2.5", "", 0,
+         "2\t5000\t15\t.154699\t2933.333333\n", ""});
 }
 
 TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
@@ -512,6 +973,72 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
        "expected OBJECTIVE EYEPIECE with --sampling, got 3 operands"},
       {"--target saturn --pixel-size 3.75 --target-pixels 300 2500",
        "expected OBJECTIVE EYEPIECE with --target-pixels, got 1 operand"},
+      // The sky from a site: the part of a site or band at fault named.
+      {"--target moon --site 95,7.69 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, latitude from -90 to 90 such as 45.07, got "
+       "95,7.69"},
+      {"--site 45.07,190 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, longitude from -180 to 180 such as 7.69, got "
+       "45.07,190"},
+      {"--site 45.07,7.69,9001 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, height in metres from -500 to 9000 such as "
+       "240, got 45.07,7.69,9001"},
+      {"--site 45.07,,240 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, longitude from -180 to 180 such as 7.69, got "
+       "45.07,,240"},
+      {"--site '' 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, latitude from -90 to 90 such as 45.07, got "},
+      {"--site 45.07 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, degrees and metres such as 45.07,7.69,240, got "
+       "45.07"},
+      {"--site 45,07,7,69 2500 5 3",
+       "--site: expected LAT,LON or LAT,LON,HEIGHT, degrees and metres such as 45.07,7.69,240, got "
+       "45,07,7,69 (the decimal mark is a point)"},
+      {"--band 700-400 2500 5 3",
+       "--band: expected FROM-TO in nanometres, each from 300 to 1100 and FROM below TO, such as "
+       "400-700, got 700-400"},
+      {"--band 200-700 2500 5 3",
+       "--band: expected FROM-TO in nanometres, each from 300 to 1100 "
+       "and FROM below TO, such as 400-700, got 200-700"},
+      {"--band 400 2500 5 3",
+       "--band: expected FROM-TO in nanometres, each from 300 to 1100 and "
+       "FROM below TO, such as 400-700, got 400"},
+      {"--band 400,5-700 2500 5 3",
+       "--band: expected FROM-TO in nanometres, each from 300 to 1100 and FROM below TO, such as "
+       "400-700, got 400,5-700 (the decimal mark is a point)"},
+      {"--min-altitude 91 2500 5 3",
+       "--min-altitude: expected a number from 0 to 90 such as 30, got 91"},
+      {"--min-altitude 30deg 2500 5 3", "--min-altitude: expected a number such as 30, got 30deg"},
+      {"--night 0 --target moon --site 45,7 2500 5 3",
+       "--night: expected a whole number of minutes from 1 to 240 such as 15, got 0"},
+      {"--night 7.5 --target moon --site 45,7 2500 5 3",
+       "--night: expected a whole number of minutes from 1 to 240 such as 15, got 7.5"},
+      {"--night 241 --target moon --site 45,7 2500 5 3",
+       "--night: expected a whole number of minutes from 1 to 240 such as 15, got 241"},
+      {"--night 15 --target moon 2500 5 3", "--night: needs --target and --site"},
+      {"--night 15 --site 45,7 2500 5 3", "--night: needs --target and --site"},
+      {"--night 15 --target moon --site 45,7 --focal-length 5000 2500 5",
+       "--night: not with --focal-length: it takes OBJECTIVE EYEPIECE EXTRACTION"},
+      {"--night 15 --target moon --site 45,7 --extraction 1:3:1 2500 5",
+       "--night: not with --extraction: it takes OBJECTIVE EYEPIECE EXTRACTION"},
+      {"--night 15 --target moon --site 45,7",
+       "--night: not with a batch: give OBJECTIVE EYEPIECE EXTRACTION"},
+      {"--night 15 --target moon --site 45,7 2500 5",
+       "expected OBJECTIVE EYEPIECE EXTRACTION, got 2 operands"},
+      {"--events", "--events: needs --target"},
+      {"--events=yes --target jupiter", "--events: takes no value"},
+      {"--events --target saturno", "--events: needs --target jupiter, got --target saturno"},
+      {"--events --target jupiter 2500 5",
+       "expected OBJECTIVE EYEPIECE EXTRACTION or nothing with --events, got 2 operands"},
+      {"--events --target jupiter --magnification 2 2500 5", "--events: not with --magnification"},
+      {"--events --night 15 --target jupiter --site 45,7 2500 5 3", "--events: not with --night"},
+      {"--json --tsv 2500 5 3", "--json: not with --tsv"},
+      {"--header --json 2500 5 3", "--json: not with --header"},
+      {"--field-stop 5.5 2500 5 3", "--field-stop: needs --pixel-size"},
+      {"--pixel-size 3.75 --field-stop 0 2500 5 3",
+       "--field-stop: expected a positive number such as 5.5, got 0"},
+      {"--grs 361 2500 5 3", "--grs: expected a number from 0 to 360 such as 26, got 361"},
+      {"--grs -1 2500 5 3", "--grs: expected a number from 0 to 360 such as 26, got -1"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments);
@@ -567,9 +1094,42 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
                              "giove",
                              "2026-12-07T21:30+01:00",
                              "1800-01-01 to 2050-12-31 (UTC)",
-                             "the Moon looks up to about 1.8% larger"}) {
+                             "the Moon looks up to about 1.8% larger",
+                             "--site LAT,LON[,HEIGHT]",
+                             "--band FROM-TO",
+                             "--min-altitude DEG",
+                             "--night MINUTES",
+                             "--json",
+                             "--grs LONGITUDE",
+                             "--events",
+                             "--field-stop MM",
+                             "one they show twice, when it ends, is the first of the two",
+                             "sotto l'orizzonte",
+                             "non sorge, non transita and non tramonta",
+                             "sempre sopra and sempre sotto",
+                             "mai buio",
+                             "sotto la minima",
+                             "inizio transito and fine transito",
+                             "inizio ombra and fine ombra",
+                             "inizio occultazione and fine occultazione",
+                             "inizio eclissi and fine eclissi",
+                             "Io, Europa, Ganimede, Callisto"}) {
     EXPECT_NE(flowed.find(option), std::string::npos) << option;
   }
+  // Every column's key on a line with its caption; the Red Spot's default
+  // as calc takes it.
+  for (const celforo::PlanColumn& column : celforo::kPlanColumns) {
+    std::string line = "\n  " + std::string(column.key);
+    line.append(29 - line.size() + 1, ' ').append(column.caption).append("\n");
+    EXPECT_NE(help.out.find(line), std::string::npos) << line;
+  }
+  const std::string redSpot =
+      "when not given, " + celforo::FixedText(celforo::kRedSpotMeasuredLongitude, 0) + " as " +
+      std::string(celforo::kRedSpotSource) + " measured it on " +
+      std::string(celforo::kRedSpotMeasuredOn) + ", carried on at the " +
+      celforo::FixedText(celforo::kRedSpotDriftPerMonth, 2) + " degrees a month it drifts by (" +
+      std::string(celforo::kRedSpotDriftSource) + ")";
+  EXPECT_NE(flowed.find(redSpot), std::string::npos) << redSpot;
 }
 
 TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {

@@ -337,7 +337,9 @@ SensorView ViewWith(Target target, double discPixels, double ringsPixels = 0, do
   view.sensor = {1280, 960};
   view.fieldWidth = 3.96;
   view.fieldHeight = 2.97;
-  view.target = TargetOnDate{target, TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0}};
+  view.target.emplace();
+  view.target->target = target;
+  view.target->size = TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0};
   view.discPixels = discPixels;
   view.ringsPixels = ringsPixels;
   return view;

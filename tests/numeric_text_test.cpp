@@ -231,15 +231,24 @@ TEST(ResultText, ShowsTheRoundedValueOrFails) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(SignedNumberText(row.value));
+    // A measurement is shown as a result, but where a result that rounds to
+    // zero fails, a measurement is " 0".
     if (row.text) {
       EXPECT_EQ(ResultText(row.value), *row.text);
+      EXPECT_EQ(MeasureText(row.value), *row.text);
       continue;
     }
-    try {
-      const std::string shown = ResultText(row.value);
-      ADD_FAILURE() << "showed " << shown;
-    } catch (const RunTimeError& error) {
-      EXPECT_EQ(error.kind(), row.failure);
+    if (row.failure == RunTimeErrorKind::TypeMismatch) {
+      EXPECT_EQ(MeasureText(row.value), " 0");
+    }
+    for (std::string (*shown)(double) : {ResultText, MeasureText}) {
+      if (shown == MeasureText && row.failure == RunTimeErrorKind::TypeMismatch) continue;
+      try {
+        const std::string text = shown(row.value);
+        ADD_FAILURE() << "showed " << text;
+      } catch (const RunTimeError& error) {
+        EXPECT_EQ(error.kind(), row.failure);
+      }
     }
   }
 }

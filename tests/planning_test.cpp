@@ -8,8 +8,10 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
+#include "calc/date_time.h"
 #include "calc/numeric_text.h"
 #include "calc/plan_columns.h"
 #include "calc/planning.h"
@@ -147,8 +149,10 @@ CameraAndTarget Given(const Inputs& in) {
   if (in.sensor) c.sensor = SensorPixels{1280, 960};
   // A size as on a date: 45" for Jupiter, Saturn's globe 18" in rings of 40".
   if (in.target) {
-    c.target = TargetOnDate{*in.target, in.target == Target::Saturn ? TargetSize{18, 40, 20, 1e9}
-                                                                    : TargetSize{45, 0, 0, 6e8}};
+    c.target.emplace();
+    c.target->target = *in.target;
+    c.target->size =
+        in.target == Target::Saturn ? TargetSize{18, 40, 20, 1e9} : TargetSize{45, 0, 0, 6e8};
   }
   return c;
 }
@@ -210,7 +214,9 @@ TEST(PlanColumns, WhichApplyAndTheirValues) {
     std::vector<std::pair<std::string_view, std::string>> shown;
     for (const PlanColumn& column : kPlanColumns) {
       if (column.applies(given)) {
-        shown.emplace_back(column.caption, ResultText(column.compute(given, 5000)));
+        const ProjectionResults results{2, 5000, 15};
+        shown.emplace_back(column.caption,
+                           ResultText(std::get<double>(column.compute(given, results))));
       }
     }
     EXPECT_EQ(shown, c.shown);
@@ -239,11 +245,159 @@ TEST(PlanColumns, FailuresOfTheColumns) {
     }
     ASSERT_NE(column, nullptr);
     try {
-      column->compute(all, c.focalLength);
+      column->compute(all, {2, c.focalLength, 15});
       ADD_FAILURE() << "computed";
     } catch (const RunTimeError& error) {
       EXPECT_EQ(error.kind(), c.failure);
     }
+  }
+}
+
+// The sky's columns where an event does not happen or the target is below
+// the horizon: each state has its word, and an air mass or a dispersion
+// below the horizon is no value. The times are the events' own.
+TEST(PlanColumns, WordsWhereThereIsNoValue) {
+  const UniversalTime t0 = UtcInstant({2026, 12, 7, 18, 0, 0});
+  const auto event = [&](EventState state) { return SkyEvent{state, t0 + Days(0.1), 0}; };
+  const struct {
+    const char* what;
+    EventState rise, transit, set;
+    BestTimeState best;
+    bool span;
+    double altitude;
+    std::vector<std::string> shown;  // SORGE to SOPRA MIN. FINO ALLE, then MASSA D'ARIA
+  } cases[] = {
+      {"every event",
+       EventState::Happens,
+       EventState::Happens,
+       EventState::Happens,
+       BestTimeState::Found,
+       true,
+       45,
+       {"time", "time", "time", "time", "start", "end", "number"}},
+      {"not this day",
+       EventState::NotThisDay,
+       EventState::NotThisDay,
+       EventState::NotThisDay,
+       BestTimeState::BelowHorizon,
+       false,
+       -10,
+       {"non sorge", "non transita", "non tramonta", "sempre sotto", "sotto la minima",
+        "sotto la minima", "(sotto l'orizzonte)"}},
+      {"above all day",
+       EventState::AlwaysAbove,
+       EventState::Happens,
+       EventState::AlwaysAbove,
+       BestTimeState::NeverDark,
+       false,
+       0.5,
+       {"sempre sopra", "time", "sempre sopra", "mai buio", "sotto la minima", "sotto la minima",
+        "number"}},
+      {"below all day",
+       EventState::AlwaysBelow,
+       EventState::Happens,
+       EventState::AlwaysBelow,
+       BestTimeState::BelowHorizon,
+       false,
+       -0.001,
+       {"sempre sotto", "time", "sempre sotto", "sempre sotto", "sotto la minima",
+        "sotto la minima", "(sotto l'orizzonte)"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CameraAndTarget given;
+    given.target.emplace();
+    SkyPlan& sky = given.target->sky.emplace();
+    sky.events = {event(c.rise), event(c.transit), event(c.set)};
+    sky.night.best = {c.best, t0 + Days(0.2), 40};
+    if (c.span) sky.night.bestSpan = TimeSpan{t0 + Days(0.15), t0 + Days(0.25)};
+    sky.now.altitude = c.altitude;
+    std::vector<std::string> shown;
+    for (const std::string_view caption :
+         {kRiseCaption, kTransitCaption, kSetCaption, kBestTimeCaption, kAboveFromCaption,
+          kAboveUntilCaption, kAirMassCaption}) {
+      const PlanColumn& column = *ColumnByCaption(caption);
+      ASSERT_TRUE(column.applies(given));
+      const PlanValue value = column.compute(given, {1, 1, 1});
+      if (const UniversalTime* time = std::get_if<UniversalTime>(&value)) {
+        shown.push_back(*time == t0 + Days(0.1) || *time == t0 + Days(0.2) ? "time"
+                        : *time == t0 + Days(0.15)                         ? "start"
+                        : *time == t0 + Days(0.25)                         ? "end"
+                                                                           : "another time");
+      } else if (const PlanWord* word = std::get_if<PlanWord>(&value)) {
+        shown.emplace_back(word->text);
+      } else if (const NoValue* none = std::get_if<NoValue>(&value)) {
+        shown.push_back("(" + std::string(none->why) + ")");
+      } else {
+        shown.push_back("number");
+      }
+    }
+    EXPECT_EQ(shown, c.shown);
+  }
+}
+
+// Which of the new columns a target and its options add: the sky's with a
+// site, the disc's by target, the field stop's with a pixel size.
+TEST(PlanColumns, WhichTheTargetAndSiteAdd) {
+  const UniversalTime evening = UtcInstant({2026, 12, 7, 20, 0, 0});
+  const struct {
+    const char* what;
+    std::optional<Target> target;
+    bool site, pixels, fieldStop;
+    std::vector<std::string_view> added;  // beyond the size columns
+  } cases[] = {
+      {"a field stop without pixels", std::nullopt, false, false, true, {}},
+      {"a field stop", std::nullopt, false, true, true, {kImageScaleCaption, kFieldStopCaption}},
+      {"the Sun from a site",
+       Target::Sun,
+       true,
+       true,
+       false,
+       {kImageScaleCaption, kAltitudeCaption, kAzimuthCaption, kAirMassCaption, kDispersionCaption,
+        kDispersionPixelsCaption, kRiseCaption, kTransitCaption, kSetCaption, kBestTimeCaption,
+        kAboveFromCaption, kAboveUntilCaption}},
+      {"Venus",
+       Target::Venus,
+       false,
+       false,
+       false,
+       {kPhaseCaption, kPhaseAngleCaption, kBrightLimbCaption}},
+      {"Mars",
+       Target::Mars,
+       false,
+       false,
+       false,
+       {kPhaseCaption, kPhaseAngleCaption, kBrightLimbCaption, kPoleCaption, kMeridianCaption}},
+      {"Saturn",
+       Target::Saturn,
+       false,
+       false,
+       false,
+       {kPhaseCaption, kPhaseAngleCaption, kBrightLimbCaption, kPoleCaption}},
+      {"Jupiter",
+       Target::Jupiter,
+       false,
+       false,
+       false,
+       {kPhaseCaption, kPhaseAngleCaption, kBrightLimbCaption, kPoleCaption, kSystemICaption,
+        kSystemIICaption, kRedSpotCaption, "IO X", "IO Y", "EUROPA X", "EUROPA Y", "GANIMEDE X",
+        "GANIMEDE Y", "CALLISTO X", "CALLISTO Y"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CameraAndTarget given;
+    if (c.pixels) given.pixelSize = 3.75;
+    if (c.fieldStop) given.fieldStop = 5.5;
+    if (c.site) given.observing.site = Site{45.07, 7.69, 240};
+    if (c.target) given.target = TargetOnDateAt(*c.target, evening, given.observing);
+    std::vector<std::string_view> added;
+    for (const PlanColumn& column : kPlanColumns) {
+      const bool size = column.caption == kDiameterCaption ||
+                        column.caption == kDiscPixelsCaption || column.caption == kRingsCaption ||
+                        column.caption == kCaptureCaption;
+      if (column.applies(given) && !size) added.push_back(column.caption);
+    }
+    EXPECT_EQ(added, c.added);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <variant>
 
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
@@ -31,12 +33,19 @@ std::string_view KeyOf(const Form2Field& field) {
   return kForm2Elements[field.field].name;
 }
 
-// The shown text of a column, as celforo-calc prints it: without the sign
-// column of a positive value.
-std::string ColumnText(double value) {
-  std::string text = ResultText(value);
-  if (!text.empty() && text[0] == ' ') text.erase(0, 1);
-  return text;
+// The shown text of a column's value, as celforo-calc prints it, without
+// the sign column of a positive number; a time as HH:MM local.
+std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
+  if (const double* number = std::get_if<double>(&value)) {
+    std::string text =
+        column.form == NumberForm::Result ? ResultText(*number) : MeasureText(*number);
+    if (!text.empty() && text[0] == ' ') text.erase(0, 1);
+    return text;
+  }
+  if (const UniversalTime* time = std::get_if<UniversalTime>(&value))
+    return DateTimeFieldText(LocalCivilTime(*time)).substr(11);
+  if (const PlanWord* word = std::get_if<PlanWord>(&value)) return std::string(word->text);
+  return std::string(std::get<NoValue>(value).why);
 }
 
 // Whether any field but VALORE, the solve's own, cannot be used.
@@ -50,10 +59,8 @@ bool InputsToMend(const Form2Reading& reading) {
 // chosen or its size is not known then.
 CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
   CameraAndTarget camera = inputs.camera;
-  if (inputs.target) {
-    if (const std::optional<TargetSize> size = ApparentSize(*inputs.target, inputs.instant))
-      camera.target = TargetOnDate{*inputs.target, *size};
-  }
+  if (inputs.target)
+    camera.target = TargetOnDateAt(*inputs.target, inputs.instant, camera.observing);
   return camera;
 }
 
@@ -182,24 +189,23 @@ void Form2::Recompute() {
   if (!form1Results_) return ClearResults(kNoSetUp);
 
   const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
-  const double focalLength = form1Results_->equivalentFocalLength;
-  std::array<std::string, kPlanColumns.size()> texts;
+  std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
   try {
-    for (std::size_t i = 0; i < kPlanColumns.size(); ++i) {
-      const PlanColumn& column = kPlanColumns[i];
+    for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+      const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
       if (!column.applies(camera)) continue;
       try {
-        texts[i] = ColumnText(column.compute(camera, focalLength));
+        texts[i] = ColumnText(column, column.compute(camera, *form1Results_));
       } catch (const RunTimeError& error) {
         return ClearResults(std::string(column.caption) + ": " + error.line());
       }
     }
-    view = ViewOf(camera, focalLength);
+    view = ViewOf(camera, form1Results_->equivalentFocalLength);
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());
   }
-  for (std::size_t i = 0; i < kPlanColumns.size(); ++i)
+  for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
   window_.SetPicture(kPlanPicture, PlanPicture(view));

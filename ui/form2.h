@@ -26,8 +26,13 @@ inline constexpr ElementId kPlanPicture = Form2Index("Picture2");
 // How the panel's elements belong together: captions, units, problem lines.
 inline constexpr FormRelations<kForm2Elements.size()> kForm2Relations = RelationsOf(kForm2Elements);
 
-// The result label of each column of kPlanColumns, in its order.
-inline constexpr std::array<ElementId, 9> kForm2Results{
+// The columns of kPlanColumns the panel shows, by caption, and the result
+// label of each, in the same order.
+inline constexpr std::array<std::string_view, 9> kForm2Columns{
+    kFocalRatioCaption,  kImageScaleCaption, kFieldWidthCaption,
+    kFieldHeightCaption, kDiameterCaption,   kDiscPixelsCaption,
+    kRingsCaption,       kSamplingCaption,   kCaptureCaption};
+inline constexpr std::array<ElementId, kForm2Columns.size()> kForm2Results{
     Form2Index("Label24"), Form2Index("Label26"), Form2Index("Label28"),
     Form2Index("Label30"), Form2Index("Label32"), Form2Index("Label34"),
     Form2Index("Label36"), Form2Index("Label38"), Form2Index("Label40")};
@@ -56,14 +61,15 @@ static_assert(LinesFollow(kForm2Elements[kAimChoice].caption, 0, kPlanSolves,
               "RAGGIUNGI lists the solves in their order");
 
 consteval bool ResultsFollowColumns() {
-  if (kForm2Results.size() != kPlanColumns.size()) return false;
-  for (std::size_t i = 0; i < kPlanColumns.size(); ++i) {
-    if (kForm2Elements[kForm2Results[i]].meaning != kPlanColumns[i].caption) return false;
+  for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+    if (ColumnByCaption(kForm2Columns[i]) == nullptr) return false;
+    if (kForm2Elements[kForm2Results[i]].meaning != kForm2Columns[i]) return false;
     if (!kForm2Relations.caption[kForm2Results[i]]) return false;
   }
   return true;
 }
-static_assert(ResultsFollowColumns(), "a result label, captioned, for each column in its order");
+static_assert(ResultsFollowColumns(),
+              "a result label, captioned, for each column shown in its order");
 
 class Form2 final : public Form1Listener {
 public:

@@ -1,6 +1,6 @@
 # bash completion for celforo-calc: its options, the targets' names after
 # --target, and nothing after the other options that take a value (numbers,
-# FROM:TO:STEP, WxH or a date).
+# FROM:TO:STEP, WxH, a date, a site or a band).
 _celforo_calc() {
   local current=${COMP_WORDS[COMP_CWORD]}
   local previous=${COMP_WORDS[COMP_CWORD - 1]}
@@ -14,15 +14,16 @@ _celforo_calc() {
       ;;
     --extraction | --focal-length | --magnification | --focal-ratio | --image-scale | \
       --sampling | --target-pixels | --aperture | --pixel-size | --pixels | --wavelength | \
-      --date)
+      --date | --field-stop | --grs | --site | --band | --min-altitude | --night)
       return 0
       ;;
   esac
   case $current in
     -*)
-      local options="--tsv --header --extraction --focal-length --magnification --focal-ratio
-                     --image-scale --sampling --target-pixels --aperture --pixel-size --pixels
-                     --wavelength --target --date --help --version"
+      local options="--tsv --header --json --extraction --focal-length --magnification
+                     --focal-ratio --image-scale --sampling --target-pixels --aperture
+                     --pixel-size --pixels --field-stop --wavelength --target --date --grs
+                     --events --site --band --min-altitude --night --help --version"
       mapfile -t COMPREPLY < <(compgen -W "$options" -- "$current")
       ;;
   esac

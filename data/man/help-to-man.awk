@@ -2,7 +2,8 @@
 # exactly what --help says: the usage lines become the synopsis, the
 # paragraphs before the first heading the description, and each "Heading:"
 # line a section. A section of options ("  --name VALUE  what it does", the
-# description continued on lines indented further) becomes a tagged list;
+# description continued on lines indented further) or of names ("  key  what
+# it names") becomes a tagged list;
 # Examples are kept line for line; any other section is text. The lines of
 # --version after the first (copyright and licence) are the COPYRIGHT section.
 # Usage: celforo-calc --help | awk -v version=V -v date=YYYY-MM-DD
@@ -50,8 +51,8 @@ part == "description" {
   next
 }
 $0 == "" { next }
-part == "new section" { part = $0 ~ /^  --/ ? "options" : "text" }
-part == "options" && /^  --/ {
+part == "new section" { part = $0 ~ /^  --/ || $0 ~ /^  [^ ]+  / ? "options" : "text" }
+part == "options" && /^  [^ ]/ {
   tag = $0
   sub(/^  /, "", tag)
   text = ""

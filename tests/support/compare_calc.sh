@@ -5,7 +5,8 @@
 # form, and for one set-up, sweeps, solves and misuse, each also with the
 # planning columns and a target: every target on dates across the
 # ephemerides' range, dates in UTC, with offsets and, with TZ set for both
-# sides, in local time.
+# sides, in local time; and the sky from sites, nights, the moons' events
+# and JSON.
 # Usage: compare_calc.sh LINUX_PROGRAM OTHER_PROGRAM WORK_DIR RUNNER...
 # where RUNNER... is the command that runs the other program (tools/wine-run,
 # node).
@@ -133,6 +134,46 @@ if [ "$(basename "${runner[0]}")" = node ]; then
   check_in_zone America/New_York local-after-2038 "$work/empty.txt" --tsv --target moon \
     --date 2045-06-01T22:00 --pixel-size 3.75 2500 5 2.5
 fi
+# The sky from a site, the disc, the night's rows, the moons' events and
+# JSON, in zones set for both sides: north and south, summer time, the
+# polar day.
+for target in sun moon mercury venus mars jupiter saturn uranus neptune; do
+  for date in 1850-06-30T06:45Z 1969-07-20T20:17:40Z 2026-12-07T21:30 2050-12-30T12:00Z; do
+    check_in_zone Europe/Rome "sky-$target-$date" "$work/empty.txt" --tsv --site 45.07,7.69,240 \
+      --target "$target" --date "$date" --aperture 250 --pixel-size 3.75 --field-stop 5.5 \
+      2500 5 2.5
+  done
+done
+check_in_zone Europe/Rome sky-set-up "$work/empty.txt" --site 45.07,7.69,240 --target giove \
+  --date 2026-12-07T21:30 --aperture 250 --pixel-size 3.75 --pixels 1280x960 --field-stop 5.5 \
+  --grs 40 2500 5 2.5
+check_in_zone Europe/Rome sky-batch "$work/batch.txt" --tsv --header --site 45.07,7.69,240 \
+  --target saturn --date 2026-12-07T21:30 --pixel-size 3.75 --band 450-650 --min-altitude 20
+check_in_zone America/New_York sky-sweep-summer-time "$work/empty.txt" --tsv --site 40.7,-74 \
+  --target moon --date 2026-03-08T12:00 --pixel-size 2.9 --extraction=-2:12:.25 1000 10
+check_in_zone Australia/Sydney sky-south "$work/empty.txt" --site -33.87,151.21,50 \
+  --target venus --date 2026-12-07T21:30 --pixel-size 3.75 --band 300-1100 2500 5 2.5
+check_in_zone UTC sky-polar-day "$work/empty.txt" --tsv --site 78.2,15.6 --target sun \
+  --date 2026-06-21 --pixel-size 3.75 2500 5 2.5
+check_in_zone Europe/Rome night "$work/empty.txt" --tsv --header --night 15 \
+  --site 45.07,7.69,240 --target saturn --date 2026-12-07 --pixel-size 3.75 2500 5 2.5
+check_in_zone Europe/Rome night-json "$work/empty.txt" --json --night 30 --site 45.07,7.69 \
+  --target jupiter --grs 40 --date 2026-12-07 --aperture 250 --pixel-size 3.75 2500 5 2.5
+check_in_zone Europe/Rome night-summer-time-ends "$work/empty.txt" --night 10 \
+  --site 45.07,7.69 --target moon --date 2026-10-24 2500 5 3
+check_in_zone UTC night-polar "$work/empty.txt" --tsv --night 60 --site 78.2,15.6 \
+  --target luna --date 2026-12-07 2500 5 3
+check_in_zone UTC events "$work/empty.txt" --events --target jupiter --date 2019-01-02
+check_in_zone Europe/Rome events-site-json "$work/empty.txt" --events --json --target jupiter \
+  --site 45.07,7.69 --date 2026-12-07T21:30 2500 5 3
+check_in_zone Europe/Rome json-batch "$work/batch.txt" --json --aperture 250 --pixel-size 3.75 \
+  --target mars --site 45.07,7.69 --date 2027-02-19
+check json-solve "$work/empty.txt" --json --aperture 250 --pixel-size 3.75 --sampling 2 2500 5
+check misuse-site "$work/empty.txt" --site 45,07,7,69 2500 5 3
+check misuse-band "$work/empty.txt" --band 700-400 2500 5 3
+check misuse-night "$work/empty.txt" --night 15 --target moon --site 45,7 --focal-length 5000 \
+  2500 5
+check misuse-events "$work/empty.txt" --events --target saturn
 check misuse-target "$work/empty.txt" --target pluto 2500 5 3
 check misuse-date "$work/empty.txt" --target moon --date 2026-02-29 2500 5 3
 check misuse-date-range "$work/empty.txt" --target moon --date 2050-12-31T23:30-01:00 2500 5 3

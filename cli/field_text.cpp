@@ -1,0 +1,65 @@
+#include "cli/field_text.h"
+
+#include <cmath>
+#include <variant>
+
+#include "calc/date_time.h"
+#include "calc/numeric_text.h"
+#include "cli/overloaded.h"
+
+namespace celforo::cli {
+
+std::string NumberField(double value, NumberForm form, bool json) {
+  std::string text = form == NumberForm::Result ? ResultText(value) : MeasureText(value);
+  if (json) return ShortestText(value);
+  return text;
+}
+
+std::string InputField(double value, bool json) {
+  if (!json) return SignedNumberText(value);
+  return std::isfinite(value) ? ShortestText(value) : std::string(kJsonNull);
+}
+
+// A time or a word in text stands after the sign column, as a positive
+// number does, so that it lines up with the numbers under a caption.
+std::string InstantField(UniversalTime instant, bool json) {
+  const std::string text = LocalMinuteText(instant);
+  return json ? JsonString(text) : ' ' + text;
+}
+
+std::string WordField(std::string_view word, bool json) {
+  return json ? JsonString(word) : ' ' + std::string(word);
+}
+
+std::string ValueField(const PlanValue& value, NumberForm form, bool json) {
+  return std::visit(
+      Overloaded{
+          [&](double number) { return NumberField(number, form, json); },
+          [&](UniversalTime instant) { return InstantField(instant, json); },
+          [&](PlanWord word) { return WordField(word.text, json); },
+          [&](NoValue none) { return json ? std::string(kJsonNull) : WordField(none.why, false); },
+      },
+      value);
+}
+
+std::string JsonString(std::string_view text) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (byte < 0x20) {
+      quoted += "\\u00";
+      quoted += kHex[byte >> 4];
+      quoted += kHex[byte & 15];
+    } else {
+      quoted += c;
+    }
+  }
+  quoted += '"';
+  return quoted;
+}
+
+}  // namespace celforo::cli
