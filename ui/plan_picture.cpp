@@ -302,11 +302,11 @@ private:
     for (const Mark& mark : marks) {
       const PicturePoint base = Plus(mark.tip, mark.out, -kHead);
       const PicturePoint across{-mark.out.y * kHalfWidth, mark.out.x * kHalfWidth};
-      over_.push_back({PathShape{{mark.tip, Plus(base, across), Plus(base, across, -1)},
-                                 Role::MoonDisc,
-                                 std::nullopt,
-                                 0},
-                       "moon-edge"});
+      std::vector<PicturePoint> head{mark.tip, Plus(base, across), Plus(base, across, -1)};
+      const auto [x0, x1] = std::minmax({head[0].x, head[1].x, head[2].x});
+      const auto [y0, y1] = std::minmax({head[0].y, head[1].y, head[2].y});
+      taken_.push_back({x0, y0, x1 - x0, y1 - y0});
+      over_.push_back({PathShape{std::move(head), Role::MoonDisc, std::nullopt, 0}, "moon-edge"});
       // The name beside the arrowhead's base on the picture's side of the
       // edge it is on, or on another side, within the picture.
       const double w = TextWidthEstimate(mark.names, kLabelPixels) + 2, h = kLabelHeight;

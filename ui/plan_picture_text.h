@@ -34,12 +34,14 @@ struct PictureFacts {
   bool vignetting = false;                       // the field stop leaves the sensor's corners out
 };
 
-// The line under the picture: name, diameter, rings, pixels, then the
-// phase, "vignettatura", the Red Spot's transit and the moons in the field,
-// shortened to fit the line (about 58 characters: the share of the short
-// side first, then shorter forms, then the rings and the moons): "Venere
-// 35.2″ · fase 33% · 230 px · 24% del lato corto"; "Giove 40.0″ · 259 px ·
-// M. Rossa 23:41 · nel campo: Io, Europa".
+// The line under the picture: name, diameter, rings, phase, pixels, the
+// share of the sensor's short side, then "vignettatura", the Red Spot's
+// transit and the moons in the field, shortened to fit (58 characters) by
+// leaving out in turn the share, the Red Spot's long name ("GRS"), a phase
+// over 95%, the moons' names (counted instead), the rings, the moons and the
+// Red Spot: "Venere 35.2″ · fase 33% · 230 px · 24% del lato corto"; "Giove
+// 40.0″ · 259 px · GRS 23:41 · nel campo: Io, Europa". Without a target,
+// "Campo 3.3′ × 2.5′", with " · vignettatura" where the stop cuts corners.
 std::string PlanLine(const SensorView& view, const PictureFacts& facts);
 
 // The picture's description: the field and the orientation, the line
