@@ -10,7 +10,6 @@
 #include <cstddef>
 #include <initializer_list>
 #include <map>
-#include <numbers>
 #include <optional>
 #include <set>
 #include <span>
@@ -29,6 +28,7 @@
 #include "cli/celforo_calc.h"
 #include "tests/support/memory_store.h"
 #include "ui/form2.h"
+#include "ui/night_picture.h"
 #include "ui/plan_picture.h"
 #include "ui/setup_fields.h"
 #include "ui/svg_writer.h"
@@ -1260,92 +1260,42 @@ TEST(Form2, ResultsAreCelforoCalcsColumnsAndTheAdviceFollowsThem) {
   }
 }
 
-// A view of a 1280 x 960 sensor with a target of `discPixels` across.
-SensorView ViewWith(Target target, double discPixels, double ringsPixels = 0, double tilt = 0) {
-  SensorView view;
-  view.sensor = {1280, 960};
-  view.fieldWidth = 3.96;
-  view.fieldHeight = 2.97;
-  view.target.emplace();
-  view.target->target = target;
-  view.target->size = TargetSize{47.3, ringsPixels > 0 ? 100.0 : 0.0, tilt, 0};
-  view.discPixels = discPixels;
-  view.ringsPixels = ringsPixels;
-  return view;
-}
-
-const Shape* Marked(const DisplayList& list, std::string_view mark) {
-  for (const Shape& shape : list.shapes)
-    if (shape.mark == mark) return &shape;
-  return nullptr;
-}
-
-TEST(PlanPicture, ToScaleOverTheSensorsFrame) {
-  struct Case {
-    const char* what;
-    SensorView view;
-    bool limb;  // the disc's centre lies one radius below the frame's
-  };
-  const Case cases[] = {
-      {"Jupiter", ViewWith(Target::Jupiter, 306), false},
-      {"Saturn, rings open", ViewWith(Target::Saturn, 120, 272, 20), false},
-      {"Saturn, rings from the south", ViewWith(Target::Saturn, 120, 272, -3), false},
-      {"the Moon beyond the frame", ViewWith(Target::Moon, 12345), true},
-      {"a planet beyond the frame", ViewWith(Target::Mars, 4000), false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const DisplayList list = PlanPicture(c.view);
-    const auto* frame = std::get_if<RectShape>(&Marked(list, "sensor")->figure);
-    const auto* disc = std::get_if<EllipseShape>(&Marked(list, "target")->figure);
-    ASSERT_TRUE(frame && disc);
-    const double scale = frame->box.width / 1280;
-    EXPECT_DOUBLE_EQ(frame->box.height / scale, 960);
-    EXPECT_NEAR(2 * disc->rx / scale, c.view.discPixels, 1e-9);
-    EXPECT_EQ(disc->rx, disc->ry);
-    const double frameCentreY = frame->box.top + frame->box.height / 2;
-    EXPECT_NEAR(disc->cy, frameCentreY + (c.limb ? disc->rx : 0), 1e-9);
-    // The frame fits within the sky with the margins.
-    EXPECT_GE(frame->box.left, 0);
-    EXPECT_LE(frame->box.left + frame->box.width, kPlanPictureWidth);
-    EXPECT_LE(frame->box.top + frame->box.height, kPlanPictureHeight - kPlanPictureTextHeight);
-    if (c.view.ringsPixels > 0) {
-      const auto* rings = std::get_if<EllipseShape>(&Marked(list, "rings")->figure);
-      ASSERT_TRUE(rings);
-      EXPECT_NEAR(2 * rings->rx / scale, c.view.ringsPixels, 1e-9);
-      const double tilt = c.view.target->size.ringTilt * std::numbers::pi / 180;
-      EXPECT_NEAR(rings->ry / rings->rx, std::fabs(std::sin(tilt)), 1e-12);
-      const auto* near = std::get_if<EllipseShape>(&Marked(list, "rings-near")->figure);
-      EXPECT_EQ(near->part, tilt > 0 ? EllipsePart::LowerHalf : EllipsePart::UpperHalf);
-    }
-  }
-}
-
-TEST(PlanPicture, SaysWhatItShows) {
+// The night's curve needs a site and a target, not Form1's results; an input
+// to mend leaves its ground alone.
+TEST(Form2, TheNightsPictureFollowsTheSiteAndTheTarget) {
+  const UniversalTime evening = Evening();
+  const Site turin{45.07, 7.69, 240};
   const struct {
-    SensorView view;
-    std::string line;
+    const char* what;
+    int target;
+    bool site, form1Results, toMend;
+    DisplayList expected;
   } cases[] = {
-      {ViewWith(Target::Jupiter, 306),
-       "Giove 47.3\xE2\x80\xB3 \xC2\xB7 306 px \xC2\xB7 32% del lato corto"},
-      {ViewWith(Target::Saturn, 120, 272, 20),
-       "Saturno 47.3\xE2\x80\xB3 \xC2\xB7 anelli 100.0\xE2\x80\xB3 \xC2\xB7 120 px \xC2\xB7 12% "
-       "del "
-       "lato corto"},
+      {"no site", 6, false, true, false, NightPictureWithout(NightPictureLack::Site)},
+      {"no target", 0, true, true, false, NightPictureWithout(NightPictureLack::Target)},
+      {"Jupiter", 6, true, true, false,
+       NightPicture(NightPicturePlanOf(Target::Jupiter, turin, evening))},
+      {"the Sun, without Form1's results", 1, true, false, false,
+       NightPicture(NightPicturePlanOf(Target::Sun, turin, evening))},
+      {"a field to mend", 6, true, true, true, {}},
   };
   for (const auto& c : cases) {
-    const DisplayList list = PlanPicture(c.view);
-    const auto* text = std::get_if<TextShape>(&list.shapes.back().figure);
-    ASSERT_TRUE(text);
-    EXPECT_EQ(text->text, c.line);
-    EXPECT_NE(list.description.find(c.line), std::string::npos);
+    SCOPED_TRACE(c.what);
+    FakeForm2 window;
+    window.Start();
+    window.Choose(kTargetChoice, c.target);
+    if (c.site) {
+      window.Type(kLatitudeBox, "45.07");
+      window.Type(kLongitudeBox, "7.69");
+      window.Type(kHeightBox, "240");
+    }
+    if (!c.form1Results) window.form1.Type(kText1, "2000");
+    if (c.toMend) window.Type(kWavelengthBox, "0");
+    EXPECT_EQ(window.nightPicture.width, kNightPictureWidth);
+    EXPECT_EQ(window.nightPicture.height, kNightPictureHeight);
+    EXPECT_EQ(window.nightPicture.shapes.size(), c.expected.shapes.size());
+    EXPECT_EQ(window.nightPicture.description, c.expected.description);
   }
-  SensorView none = ViewWith(Target::Jupiter, 0);
-  none.target.reset();
-  const DisplayList frameAlone = PlanPicture(none);
-  EXPECT_EQ(Marked(frameAlone, "target"), nullptr);
-  EXPECT_EQ(std::get<TextShape>(frameAlone.shapes.back().figure).text,
-            "Campo 4.0\xE2\x80\xB2 \xC3\x97 3.0\xE2\x80\xB2");
 }
 
 }  // namespace

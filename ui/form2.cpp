@@ -67,12 +67,22 @@ CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
   return camera;
 }
 
-// The night's picture until the night's curve is drawn: its ground alone.
-DisplayList NightPictureToCome() {
+// The night's picture while an input is to be mended: its ground alone.
+DisplayList BlankNightPicture() {
   DisplayList list;
   list.width = kNightPictureWidth;
   list.height = kNightPictureHeight;
   return list;
+}
+
+// The night's curve of the target from the site, which the set-up does not
+// change; what to give where a site or a target is missing.
+DisplayList NightPictureOf(const Form2Inputs& inputs) {
+  const std::optional<Site>& site = inputs.camera.observing.site;
+  if (!site) return NightPictureWithout(NightPictureLack::Site);
+  if (!inputs.target) return NightPictureWithout(NightPictureLack::Target);
+  return NightPicture(NightPicturePlanOf(*inputs.target, *site, inputs.instant,
+                                         inputs.camera.observing.minimumAltitude));
 }
 
 }  // namespace
@@ -226,14 +236,15 @@ void Form2::ClearResults(std::string_view why) {
   picture_ = EmptyPlanPicture(why);
   pictureShowsSetUp_ = false;
   window_.SetPicture(kPlanPicture, picture_);
-  window_.SetPicture(kNightPicture, NightPictureToCome());
 }
 
 void Form2::Recompute() {
   const Form2Reading reading = Read();
   for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
     if (i != kValueField) ShowProblem(kForm2Fields[i].field, reading.problems[i]);
-  if (InputsToMend(reading)) return ClearResults(kFixInputs);
+  const bool toMend = InputsToMend(reading);
+  window_.SetPicture(kNightPicture, toMend ? BlankNightPicture() : NightPictureOf(reading.inputs));
+  if (toMend) return ClearResults(kFixInputs);
   if (!form1Results_) return ClearResults(kNoSetUp);
 
   const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
@@ -250,7 +261,7 @@ void Form2::Recompute() {
         return ClearResults(std::string(column.caption) + ": " + error.line());
       }
     }
-    view = ViewOf(camera, form1Results_->equivalentFocalLength);
+    view = ViewOf(camera, form1Results_->equivalentFocalLength, form1Results_->magnification);
     advice = PlanAdvice(camera, *form1Results_);
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());
@@ -262,7 +273,6 @@ void Form2::Recompute() {
   picture_ = PlanPicture(view);
   pictureShowsSetUp_ = true;
   window_.SetPicture(kPlanPicture, picture_);
-  window_.SetPicture(kNightPicture, NightPictureToCome());
 }
 
 }  // namespace celforo

@@ -482,9 +482,11 @@ def ratio_holds(numerator, denominator, expected, numerator_error=0.005):
 def picture_figures():
     return js("var svg = document.querySelector('#Picture2 svg');"
               "function f(selector, names) { var e = svg.querySelector(selector);"
-              " return e && names.map(function (n) { return +e.getAttribute(n); }); }"
+              " return e && names.map(function (n) {"
+              "  var v = e.getAttribute(n);"
+              "  return +(v === null && n === 'r' ? e.getAttribute('rx') : v); }); }"
               "return {sensor: f('rect.sensor', ['width', 'height']),"
-              " target: f('.target', ['r', 'cx', 'cy']),"
+              " target: f('.target', ['r', 'cx', 'cy']),"  # a flattened disc: its rx
               " rings: f('ellipse.rings', ['rx', 'ry']),"
               " name: document.getElementById('Picture2').getAttribute('aria-label')}")
 
