@@ -241,7 +241,12 @@ private slots:
     Show(form);
     Form2Window* panel = OpenPanel(form);
     SetField(panel, "OGGETTO", "Saturno");
-    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    // From Turin, Saturn below the horizon: the longest words the sky gives.
+    SetField(panel, "DATA E ORA", "2026-12-08 03:00");
+    SetField(panel, "LATITUDINE", "45.07");
+    SetField(panel, "LONGITUDINE", "7.69");
+    QCOMPARE(TextOf(Named(panel, "MASSA D'ARIA", QAccessible::StaticText)),
+             QStringLiteral("sotto l'orizzonte"));
     QStringList failures;
     auto check = [&](const QWidget* widget, const QString& text, QRect room) {
       if (const QString overflow = TextOverflow(widget, text, room); !overflow.isEmpty())
