@@ -77,6 +77,7 @@ int RunNight(const Options& options, const Night& night, UniversalTime instant, 
   for (const UniversalTime at : NightInstants(span, night.minutes)) {
     if (output.failure() || errors.failure()) break;
     cameraAndTarget.target = TargetOnDateAt(at, cameraAndTarget.observing, *cameraAndTarget.target);
+    if (!cameraAndTarget.target) break;  // not within the range, which the span is
     const Calculator calculator(cameraAndTarget, Lead::Time, options.layout.json);
     printer.PutRow(calculator.Calculate(night.inputs), Place{"row", ++row});
   }

@@ -318,7 +318,7 @@ constexpr OptionRow kOptionRows[] = {
      {"--target", "--pixel-size"},
      ReadSolve<PlanAim::DiscPixels>,
      "the extraction giving the target a disc PX pixels across: --target jupiter --date "
-     "2026-12-07 --pixel-size 3.75 --target-pixels 300 2500 5 gives 2.14969282493332."},
+     "2026-12-07 --pixel-size 3.75 --target-pixels 300 2500 5 gives 2.14903248647491."},
     {"--aperture",
      "D",
      Role::Value,
@@ -382,7 +382,7 @@ constexpr OptionRow kOptionRows[] = {
      "(PIXEL), the disc's size on the sensor, and for Mars, Jupiter and Saturn RIPRESA MAX (S), "
      "the longest capture, in seconds, before a feature at the disc's centre moves by one pixel "
      "as the planet turns: --target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 2.5 "
-     "gives 39.906538, 257.963139 and 44.088517. Then, for all but the Sun, FASE (%), the lit "
+     "gives 39.894279, 257.883898 and 44.102064. Then, for all but the Sun, FASE (%), the lit "
      "share of the disc, ANGOLO DI FASE (GRADI), the angle at the target between the Sun and "
      "the Earth, and LEMBO (GRADI), where the bright limb's midpoint lies; for Mars, Jupiter "
      "and Saturn ASSE (GRADI), where the north pole points; for Mars MC (GRADI), the longitude "
@@ -500,9 +500,10 @@ constexpr OptionRow kOptionRows[] = {
      {},
      ReadJson,
      "a JSON object for each row (JSON Lines), with the keys listed under Columns and JSON "
-     "keys: numbers as the shortest text that reads back as the same value, times and words "
-     "as strings, a value that is absent (a set-up that failed, an air mass below the "
-     "horizon) as null. Not with --tsv or --header."},
+     "keys: each number the one its column shows (six decimals, the extraction as a box "
+     "holds it) as JSON writes numbers, .154699 as 0.154699, so that every platform writes "
+     "the same; times and words as strings; a value that is absent (a set-up that failed, "
+     "an air mass below the horizon) as null. Not with --tsv or --header."},
     {"--help", "", Role::Answer, HelpSection::Output, {}, nullptr, "this text."},
     {"--version",
      "",

@@ -563,8 +563,7 @@ void CheckPublished(const SkyCase& c) {
     } else if (p.time) {
       EXPECT_LE(std::fabs(UtcMinutes(value) - p.number), p.tolerance) << value;
     } else {
-      EXPECT_LE(std::fabs(Off(p.key, std::strtod(value.c_str(), nullptr), p.number)), p.tolerance)
-          << value;
+      EXPECT_LE(std::fabs(Off(p.key, celforo::ReadNumber(value), p.number)), p.tolerance) << value;
     }
   }
 }
@@ -684,13 +683,11 @@ TEST(CelforoCalc, DiscColumnsAgreeWithPublishedValues) {
   // 57.2958 (1 - cos i) / 2 degrees beyond the geometric centre's.
   const auto jupiter = JsonFields(
       Lines(RunInZone("UTC", "--json --target jupiter --date 1992-12-16 1 1 1").out).at(0));
-  const double phase = std::strtod(Field(jupiter, "phase_angle").c_str(), nullptr);
+  const double phase = celforo::ReadNumber(Field(jupiter, "phase_angle"));
   const double c = 57.2958 * (1 - std::cos(phase * 3.14159265358979 / 180)) / 2;
-  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_i_meridian").c_str(), nullptr),
-                  268.06 - c),
+  EXPECT_NEAR(Off("meridian", celforo::ReadNumber(Field(jupiter, "system_i_meridian")), 268.06 - c),
               0, 0.5);
-  EXPECT_NEAR(Off("meridian", std::strtod(Field(jupiter, "system_ii_meridian").c_str(), nullptr),
-                  72.74 - c),
+  EXPECT_NEAR(Off("meridian", celforo::ReadNumber(Field(jupiter, "system_ii_meridian")), 72.74 - c),
               0, 0.5);
 }
 
@@ -748,12 +745,12 @@ TEST(CelforoCalc, NightRowsFromSettingToRising) {
     std::vector<std::string> fields;
     std::istringstream row(lines[i]);
     for (std::string field; std::getline(row, field, '\t');) fields.push_back(field);
-    const double altitude = std::strtod(fields[altitudeColumn].c_str(), nullptr);
+    const double altitude = celforo::ReadNumber(fields[altitudeColumn]);
     if (altitude < 0) {
       EXPECT_EQ(fields[dispersionColumn], "sotto l'orizzonte");
       continue;
     }
-    const double dispersion = std::strtod(fields[dispersionColumn].c_str(), nullptr);
+    const double dispersion = celforo::ReadNumber(fields[dispersionColumn]);
     const auto tanZ = [](double h) { return std::tan((90 - h) * 3.14159265358979 / 180); };
     for (const auto& [at, published, count] :
          {std::tuple{30.0, 2.5, &near30}, std::tuple{20.0, 4.0, &near20}}) {
@@ -809,21 +806,21 @@ TEST(CelforoCalc, MoonsEventsAgreeWithPublishedPredictions) {
       << lines[1];
 }
 
-// JSON in every mode: the keys in the columns' order, numbers that read
-// back as the values computed (2500, 5, 3 give 1.6666666666666667,
-// 4166.666666666667 and 13.333333333333336), null for each value of a
-// set-up that fails, words as strings.
+// JSON in every mode: the keys in the columns' order, each number the one
+// its column shows (2500, 5, 3 show 1.666667, 4166.666667 and 13.333333),
+// written as JSON writes numbers (".5" as 0.5, "5E-08" as 5e-08), null for
+// each value of a set-up that fails, words as strings.
 TEST(CelforoCalc, JsonInEveryMode) {
   const std::string results =
-      "\"magnification\":1.6666666666666667,\"equivalent_focal_length\":4166.666666666667,"
-      "\"focal_plane_distance\":13.333333333333336";
+      "\"magnification\":1.666667,\"equivalent_focal_length\":4166.666667,"
+      "\"focal_plane_distance\":13.333333";
   const Case cases[] = {
       {"one set-up", "--json 2500 5 3", "", 0, "{" + results + "}\n", ""},
       {"batch, with a failure", "--json --aperture 250", "2500 5 3\n2500 5 0\n", 1,
        "{" + results +
-           ",\"focal_ratio\":16.666666666666668}\n"
-           "{\"magnification\":null,\"equivalent_focal_length\":null,\"focal_plane_distance\":null,"
-           "\"focal_ratio\":null}\n",
+           ",\"focal_ratio\":16.666667}\n"
+           "{\"magnification\":null,\"equivalent_focal_length\":null,\"focal_plane_distance\":"
+           "null,\"focal_ratio\":null}\n",
        "line 2: Errore di run-time '11'"},
       {"sweep", "--json --extraction 2:3:1 2500 5", "", 0,
        "{\"extraction\":2,\"magnification\":2.5,\"equivalent_focal_length\":6250,"
@@ -831,18 +828,20 @@ TEST(CelforoCalc, JsonInEveryMode) {
        "{\"extraction\":3," +
            results + "}\n",
        ""},
-      // The extraction as the double solved for, not as a box shows it:
-      // Python's floats give 12500 / 4166.666667 = 2.9999999997599995, and
-      // from it 1.6666666668000003, 4166.666667 and 13.333333334000002.
+      // The extraction as a box holds it, 15 significant digits.
       {"solve", "--json --focal-length 4166.666667 2500 5", "", 0,
-       "{\"extraction\":2.9999999997599995,\"magnification\":1.6666666668000003,"
-       "\"equivalent_focal_length\":4166.666667,\"focal_plane_distance\":13.333333334000002}\n",
+       "{\"extraction\":2.99999999976,\"magnification\":1.666667,"
+       "\"equivalent_focal_length\":4166.666667,\"focal_plane_distance\":13.333333}\n",
+       ""},
+      {"solve, an extraction below a millionth", "--json --magnification 1e8 2500 5", "", 0,
+       "{\"extraction\":5e-08,\"magnification\":100000000,\"equivalent_focal_length\":"
+       "250000000000,\"focal_plane_distance\":500000005}\n",
        ""},
       // A field stop's image is as large for an inverted image: 5.5 mm at
       // 2x on 3.75 um pixels spans 5.5 * 2 * 1000 / 3.75 pixels.
       {"field stop", "--json --pixel-size 3.75 --field-stop 5.5 2500 5 -2.5", "", 0,
        "{\"magnification\":-2,\"equivalent_focal_length\":-5000,\"focal_plane_distance\":-5,"
-       "\"image_scale\":-0.1546986046853223,\"field_stop_pixels\":2933.3333333333335}\n",
+       "\"image_scale\":-0.154699,\"field_stop_pixels\":2933.333333}\n",
        ""},
   };
   for (const Case& c : cases) Check(c);
@@ -1116,6 +1115,20 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
                              "Io, Europa, Ganimede, Callisto"}) {
     EXPECT_NE(flowed.find(option), std::string::npos) << option;
   }
+  // The examples that hang on the ephemerides give what the program gives.
+  EXPECT_NE(flowed.find("--target-pixels 300 2500 5 gives " +
+                        RunProgram("--tsv --target jupiter --date 2026-12-07 --pixel-size 3.75 "
+                                   "--target-pixels 300 2500 5")
+                            .out.substr(0, 16)),
+            std::string::npos);
+  std::istringstream target(
+      RunProgram("--tsv --target jupiter --date 2026-12-07 --pixel-size 3.75 2500 5 2.5").out);
+  std::vector<std::string> fields;
+  for (std::string field; std::getline(target, field, '\t');) fields.push_back(field);
+  ASSERT_GE(fields.size(), 7u);
+  EXPECT_NE(flowed.find("2500 5 2.5 gives " + fields[4] + ", " + fields[5] + " and " + fields[6]),
+            std::string::npos)
+      << fields[4];
   // Every column's key on a line with its caption; the Red Spot's default
   // as calc takes it.
   for (const celforo::PlanColumn& column : celforo::kPlanColumns) {
