@@ -115,6 +115,23 @@ def same_field(u, v):
     return abs(x - y) <= 1.5e-6 * max(1, abs(x))
 
 
+def night_picture():
+    """The night's picture alone, and with its plan and curve of 97 instants
+    computed first: an absolute goal, well under a millisecond of processor
+    time, ResultText of the core's run beside it."""
+    out = subprocess.run([str(BUILD / "bench" / "night_picture_bench"), "--benchmark_format=json",
+                          "--benchmark_min_time=0.3"], check=True, capture_output=True, text=True)
+    cpu = {b["name"]: b["cpu_time"] for b in json.loads(out.stdout)["benchmarks"]}
+    text = next(row["baseline"] for row in rows if row["measure"] == "one target's apparent size per call")
+    for name, measure, goal in (("BM_NightPicture", "the night's picture from its plan", 100),
+                                ("BM_NightPlanAndPicture",
+                                 "one night's plan, 97-instant curve and picture", 500)):
+        us = cpu[name]
+        rows.append({"measure": measure, "celforo": us, "baseline": text / 1000, "unit": "us",
+                     "ratio": us * 1000 / text, "target": f"celforo <= {goal} us CPU (absolute)",
+                     "met": "yes" if us <= goal else "NO"})
+
+
 def same_columns(name, calc, awk, data):
     """Stops unless the baseline writes the same fields as celforo-calc, the
     numbers to six decimals, on the first thousand lines of `data`."""
@@ -207,6 +224,7 @@ def window_responses():
 def main():
     startup()
     core()
+    night_picture()
     picture()
     batch()
     window_responses()

@@ -184,8 +184,8 @@ TEST(Palette, RolesDrawnOverEachOtherStayApart) {
     const Rgb x = Colour(palette, a), y = Colour(palette, b);
     return std::abs(x.red - y.red) + std::abs(x.green - y.green) + std::abs(x.blue - y.blue);
   };
-  const Role twilights[] = {Role::CivilTwilight, Role::NauticalTwilight, Role::AstronomicalTwilight,
-                            Role::NightDark};
+  const Role twilights[] = {Role::Daylight, Role::CivilTwilight, Role::NauticalTwilight,
+                            Role::AstronomicalTwilight, Role::NightDark};
   const Role overTwilights[] = {Role::AltitudeCurve, Role::MinimumAltitude, Role::InstantMark,
                                 Role::BestSpan, Role::HourTick};
   const std::pair<Role, Role> overEachOther[] = {
@@ -205,7 +205,7 @@ TEST(Palette, RolesDrawnOverEachOtherStayApart) {
       for (const Role band : twilights)
         EXPECT_GE(apart(palette, line, band), 40)
             << static_cast<int>(line) << " on " << static_cast<int>(band);
-    // The twilights darken step by step towards the night.
+    // From the Sun up, the twilights darken step by step towards the night.
     for (std::size_t i = 1; i < std::size(twilights); ++i) {
       const Rgb lighter = Colour(palette, twilights[i - 1]), darker = Colour(palette, twilights[i]);
       EXPECT_GE(apart(palette, twilights[i - 1], twilights[i]), 20) << i;

@@ -29,10 +29,18 @@ std::string CssColour(Rgb colour) {
 }
 
 std::string CssFontFamily() {
-  std::string families = "'" + std::string(kFontFamily) + "'";
-  for (const std::string_view family : kFontSubstitutes)
-    families += ", '" + std::string(family) + "'";
-  return families + ", sans-serif";
+  // Appended piece by piece: GCC 12's -Wrestrict misreads "'" + std::string
+  // in a Release build.
+  std::string families = "'";
+  families += kFontFamily;
+  families += '\'';
+  for (const std::string_view family : kFontSubstitutes) {
+    families += ", '";
+    families += family;
+    families += '\'';
+  }
+  families += ", sans-serif";
+  return families;
 }
 
 }  // namespace celforo

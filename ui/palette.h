@@ -38,7 +38,8 @@ enum class Role : std::size_t {
   NorthEastMark,  // the mark saying where north and east are, and its letters
   // The night's picture: the target's altitude from the Sun's setting to its
   // rising, over bands shaded by the Sun's depth below the horizon:
-  CivilTwilight,         // Sun 0 to 6 degrees below
+  Daylight,              // the Sun up: a midnight sun, the Sun's own day
+  CivilTwilight,         // the Sun set, its centre down to 6 degrees below
   NauticalTwilight,      // 6 to 12
   AstronomicalTwilight,  // 12 to 18
   NightDark,             // beyond 18
@@ -83,13 +84,14 @@ inline constexpr Palette kDayPalette{{
     {225, 225, 225},    // MoonLabel
     {255, 170, 60},     // FieldStop
     {170, 180, 200},    // NorthEastMark
+    {120, 164, 220},    // Daylight
     {84, 112, 168},     // CivilTwilight
     {52, 72, 124},      // NauticalTwilight
     {32, 44, 84},       // AstronomicalTwilight
     {16, 24, 48},       // NightDark
     {255, 214, 90},     // AltitudeCurve
     {255, 128, 96},     // MinimumAltitude
-    {110, 210, 120},    // BestSpan
+    {76, 150, 104},     // BestSpan
     {255, 255, 255},    // InstantMark
     {200, 206, 220},    // HourTick
     {0, 0, 0},          // HourLabel
@@ -117,13 +119,14 @@ inline constexpr Palette kNightPalette{{
     kNightRed,     // MoonLabel
     kNightRed,     // FieldStop
     kNightDimRed,  // NorthEastMark
+    {96, 0, 0},    // Daylight
     {76, 0, 0},    // CivilTwilight
     {52, 0, 0},    // NauticalTwilight
     {30, 0, 0},    // AstronomicalTwilight
     kBlack,        // NightDark
     kNightRed,     // AltitudeCurve
-    kNightDimRed,  // MinimumAltitude
-    {120, 0, 0},   // BestSpan
+    {200, 0, 0},   // MinimumAltitude
+    {140, 0, 0},   // BestSpan
     kNightRed,     // InstantMark
     kNightDimRed,  // HourTick
     kNightRed,     // HourLabel

@@ -193,9 +193,14 @@ private:
     const double turn = ellipse.rotation * std::numbers::pi / 180;
     const double dx = ellipse.rx * std::cos(turn), dy = -ellipse.rx * std::sin(turn);
     const bool upper = ellipse.part == EllipsePart::UpperHalf;
-    std::string path = "M" + Spaced({ellipse.cx - dx, ellipse.cy - dy}) + "A" +
-                       Spaced({ellipse.rx, ellipse.ry, -ellipse.rotation}) +
-                       (upper ? " 0 1 " : " 0 0 ") + Spaced({ellipse.cx + dx, ellipse.cy + dy});
+    // Appended piece by piece: GCC 12's -Wrestrict misreads "M" + std::string
+    // in a Release build.
+    std::string path = "M";
+    path += Spaced({ellipse.cx - dx, ellipse.cy - dy});
+    path += 'A';
+    path += Spaced({ellipse.rx, ellipse.ry, -ellipse.rotation});
+    path += upper ? " 0 1 " : " 0 0 ";
+    path += Spaced({ellipse.cx + dx, ellipse.cy + dy});
     markup_.Open("path").Mark(mark_).Text("d", path).Text("fill", "none");
     markup_.Paint("stroke", ellipse.stroke, ellipse.pen, palette_).Close();
   }
