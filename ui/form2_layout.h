@@ -94,7 +94,7 @@ inline constexpr std::array<ElementRecord, 47> kForm2Elements{{
     {"Command4", ElementKind::PushButton, "ADATTA", 3540, 7575, 1395, 360, 43, 9.75, ""},
     {"Label44", ElementKind::ProblemLabel, "", 120, 7657, 3300, 195, 44, 8.25, "VALORE",
      TextAlign::Left},
-    {"Picture2", ElementKind::PictureBox, "", 120, 8055, 4815, 2850, 45, 0, ""},
+    {"Picture2", ElementKind::PictureBox, "", 120, 8055, 4815, 2250, 45, 0, ""},
 }};
 
 consteval ElementId Form2Index(std::string_view name) {
