@@ -1,10 +1,10 @@
 // The cameras and sensors used for planetary, lunar and solar imaging, from
 // data/sensors.csv, which the build compiles in (cmake/SensorTable.cmake):
-// each row's name, pixel size, pixels across and up, colour or mono, and the
-// published page its figures were checked against.
+// each row's name (the sensor, then the camera whose maker's page gives the
+// figures), pixel size, pixels across and up, colour or mono, and that page.
 //
 //   name,pixel_um,width,height,colour,source
-//   ZWO ASI224MC,3.75,1304,976,colour,https://...
+//   IMX585 (INNO-MAKER CAM-IMX585-Mono),2.9,3840,2160,mono,https://...
 #pragma once
 
 #include <cstddef>
@@ -17,10 +17,10 @@ namespace celforo {
 enum class SensorColour { Colour, Mono };
 
 struct Sensor {
-  std::string_view name;  // "ZWO ASI224MC"
-  double pixelSize;       // micrometres: 3.75
-  int width;              // pixels across: 1304
-  int height;             // pixels up: 976
+  std::string_view name;  // "IMX585 (INNO-MAKER CAM-IMX585-Mono)"
+  double pixelSize;       // micrometres: 2.9
+  int width;              // pixels across: 3840
+  int height;             // pixels up: 2160
   SensorColour colour;
 };
 
@@ -31,7 +31,7 @@ std::span<const Sensor> Sensors();
 // so that a program that never shows it carries none.
 std::string_view SensorSource(std::size_t index);
 
-// The row named exactly `name`, or nothing: "ZWO ASI224MC".
+// The row named exactly `name`, or nothing: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
 std::optional<Sensor> SensorByName(std::string_view name);
 
 }  // namespace celforo

@@ -2,7 +2,7 @@
 // tables: the U.S. Naval Observatory's "Rise and Set for the Sun / the Moon
 // for One Year" (Universal Time, to the minute; pages saved in
 // github.com/cosinekitty/astronomy, generate/riseset/), Meeus's example
-// 15.a, and twilight times for Orlando from the same repository.
+// 15.a, the Sun's days (the same tables), and twilight times for Orlando from the same repository.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,6 +12,7 @@
 #include "calc/date_time.h"
 #include "calc/night.h"
 #include "calc/rise_set.h"
+#include "calc/suns_day.h"
 
 namespace celforo {
 namespace {
@@ -225,6 +226,50 @@ TEST(Night, BestTimeAndSpanHoldOverTheCurve) {
       EXPECT_GE(night.best.altitude, darkest - 1e-6);
       EXPECT_LE(night.best.altitude, darkest + 0.05);
     }
+  }
+}
+
+// The Sun's own day about its transit runs from the USNO's rising to its
+// setting where both happen that date; at 80 N the June solstice is a
+// midnight sun and the December one a polar night, 24 hours each.
+TEST(SunsDay, RunsFromTheRisingToTheSetting) {
+  for (const UsnoRow& row : kUsno) {
+    if (row.target != Target::Sun || row.rise.state != EventState::Happens ||
+        row.set.hhmm < row.rise.hhmm)
+      continue;
+    char what[64];
+    std::snprintf(what, sizeof what, "%s %04d-%02d-%02d", row.table, row.year, row.month, row.day);
+    SCOPED_TRACE(what);
+    const Site site{row.latitude, row.longitude, 0};
+    const UniversalTime date = UtcInstant({row.year, row.month, row.day});
+    const SkyEvent transit = RiseTransitSetOf(Target::Sun, site, {date, date + Days(1)}).transit;
+    const SunsDay day = SunsDayOf(site, transit.time, 97);
+    EXPECT_EQ(day.kind, NightKind::Ordinary);
+    ExpectEntry({EventState::Happens, day.span.start, 0}, row.rise, row.year, row.month, row.day,
+                1);
+    ExpectEntry({EventState::Happens, day.span.end, 0}, row.set, row.year, row.month, row.day, 1);
+    ASSERT_EQ(day.curve.size(), 97u);
+    EXPECT_EQ(day.curve.front().time, day.span.start);
+    EXPECT_EQ(day.curve.back().time, day.span.end);
+    // The Sun's limb on the horizon at both ends; its highest at the transit.
+    EXPECT_NEAR(day.curve.front().sunAltitude, -0.83, 0.02);
+    EXPECT_NEAR(day.curve.back().sunAltitude, -0.83, 0.02);
+    EXPECT_NEAR(day.curve[48].altitude, transit.altitude, 0.05);
+  }
+  const Site north80{80, 0, 0};
+  const struct {
+    int month;
+    NightKind kind;
+    double noonAltitude;  // 90 - 80 +- 23.44, refracted a little
+  } solstices[] = {{6, NightKind::MidnightSun, 33.44}, {12, NightKind::PolarNight, -13.44}};
+  for (const auto& solstice : solstices) {
+    SCOPED_TRACE(solstice.month);
+    const UniversalTime noon = UtcInstant({2019, solstice.month, 21, 12, 0, 0});
+    const SunsDay day = SunsDayOf(north80, noon, 25);
+    EXPECT_EQ(day.kind, solstice.kind);
+    EXPECT_EQ(day.span.start, noon - Days(0.5));
+    EXPECT_EQ(day.span.end, noon + Days(0.5));
+    EXPECT_NEAR(day.curve[12].sunAltitude, solstice.noonAltitude, 0.1);
   }
 }
 

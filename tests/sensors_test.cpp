@@ -3,8 +3,10 @@
 
 #include <cctype>
 #include <cmath>
+#include <regex>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "calc/json_text.h"
 #include "calc/sensors.h"
@@ -23,8 +25,12 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 25u);
+  EXPECT_GE(sensors.size(), 14u);
   std::set<std::string> names;
+  // The sensor first, so that the list is searched by it, then the camera the
+  // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
+  const std::regex sensorThenCamera(R"(([A-Z]+[0-9][A-Z0-9]*) \(.+\))");
+  std::set<std::pair<std::string, SensorColour>> sensorColours;
   for (std::size_t i = 0; i < sensors.size(); ++i) {
     const Sensor& sensor = sensors[i];
     SCOPED_TRACE(std::string(sensor.name));
@@ -34,6 +40,12 @@ TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
     EXPECT_TRUE(IsUtf8(sensor.name));
     // Written alike but for case, blanks or hyphens, two rows would be one.
     EXPECT_TRUE(names.insert(Folded(sensor.name)).second) << "named twice";
+    std::match_results<std::string_view::const_iterator> parts;
+    ASSERT_TRUE(std::regex_match(sensor.name.begin(), sensor.name.end(), parts, sensorThenCamera));
+    // One row for each sensor and colour: a second would offer the same
+    // figures twice under another camera's name.
+    EXPECT_TRUE(sensorColours.insert({parts[1].str(), sensor.colour}).second)
+        << "a second row for the same sensor and colour";
     EXPECT_GT(sensor.pixelSize, 0);
     EXPECT_GT(sensor.width, 0);
     EXPECT_GT(sensor.height, 0);
@@ -53,9 +65,9 @@ TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
 }
 
 TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
-  // A few rows as their makers' pages give them, read through the table the
-  // build makes from the file: a colour and a mono model of one sensor, the
-  // smallest pixels and the largest.
+  // Rows as their makers' pages give them, read through the table the build
+  // makes from the file: the largest sensor and the smallest pixels, a mono
+  // and a colour camera of one sensor, and the pixel sizes between.
   struct Row {
     const char* name;
     double pixelSize;
@@ -64,11 +76,17 @@ TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
     SensorColour colour;
   };
   const Row rows[] = {
-      {"FLIR BFS-U3-19S4M (Sony IMX430)", 4.5, 1616, 1240, SensorColour::Mono},
-      {"FLIR BFS-U3-19S4C (Sony IMX430)", 4.5, 1616, 1240, SensorColour::Colour},
-      {"INNO-MAKER CAM-IMX577 (Sony IMX577)", 1.55, 4056, 3040, SensorColour::Colour},
-      {"FLIR BFS-U3-04S2M (Sony IMX287)", 6.9, 720, 540, SensorColour::Mono},
-      {"mvBlueFOX3-1012dG (Aptina MT9M034)", 3.75, 1280, 960, SensorColour::Mono},
+      // https://www.qhyccd.com/qhy461ph: 11760*8896, 3.76 um, mono only.
+      {"IMX461 (QHY461PH)", 3.76, 11760, 8896, SensorColour::Mono},
+      // INNO-MAKER's manual: 3840 x 2160, 2.9 um, a mono and a colour module.
+      {"IMX585 (INNO-MAKER CAM-IMX585-Mono)", 2.9, 3840, 2160, SensorColour::Mono},
+      {"IMX585 (INNO-MAKER CAM-IMX585-Color)", 2.9, 3840, 2160, SensorColour::Colour},
+      // Framos: 3840 x 2160 (4K / 8MP), 2 x 2 um, colour (RGB).
+      {"IMX678 (Framos FSM:GO IMX678C)", 2, 3840, 2160, SensorColour::Colour},
+      // Balluff: 1280 (H) x 960 (V), 3.75 um, the 1012dG grey.
+      {"MT9M034 (mvBlueFOX3-1012dG)", 3.75, 1280, 960, SensorColour::Mono},
+      // Basler: 1456 x 1088 full resolution, 3.45 um, colour.
+      {"IMX273 (Basler acA1440-220uc)", 3.45, 1456, 1088, SensorColour::Colour},
   };
   for (const Row& row : rows) {
     const std::optional<Sensor> sensor = SensorByName(row.name);

@@ -43,7 +43,8 @@ enum class ElementKind {
   ProblemLabel
 };
 
-enum class TextAlign { Centre, Left };
+// Elements take Centre or Left; a picture's text may also take Right.
+enum class TextAlign { Centre, Left, Right };
 
 struct ElementRecord {
   std::string_view name;

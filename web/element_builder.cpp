@@ -1,5 +1,6 @@
 #include "web/element_builder.h"
 
+#include "ui/svg_writer.h"
 #include "web/dom.h"
 #include "web/element_markup.h"
 

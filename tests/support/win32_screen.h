@@ -27,6 +27,28 @@ inline std::wstring ClassName(HWND hwnd) {
   return name;
 }
 
+// Writes pixels (0xRRGGBB, any top byte, rows from the top) as a 24-bit BMP file.
+inline void WriteBmp(const std::string& path, int width, int height,
+                     const std::vector<std::uint32_t>& pixels) {
+  const int row = (width * 3 + 3) & ~3;
+  BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+  BITMAPINFOHEADER header{sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(row * height);
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  std::vector<char> line(static_cast<std::size_t>(row), 0);
+  for (int y = height - 1; y >= 0; --y) {
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t colour = pixels[static_cast<std::size_t>(y * width + x)];
+      line[static_cast<std::size_t>(x * 3)] = static_cast<char>(colour & 0xFF);
+      line[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>((colour >> 8) & 0xFF);
+      line[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>((colour >> 16) & 0xFF);
+    }
+    out.write(line.data(), row);
+  }
+}
+
 // The client area as 32-bit pixels, read back from the window; or the whole
 // window, frame and all, as the screen shows it.
 class Capture {
@@ -93,25 +115,7 @@ public:
   }
 
   // Writes the capture as a 24-bit BMP file.
-  void Save(const std::string& path) const {
-    const int row = (width_ * 3 + 3) & ~3;
-    BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-    BITMAPINFOHEADER header{sizeof header, width_, height_, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    file.bfSize = file.bfOffBits + static_cast<DWORD>(row * height_);
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    std::vector<char> line(static_cast<std::size_t>(row), 0);
-    for (int y = height_ - 1; y >= 0; --y) {
-      for (int x = 0; x < width_; ++x) {
-        const std::uint32_t colour = At(x, y);
-        line[static_cast<std::size_t>(x * 3)] = static_cast<char>(colour & 0xFF);
-        line[static_cast<std::size_t>(x * 3 + 1)] = static_cast<char>((colour >> 8) & 0xFF);
-        line[static_cast<std::size_t>(x * 3 + 2)] = static_cast<char>((colour >> 16) & 0xFF);
-      }
-      out.write(line.data(), row);
-    }
-  }
+  void Save(const std::string& path) const { WriteBmp(path, width_, height_, pixels_); }
 
   int width() const { return width_; }
   int height() const { return height_; }

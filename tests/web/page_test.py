@@ -16,7 +16,7 @@ the offline test needs: Chromium's is emptied through DevTools, and for
 WebKitGTK the server answers every request with "Cache-Control: no-store".
 
 Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS --calc CELFORO_CALC
-                    SITE_DIR SHOTS_DIR
+                    --shapes NODE SHAPE_SAMPLE_JS SITE_DIR SHOTS_DIR
 """
 import argparse
 import io
@@ -27,6 +27,7 @@ import subprocess
 import sys
 import tempfile
 import traceback
+import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 from PIL import Image
@@ -44,6 +45,8 @@ arguments.add_argument("--axe", type=Path, required=True, help="axe-core's axe.m
 arguments.add_argument("--only", metavar="WORD", help="run only the tests whose names hold WORD")
 arguments.add_argument("--calc", type=Path, required=True,
                        help="the Linux celforo-calc, which the panel's results are held to")
+arguments.add_argument("--shapes", type=Path, nargs=2, required=True, metavar=("NODE", "JS"),
+                       help="node, and the program writing the sample of every shape")
 arguments.add_argument("site", type=Path)
 arguments.add_argument("shots", type=Path)
 arguments = arguments.parse_args()
@@ -479,9 +482,11 @@ def ratio_holds(numerator, denominator, expected, numerator_error=0.005):
 def picture_figures():
     return js("var svg = document.querySelector('#Picture2 svg');"
               "function f(selector, names) { var e = svg.querySelector(selector);"
-              " return e && names.map(function (n) { return +e.getAttribute(n); }); }"
+              " return e && names.map(function (n) {"
+              "  var v = e.getAttribute(n);"
+              "  return +(v === null && n === 'r' ? e.getAttribute('rx') : v); }); }"
               "return {sensor: f('rect.sensor', ['width', 'height']),"
-              " target: f('.target', ['r', 'cx', 'cy']),"
+              " target: f('.target', ['r', 'cx', 'cy']),"  # a flattened disc: its rx
               " rings: f('ellipse.rings', ['rx', 'ry']),"
               " name: document.getElementById('Picture2').getAttribute('aria-label')}")
 
@@ -634,6 +639,75 @@ def the_panel_is_red_on_black_at_night():
                     "the picture")
     js("localStorage.clear()")
     driver.set_window_size(size["width"], size["height"])
+
+
+def painted():
+    """Returns once the page has painted what scripts changed: WebKitGTK's
+    screenshot may show an older frame otherwise."""
+    driver.execute_async_script("var done = arguments[arguments.length - 1];"
+                                "requestAnimationFrame(function () { requestAnimationFrame(done); })")
+
+
+def shape_sample():
+    """The sample of every shape: the page's markup by day and by night, the
+    exported document, and the probes with their colours."""
+    written = subprocess.run([str(path) for path in arguments.shapes], check=True,
+                             capture_output=True).stdout
+    return json.loads(written.decode("utf-8"))
+
+
+def shapes_misplaced(image, sample, theme):
+    """What of the sample `image` shows (from its top-left corner, at its
+    pixel ratio) is not where and in the colour the probes want."""
+    ratio = image.width / sample["width"]
+    image = image.convert("RGB")
+    wrong = []
+    for probe in sample["probes"]:
+        seen = image.getpixel((int(probe["x"] * ratio), int(probe["y"] * ratio)))
+        if list(seen) != probe[theme]:
+            wrong.append(f"{probe['what']}: {seen}")
+    sky = tuple(sample["sky"][theme])
+    for region in sample["regions"]:
+        left, top = (int(v * ratio) for v in region["box"][:2])
+        right = int((region["box"][0] + region["box"][2]) * ratio)
+        bottom = int((region["box"][1] + region["box"][3]) * ratio)
+        inked = sum(image.getpixel((x, y)) != sky
+                    for y in range(top, bottom) for x in range(left, right))
+        if (inked > 0) != region["inked"]:
+            wrong.append(f"{region['what']}: {inked} pixels inked")
+    return wrong
+
+
+@test
+def every_shape_is_painted_where_it_belongs():
+    sample = shape_sample()
+    svg = ElementTree.fromstring(sample["document"].encode("utf-8"))  # well-formed XML
+    title = svg.find("{http://www.w3.org/2000/svg}title")
+    assert svg.tag == "{http://www.w3.org/2000/svg}svg" and title.text == sample["name"], svg
+    open_page()
+    ratio = js("return window.devicePixelRatio")
+    size = (round(sample["width"] * ratio), round(sample["height"] * ratio))
+    for theme in ("day", "night"):
+        # The page's body holds the sample alone, read from the page's
+        # screenshot (WebKitGTK shoots an element alone black).
+        corner = js("var d = document.createElement('div'); d.style.lineHeight = '0';"
+                    "d.innerHTML = arguments[0]; document.body.replaceChildren(d);"
+                    "window.scrollTo(0, 0); var r = d.firstChild.getBoundingClientRect();"
+                    "return [r.left, r.top]", sample[theme])
+        left, top = (round(v * ratio) for v in corner)
+        painted()
+        image = screenshot(f"shapes-{theme}.png").crop((left, top, left + size[0], top + size[1]))
+        wrong = shapes_misplaced(image, sample, theme)
+        assert not wrong, (theme, wrong)
+        if theme == "night":
+            assert_only_red(image, "the shapes by night")
+    # The exported picture, opened as a file of its own: the day's colours.
+    (Path(served.name) / "site" / "shapes.svg").write_text(sample["document"], encoding="utf-8")
+    driver.get(site.origin + "/shapes.svg")
+    assert driver.title == sample["name"], driver.title
+    painted()
+    wrong = shapes_misplaced(screenshot("shapes-document.png").crop((0, 0) + size), sample, "day")
+    assert not wrong, ("the document", wrong)
 
 
 def axe_violations():
