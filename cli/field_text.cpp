@@ -9,15 +9,20 @@
 
 namespace celforo::cli {
 
+// JSON writes the number a column shows, not the double behind it: the
+// platforms' mathematical libraries round their sines and arctangents
+// differently in the last bit, which the shortest text of the double would
+// show and six decimals do not.
 std::string NumberField(double value, NumberForm form, bool json) {
   std::string text = form == NumberForm::Result ? ResultText(value) : MeasureText(value);
-  if (json) return ShortestText(value);
+  if (json) return ShortestText(ReadNumber(text));
   return text;
 }
 
 std::string InputField(double value, bool json) {
-  if (!json) return SignedNumberText(value);
-  return std::isfinite(value) ? ShortestText(value) : std::string(kJsonNull);
+  std::string text = SignedNumberText(value);
+  if (!json) return text;
+  return std::isfinite(value) ? ShortestText(ReadNumber(text)) : std::string(kJsonNull);
 }
 
 // A time or a word in text stands after the sign column, as a positive

@@ -12,13 +12,14 @@
 namespace celforo::cli {
 
 // A number a result or a column shows, in its form: " 1.666667", or in JSON
-// "1.6666666666666667". Throws RunTimeError where the form does (a result
-// that rounds to zero, anything not finite), in JSON as in text, so that a
-// set-up fails alike in both.
+// the shortest text of that shown value, "1.666667", ".5" as "0.5". Throws
+// RunTimeError where the form does (a result that rounds to zero, anything
+// not finite), in JSON as in text, so that a set-up fails alike in both.
 std::string NumberField(double value, NumberForm form, bool json);
 
 // An input written back, the extraction of a sweep or a solve: as the
-// window writes a box, " 2.99999999976", or in JSON "2.99999999976".
+// window writes a box, " 2.99999999976", or in JSON "2.99999999976"
+// ("5E-08" as "5e-08"); null in JSON for a value not finite.
 std::string InputField(double value, bool json);
 
 // An instant in local time to the minute, " 2026-12-07T16:44+01:00" after

@@ -500,9 +500,10 @@ constexpr OptionRow kOptionRows[] = {
      {},
      ReadJson,
      "a JSON object for each row (JSON Lines), with the keys listed under Columns and JSON "
-     "keys: numbers as the shortest text that reads back as the same value, times and words "
-     "as strings, a value that is absent (a set-up that failed, an air mass below the "
-     "horizon) as null. Not with --tsv or --header."},
+     "keys: each number the one its column shows (six decimals, the extraction as a box "
+     "holds it) as JSON writes numbers, .154699 as 0.154699, so that every platform writes "
+     "the same; times and words as strings; a value that is absent (a set-up that failed, "
+     "an air mass below the horizon) as null. Not with --tsv or --header."},
     {"--help", "", Role::Answer, HelpSection::Output, {}, nullptr, "this text."},
     {"--version",
      "",

@@ -806,21 +806,21 @@ TEST(CelforoCalc, MoonsEventsAgreeWithPublishedPredictions) {
       << lines[1];
 }
 
-// JSON in every mode: the keys in the columns' order, numbers that read
-// back as the values computed (2500, 5, 3 give 1.6666666666666667,
-// 4166.666666666667 and 13.333333333333336), null for each value of a
-// set-up that fails, words as strings.
+// JSON in every mode: the keys in the columns' order, each number the one
+// its column shows (2500, 5, 3 show 1.666667, 4166.666667 and 13.333333),
+// written as JSON writes numbers (".5" as 0.5, "5E-08" as 5e-08), null for
+// each value of a set-up that fails, words as strings.
 TEST(CelforoCalc, JsonInEveryMode) {
   const std::string results =
-      "\"magnification\":1.6666666666666667,\"equivalent_focal_length\":4166.666666666667,"
-      "\"focal_plane_distance\":13.333333333333336";
+      "\"magnification\":1.666667,\"equivalent_focal_length\":4166.666667,"
+      "\"focal_plane_distance\":13.333333";
   const Case cases[] = {
       {"one set-up", "--json 2500 5 3", "", 0, "{" + results + "}\n", ""},
       {"batch, with a failure", "--json --aperture 250", "2500 5 3\n2500 5 0\n", 1,
        "{" + results +
-           ",\"focal_ratio\":16.666666666666668}\n"
-           "{\"magnification\":null,\"equivalent_focal_length\":null,\"focal_plane_distance\":null,"
-           "\"focal_ratio\":null}\n",
+           ",\"focal_ratio\":16.666667}\n"
+           "{\"magnification\":null,\"equivalent_focal_length\":null,\"focal_plane_distance\":"
+           "null,\"focal_ratio\":null}\n",
        "line 2: Errore di run-time '11'"},
       {"sweep", "--json --extraction 2:3:1 2500 5", "", 0,
        "{\"extraction\":2,\"magnification\":2.5,\"equivalent_focal_length\":6250,"
@@ -828,18 +828,20 @@ TEST(CelforoCalc, JsonInEveryMode) {
        "{\"extraction\":3," +
            results + "}\n",
        ""},
-      // The extraction as the double solved for, not as a box shows it:
-      // Python's floats give 12500 / 4166.666667 = 2.9999999997599995, and
-      // from it 1.6666666668000003, 4166.666667 and 13.333333334000002.
+      // The extraction as a box holds it, 15 significant digits.
       {"solve", "--json --focal-length 4166.666667 2500 5", "", 0,
-       "{\"extraction\":2.9999999997599995,\"magnification\":1.6666666668000003,"
-       "\"equivalent_focal_length\":4166.666667,\"focal_plane_distance\":13.333333334000002}\n",
+       "{\"extraction\":2.99999999976,\"magnification\":1.666667,"
+       "\"equivalent_focal_length\":4166.666667,\"focal_plane_distance\":13.333333}\n",
+       ""},
+      {"solve, an extraction below a millionth", "--json --magnification 1e8 2500 5", "", 0,
+       "{\"extraction\":5e-08,\"magnification\":100000000,\"equivalent_focal_length\":"
+       "250000000000,\"focal_plane_distance\":500000005}\n",
        ""},
       // A field stop's image is as large for an inverted image: 5.5 mm at
       // 2x on 3.75 um pixels spans 5.5 * 2 * 1000 / 3.75 pixels.
       {"field stop", "--json --pixel-size 3.75 --field-stop 5.5 2500 5 -2.5", "", 0,
        "{\"magnification\":-2,\"equivalent_focal_length\":-5000,\"focal_plane_distance\":-5,"
-       "\"image_scale\":-0.1546986046853223,\"field_stop_pixels\":2933.3333333333335}\n",
+       "\"image_scale\":-0.154699,\"field_stop_pixels\":2933.333333}\n",
        ""},
   };
   for (const Case& c : cases) Check(c);

@@ -64,6 +64,9 @@ int main(int argc, char** argv) {
     Picture(folder, "jupiter-shadow", Camera(Target::Jupiter, middle, {}));
     break;
   }
+  // The window's first set-up, 2500, 5 and 3 (1.67x, 4166.7 mm).
+  Picture(folder, "jupiter-form", Camera(Target::Jupiter, UtcInstant({2026, 12, 7, 21, 0, 0}), {}),
+          2500 / 0.6, 1 / 0.6);
   Picture(folder, "jupiter-wide", Camera(Target::Jupiter, evening, 2.8), 2500, 1);
   Picture(folder, "saturn", Camera(Target::Saturn, evening, 2.8), 5000, 2);
   Picture(folder, "mars", Camera(Target::Mars, evening, {}));

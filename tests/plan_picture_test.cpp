@@ -13,11 +13,16 @@
 #include "calc/jupiter_sight.h"
 #include "calc/planning.h"
 #include "ui/disc_figure.h"
+#include "ui/form2.h"
 #include "ui/picture_labels.h"
 #include "ui/plan_picture.h"
 
 namespace celforo {
 namespace {
+
+// The panel's table gives the picture's element the picture's size.
+static_assert(kForm2Elements[kPlanPicture].width == kPlanPictureWidthTwips &&
+              kForm2Elements[kPlanPicture].height == kPlanPictureHeightTwips);
 
 constexpr double kDegree = std::numbers::pi / 180;
 constexpr double kSky = kPlanPictureHeight - kPlanPictureTextHeight;
@@ -272,7 +277,8 @@ TEST(PlanPicture, JupitersMoonsAndShadowWhereCalcPutsThem) {
       }));
     }
     if (moon.occulted || moon.eclipsed) continue;
-    if (at.x >= 0 && at.x <= kPlanPictureWidth && at.y >= 0 && at.y <= kSky) {
+    // Drawn at least 4 units within the picture's edge, else marked there.
+    if (at.x >= 4 && at.x <= kPlanPictureWidth - 4 && at.y >= 4 && at.y <= kSky - 4) {
       ++drawn;
       EXPECT_TRUE(std::any_of(moons.begin(), moons.end(), [&](const EllipseShape* m) {
         return std::hypot(m->cx - at.x, m->cy - at.y) < 1e-6;
@@ -280,12 +286,12 @@ TEST(PlanPicture, JupitersMoonsAndShadowWhereCalcPutsThem) {
     } else {
       ++beyond;
       // An arrowhead whose tip lies on the line from the centre to the moon
-      // (or within 12 units of it, a mark shared with a moon nearer).
+      // (or within 20 units of it, a mark shared with a moon nearer).
       EXPECT_TRUE(std::any_of(arrows.begin(), arrows.end(), [&](const PathShape* arrow) {
         const PicturePoint tip = arrow->points.front();
         const double cross =
             (tip.x - disc.cx) * (at.y - disc.cy) - (tip.y - disc.cy) * (at.x - disc.cx);
-        return std::fabs(cross) / std::hypot(at.x - disc.cx, at.y - disc.cy) < 12 &&
+        return std::fabs(cross) / std::hypot(at.x - disc.cx, at.y - disc.cy) < 20 &&
                (tip.x - disc.cx) * (at.x - disc.cx) + (tip.y - disc.cy) * (at.y - disc.cy) > 0;
       }));
     }

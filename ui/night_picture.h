@@ -56,8 +56,8 @@ NightPicturePlan NightPicturePlanOf(Target target, const Site& site, UniversalTi
 //   "Giove: migliore alle 05:19, 58°; sopra 30° 01:17–07:55"
 // ("mai sopra 30°" or "sempre sopra 30°" for the span; "sotto l'orizzonte a
 // cielo buio", "cielo mai buio" or "sole di mezzanotte" where there is no
-// best time; for the Sun "Sole: culmina alle 12:21, 24°; ..." or "Sole: non
-// sorge; ..."). Its description says in words the span drawn, how dark it
+// best time; for the Sun, that day, "Sole: culmina alle 12:21, 22°; mai
+// sopra 30°", or "Sole: non sorge; ..."). Its description says in words the span drawn, how dark it
 // gets, the best time and span, and where the target stands at the panel's
 // instant, or that the instant falls before or after the span.
 DisplayList NightPicture(const NightPicturePlan& plan);

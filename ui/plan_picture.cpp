@@ -23,6 +23,9 @@ constexpr double kTextPixels = 11;
 constexpr double kLabelPixels = 9;
 constexpr double kLabelHeight = 10;
 constexpr double kLeastMoonRadius = 1;
+// Where a moon is drawn as one: at least 4 units inside the picture's edge;
+// nearer it, or beyond, it is marked at the edge.
+constexpr PictureBox kMoonsShown{4, 4, kPlanPictureWidth - 8, kSkyHeight - 8};
 constexpr std::string_view kPictureName = "CAMPO DEL SENSORE";
 
 // The moons' mean radii, km (IAU, B. A. Archinal et al., "Report of the IAU
@@ -199,7 +202,9 @@ private:
     return std::max(disc_.radius * kMoonRadii[moon] / kJupiterRadius, kLeastMoonRadius);
   }
 
-  // On the disc: the Red Spot, then the moons' shadows.
+  // On the disc: the Red Spot, then the moons' shadows, each as large as
+  // its moon: the middle of its penumbra, whose umbra is smaller and whose
+  // whole is larger by about as much.
   void OnJupiter(const std::array<GalileanMoonView, 4>& moons) {
     const DiscView& seen = view_.target->disc;
     if (view_.redSpotLongitude && seen.systemII) {
@@ -231,11 +236,11 @@ private:
       fact.east = moon.offset.x < 0;
       fact.inTransit = moon.inTransit;
       fact.shadowOnDisc = moon.shadow.has_value();
-      fact.place = moon.occulted        ? MoonPlace::Behind
-                   : moon.eclipsed      ? MoonPlace::Eclipsed
-                   : Inside(frame_, at) ? MoonPlace::InField
-                   : Inside(kSky, at)   ? MoonPlace::InPicture
-                                        : MoonPlace::BeyondEdge;
+      fact.place = moon.occulted             ? MoonPlace::Behind
+                   : moon.eclipsed           ? MoonPlace::Eclipsed
+                   : Inside(frame_, at)      ? MoonPlace::InField
+                   : Inside(kMoonsShown, at) ? MoonPlace::InPicture
+                                             : MoonPlace::BeyondEdge;
       if (fact.place == MoonPlace::Behind || fact.place == MoonPlace::Eclipsed) continue;
       if (fact.place == MoonPlace::BeyondEdge) {
         beyond_.push_back({i, at});
@@ -270,10 +275,10 @@ private:
 
   // The moons beyond the picture's edge: an arrowhead at the edge where
   // the line from Jupiter's centre to each leaves the picture, pointing
-  // out, and the name inside; moons whose arrowheads would touch share the
-  // nearest one's, their names in one label, nearest first.
+  // out, and the name inside; moons whose arrowheads would lie within 20
+  // units share the nearest one's, their names in one label, nearest first.
   void EdgeMarks() {
-    constexpr double kInset = 2, kHead = 7, kHalfWidth = 3.5, kGap = 2, kShared = 12;
+    constexpr double kInset = 2, kHead = 7, kHalfWidth = 3.5, kGap = 2, kShared = 20;
     const PictureBox inner{kInset, kInset, kPlanPictureWidth - 2 * kInset, kSkyHeight - 2 * kInset};
     std::sort(beyond_.begin(), beyond_.end(), [&](const Beyond& a, const Beyond& b) {
       return Distance(a.at, disc_.centre) < Distance(b.at, disc_.centre);
@@ -299,16 +304,21 @@ private:
            {(moon.at.x - disc_.centre.x) / length, (moon.at.y - disc_.centre.y) / length},
            std::string(name)});
     }
+    // The arrowheads, then their names, which keep clear of all of them.
+    const auto baseOf = [&](const Mark& mark) { return Plus(mark.tip, mark.out, -kHead); };
     for (const Mark& mark : marks) {
-      const PicturePoint base = Plus(mark.tip, mark.out, -kHead);
+      const PicturePoint base = baseOf(mark);
       const PicturePoint across{-mark.out.y * kHalfWidth, mark.out.x * kHalfWidth};
       std::vector<PicturePoint> head{mark.tip, Plus(base, across), Plus(base, across, -1)};
       const auto [x0, x1] = std::minmax({head[0].x, head[1].x, head[2].x});
       const auto [y0, y1] = std::minmax({head[0].y, head[1].y, head[2].y});
       taken_.push_back({x0, y0, x1 - x0, y1 - y0});
       over_.push_back({PathShape{std::move(head), Role::MoonDisc, std::nullopt, 0}, "moon-edge"});
+    }
+    for (const Mark& mark : marks) {
       // The name beside the arrowhead's base on the picture's side of the
       // edge it is on, or on another side, within the picture.
+      const PicturePoint base = baseOf(mark);
       const double w = TextWidthEstimate(mark.names, kLabelPixels) + 2, h = kLabelHeight;
       const PictureBox above = WithinSky({base.x - w / 2, base.y - kHalfWidth - kGap - h, w, h});
       const PictureBox below = WithinSky({base.x - w / 2, base.y + kHalfWidth + kGap, w, h});
