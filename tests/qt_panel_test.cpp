@@ -2,17 +2,20 @@
 // accessible names as assistive tools drive it (QAccessible, which AT-SPI
 // carries to other processes): its results held to celforo-calc's, ADATTA,
 // bad input named beside its field, its inputs kept between runs, its window
-// opened beside Form1 only when asked for, its Tab order, and night mode's
-// pixels; and the pictures the README shows.
+// opened beside Form1 only when asked for, its Tab order, night mode's
+// pixels, STRUMENTI kept between runs, the set-up's files and the exported
+// picture through the file dialogs; and the pictures the README shows.
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
@@ -21,13 +24,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "qt/choice_box.h"
+#include "qt/display_list_painter.h"
 #include "qt/drawn_elements.h"
 #include "qt/form1_window.h"
 #include "qt/form2_window.h"
 #include "qt/labels.h"
+#include "qt/panel_files.h"
 #include "qt/qt_text.h"
 #include "qt/settings_store.h"
 #include "qt/text_box.h"
@@ -36,6 +42,7 @@
 #include "ui/form2_layout.h"
 #include "ui/form2_reading.h"
 #include "ui/panel_placement.h"
+#include "ui/svg_writer.h"
 
 namespace celforo::qt {
 namespace {
@@ -148,6 +155,73 @@ QString FreshSettings() {
   QDir().mkpath(QFileInfo(path).path());
   QFile::remove(path);
   return path;
+}
+
+// Answers the next modal window of type Modal (a file dialog, a message)
+// once it shows, and again until it has closed: a file dialog still reading
+// its folder may not take the first answer.
+template <typename Modal>
+void WhenShows(std::function<void(Modal*)> answer) {
+  auto* poll = new QTimer;
+  poll->setInterval(50);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
+    if (modal == nullptr || !modal->isVisible()) return;
+    answer(modal);
+    if (modal->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+  });
+  poll->start();
+}
+
+// Chooses `path` in the next file dialog, under the filter `filter` (the
+// first when empty), and keeps the filters it offered in `offered`.
+void ChooseInNextFileDialog(const QString& path, QStringList* offered = nullptr,
+                            const QString& filter = {}) {
+  WhenShows<QFileDialog>([=](QFileDialog* dialog) {
+    if (offered != nullptr) *offered = dialog->nameFilters();
+    if (!filter.isEmpty()) {
+      // As the user's choice in the dialog's list of types tells it.
+      dialog->selectNameFilter(filter);
+      emit dialog->filterSelected(filter);
+    }
+    // The folder first (the dialog opens where it was last), then the name
+    // typed in its box.
+    dialog->setDirectory(QFileInfo(path).path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name == nullptr) qFatal("a file dialog without its name box");
+    name->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, by its base
+  });
+}
+
+// What the next message says, its title first, once it is answered with OK.
+void ReadNextMessage(QStringList& said) {
+  WhenShows<QMessageBox>([&said](QMessageBox* box) {
+    said = {box->windowTitle(), box->text()};
+    box->button(QMessageBox::Ok)->click();
+  });
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
+  return file.readAll();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
+}
+
+// The texts of a choice's items.
+QStringList Items(QWidget* panel, const QString& name) {
+  auto* choice = static_cast<QComboBox*>(Named(panel, name)->object());
+  QStringList items;
+  for (int i = 0; i < choice->count(); ++i) items << choice->itemText(i);
+  return items;
 }
 
 }  // namespace
@@ -568,6 +642,245 @@ private slots:
     QTest::keyClick(form.windowHandle(), Qt::Key_F3);
     Form2Window* panel = OpenPanel(form);
     QCOMPARE(NotNightPixels(panel->grab().toImage()), 0);
+  }
+
+  // STRUMENTI: a telescope, an eyepiece and a camera saved from what the
+  // form and the panel hold are there after a restart; choosing them fills
+  // the fields and Form1 computes; ELIMINA removes one, from the store too;
+  // a stored entry that does not read back is skipped and named, and takes
+  // no other with it.
+  void kitIsKeptBetweenRuns() {
+    const QString path = FreshSettings();
+    {
+      QSettings settings(path, QSettings::IniFormat);
+      settings.setValue("kit/Telescope1", R"({"name":"Mak","focal_length":1300,"aperture":)");
+      settings.setValue("kit/Eyepiece1", R"({"name":"Ortho 6","focal_length":6})");
+    }
+    {
+      Form1Window form;
+      Show(form);
+      Form2Window* panel = OpenPanel(form);
+      QCOMPARE(static_cast<QLabel*>(panel->element(u"Label51"))->text(),
+               QStringLiteral("Voci illeggibili saltate: kit/Telescope1."));
+      QCOMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6"}));
+      Calcola(form, {"2032", "10", "3"});
+      const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> fields;
+        const char* list;
+      } saved[] = {{"C8", {{"DIAMETRO OBIETTIVO", "203"}}, "TELESCOPIO"},
+                   {"Plössl 10", {{"DIAFRAMMA OCULARE", "9.2"}}, "OCULARE"},
+                   {"ASI462", {{"PIXEL", "2.9"}, {"SENSORE", "1936x1096"}}, "CAMERA"}};
+      for (const auto& entry : saved) {
+        for (const auto& [field, value] : entry.fields) SetField(panel, field, value);
+        SetField(panel, "NOME", QString::fromUtf8(entry.name));
+        Press(panel, QStringLiteral("SALVA %1").arg(entry.list));
+        // Saved, it is chosen in its list.
+        QTRY_COMPARE(TextOf(Named(panel, entry.list)), QString::fromUtf8(entry.name));
+      }
+      // NOME refused is said beside it, and nothing is kept.
+      SetField(panel, "NOME", "");
+      Press(panel, "SALVA TELESCOPIO");
+      QTRY_COMPARE(static_cast<QLabel*>(panel->element(u"Label47"))->text(),
+                   QStringLiteral("Scrivi prima un NOME."));
+    }
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    QCOMPARE(Items(panel, "TELESCOPIO"), QStringList({"—", "C8"}));
+    QCOMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6", "Plössl 10"}));
+    QCOMPARE(Items(panel, "CAMERA").mid(0, 2), QStringList({"—", "ASI462"}));
+    QCOMPARE(static_cast<QLabel*>(panel->element(u"Label51"))->text(),
+             QStringLiteral("Voci illeggibili saltate: kit/Telescope1."));
+    Calcola(form, {"1000", "25", "5"});
+    SetField(panel, "DIAMETRO OBIETTIVO", "100");
+    SetField(panel, "PIXEL", "5.86");
+    const auto box = [&](const char* name) {
+      return static_cast<QLineEdit*>(form.element(QString::fromLatin1(name)))->text();
+    };
+    SetField(panel, "TELESCOPIO", "C8");
+    QCOMPARE(box("Text1"), QStringLiteral(" 2032"));
+    QCOMPARE(TextOf(Named(panel, "DIAMETRO OBIETTIVO")), QStringLiteral("203"));
+    SetField(panel, "OCULARE", "Plössl 10");
+    QCOMPARE(box("Text2"), QStringLiteral(" 10"));
+    QCOMPARE(TextOf(Named(panel, "DIAFRAMMA OCULARE")), QStringLiteral("9.2"));
+    SetField(panel, "CAMERA", "ASI462");
+    QCOMPARE(TextOf(Named(panel, "PIXEL")), QStringLiteral("2.9"));
+    QCOMPARE(TextOf(Named(panel, "SENSORE")), QStringLiteral("1936x1096"));
+    // Form1 computed with C8 and the Plössl as if typed, and the panel followed.
+    const std::map<QString, QString> expected =
+        CalcColumns({"--aperture", "203", "--pixel-size", "2.9", "--pixels", "1936x1096",
+                     "--wavelength", "550", "2032", "10", "5"});
+    QCOMPARE(static_cast<QLabel*>(form.element(u"Label2"))->text().trimmed(),
+             expected.at("FOC. EQUIVALENTE"));
+    QCOMPARE(Results(panel)["SCALA (ARCSEC/PIXEL)"], expected.at("SCALA (ARCSEC/PIXEL)"));
+
+    Press(panel, "ELIMINA OCULARE");
+    QTRY_COMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6"}));
+    // A row of the sensor list stays.
+    const QString sensor = Items(panel, "CAMERA").value(2);
+    SetField(panel, "CAMERA", sensor);
+    Press(panel, "ELIMINA CAMERA");
+    QTRY_VERIFY(!static_cast<QLabel*>(panel->element(u"Label47"))->text().isEmpty());
+    QVERIFY(Items(panel, "CAMERA").contains(sensor));
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList kept;
+    for (const QString& key : settings.allKeys())
+      if (key.startsWith("kit/")) kept << settings.value(key).toString().section(',', 0, 0);
+    kept.sort();
+    QCOMPARE(kept, QStringList({R"({"name":"ASI462")", R"({"name":"C8")", R"({"name":"Mak")",
+                                R"({"name":"Ortho 6")"}));
+  }
+
+  // SALVA IMPOSTAZIONE… and APRI IMPOSTAZIONE… in the FILE menu, by the file
+  // dialogs: a set-up saved (its extension given where none was typed),
+  // then opened over other inputs, brings back the form's lengths, the
+  // panel's inputs and their results, and saved again gives the same bytes.
+  // A file refused by the set-up's reader is told, and changes nothing.
+  void setUpSavedAndOpenedThroughTheMenu() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    Calcola(form, {"2500", "5", "2.5"});
+    const std::pair<const char*, const char*> inputs[] = {
+        {"OGGETTO", "Giove"}, {"LATITUDINE", "45.07"},           {"LONGITUDINE", "7.69"},
+        {"QUOTA", "240"},     {"DIAFRAMMA OCULARE", "5.5"},      {"RAGGIUNGI", "CAMPIONAMENTO (Q)"},
+        {"VALORE", "2"},      {"DATA E ORA", "2026-12-08 21:00"}};
+    for (const auto& [field, value] : inputs) SetField(panel, field, value);
+    const std::map<QString, QString> results = Results(panel);
+
+    QStringList offered;
+    ChooseInNextFileDialog(folder.filePath("trip"), &offered);
+    form.menuAction(MenuCommand::SaveSetup)->trigger();
+    QCOMPARE(offered, QStringList({"Impostazione CELFORO (*.json)"}));
+    const QByteArray saved = Contents(folder.filePath("trip.json"));
+    QVERIFY(saved.contains(R"("target": "jupiter")"));
+    QVERIFY(!saved.contains("2026"));  // the date is no part of a set-up
+
+    Calcola(form, {"1000", "20", "4"});
+    for (const auto& [field, value] :
+         {std::pair{"OGGETTO", "Saturno"}, {"LATITUDINE", "-30"}, {"DIAFRAMMA OCULARE", ""}})
+      SetField(panel, field, value);
+    ChooseInNextFileDialog(folder.filePath("trip.json"));
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    QCOMPARE(static_cast<QLineEdit*>(form.element(u"Text1"))->text().trimmed(),
+             QStringLiteral("2500"));
+    for (const auto& [field, value] : inputs)
+      if (QString::fromUtf8(field) != "DATA E ORA")
+        QCOMPARE(TextOf(Named(panel, field)), QString::fromUtf8(value));
+    QCOMPARE(Results(panel), results);
+    ChooseInNextFileDialog(folder.filePath("again.json"));
+    form.menuAction(MenuCommand::SaveSetup)->trigger();
+    QCOMPARE(Contents(folder.filePath("again.json")), saved);
+
+    // Refused files: told with the reader's reason, nothing changed.
+    const struct {
+      QByteArray bytes;
+      const char* said;
+    } refused[] = {{"{\"version\": 1,}", "line 1"},
+                   {"{\"version\": 2}", "version"},
+                   {"{\"version\": 1, \"aperture\": 0}", "aperture"},
+                   {"{\"version\": 1, \"zoom\": 2}", "zoom"},
+                   {QByteArray(70000, ' ') + "{\"version\": 1}", "65536"}};
+    for (const auto& file : refused) {
+      Write(folder.filePath("bad.json"), file.bytes);
+      ChooseInNextFileDialog(folder.filePath("bad.json"));
+      QStringList said;
+      ReadNextMessage(said);
+      form.menuAction(MenuCommand::OpenSetup)->trigger();
+      QTRY_VERIFY(!said.isEmpty());
+      QCOMPARE(said.value(0), QStringLiteral("CELFORO"));
+      QVERIFY2(said.value(1).startsWith("Impossibile aprire l'impostazione.") &&
+                   said.value(1).contains(file.said),
+               qPrintable(said.value(1)));
+      QCOMPARE(Results(panel), results);
+      QCOMPARE(TextOf(Named(panel, "OGGETTO")), QStringLiteral("Giove"));
+    }
+    // Cancelled, nothing happens.
+    WhenShows<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    QCOMPARE(Results(panel), results);
+  }
+
+  // ESPORTA IMMAGINE… writes the sensor's picture as the panel shows it:
+  // SVG as the shared writer writes it, PNG of the picture's size whatever
+  // the screen's scale, both in the day's colours by night too; refused,
+  // with a message, while the picture shows no set-up.
+  void pictureExportedAsSvgAndPng() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "OGGETTO", "Giove");
+    SetField(panel, "DATA E ORA", "2026-12-08 21:00");
+    const DisplayList& list = static_cast<PictureView*>(panel->element(u"Picture2"))->list();
+    QStringList offered;
+    ChooseInNextFileDialog(folder.filePath("jupiter"), &offered);
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QCOMPARE(offered, QStringList({"Immagine SVG (*.svg)", "Immagine PNG (*.png)"}));
+    QCOMPARE(Contents(folder.filePath("jupiter.svg")),
+             QByteArray::fromStdString(SvgDocument(list)));
+
+    QByteArray png[2];
+    for (const bool night : {false, true}) {
+      if (night) QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+      const QString path = folder.filePath(night ? "night" : "day");
+      ChooseInNextFileDialog(path, nullptr, "Immagine PNG (*.png)");
+      form.menuAction(MenuCommand::ExportPicture)->trigger();
+      png[night ? 1 : 0] = Contents(path + ".png");
+    }
+    QCOMPARE(png[1], png[0]);
+    QImage image;
+    QVERIFY(image.loadFromData(png[0], "PNG"));
+    QCOMPARE(image.size(), QSize(int(list.width), int(list.height)));
+    // Painted as the panel paints it by day at a scale of 1.
+    QImage shown(image.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QPainter painter(&shown);
+    PaintDisplayList(painter, list, PaletteOf(Theme::Day));
+    painter.end();
+    QCOMPARE(image.convertToFormat(shown.format()), shown);
+
+    // An extension typed says the kind, whatever the filter.
+    ChooseInNextFileDialog(folder.filePath("typed.png"));
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QCOMPARE(Contents(folder.filePath("typed.png")), png[0]);
+
+    SetField(panel, "PIXEL", "abc");
+    QStringList said;
+    ReadNextMessage(said);
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QTRY_COMPARE(said, QStringList({"CELFORO",
+                                    "Nessuna immagine da esportare: prima servono i "
+                                    "risultati."}));
+  }
+
+  // Files written whole or not at all, and read no further than asked,
+  // with what went wrong in words for the user.
+  void filesAreWrittenWholeAndReadToTheirLimit() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString kept = folder.filePath("kept.json");
+    Write(kept, "as it was");
+    const struct {
+      QString path;
+      std::optional<std::string> why;
+    } writes[] = {
+        {kept, std::nullopt},
+        {folder.filePath("missing/x.json"), "Impossibile creare il file in quella cartella."},
+        {folder.path(), "Impossibile creare il file in quella cartella."}};
+    for (const auto& write : writes) {
+      QCOMPARE(WriteWholeFile(write.path, "{}\n"), write.why);
+      QCOMPARE(Contents(kept), QByteArray("{}\n"));
+    }
+    QCOMPARE(std::get<std::string>(ReadFileStart(kept, 2)), std::string("{}"));
+    QCOMPARE(std::get<std::string>(ReadFileStart(kept, 100)), std::string("{}\n"));
+    for (const QString& path : {folder.filePath("none.json"), folder.path()})
+      QCOMPARE(std::get<FileNotRead>(ReadFileStart(path, 100)).why,
+               std::string("Impossibile aprire il file: non esiste o non è leggibile."));
   }
 
   // The README's pictures: the panel with Jupiter and with Saturn, by day
