@@ -52,6 +52,14 @@ constexpr std::size_t kMostReads = 16'384;
 // The held line, the read block and the two output buffers, with room to spare.
 constexpr std::size_t kHeapLimit = kLineLimit + 8 * kReadBlock;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The set-up file the arguments may name as trip.json: every key a file has.
+constexpr std::string_view kTripSetup =
+    R"({"version": 1, "objective_focal_length": 2500, "eyepiece_focal_length": 5,
+        "eyepiece_extraction": 2.5, "aperture": 250, "pixel_size": 3.75,
+        "sensor": {"width": 1280, "height": 960}, "wavelength": 550, "target": "jupiter",
+        "solve": {"aim": "sampling", "value": 2},
+        "site": {"latitude": 45.07, "longitude": 7.69, "height": 240}, "field_stop": 5.5,
+        "band": {"from": 400, "to": 700}, "min_altitude": 30, "grs_longitude": 62})";
 
 [[noreturn]] void Broken(const char* what, std::size_t number = 0) {
   std::fprintf(stderr, "invariant broken: %s (%zu)\n", what, number);
@@ -249,8 +257,9 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
       readFails ? std::optional<cli::StreamFailure>("Input/output error") : std::nullopt);
   Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(fields - 1) : std::nullopt);
   Sink err(errorRoom, in, std::nullopt);
+  cli::MemoryFiles files({{"trip.json", std::string(kTripSetup)}});
   StartAllocationMeter();
-  const int status = cli::RunCelforoCalc(arguments, in, out, err);
+  const int status = cli::RunCelforoCalc(arguments, in, out, err, files);
   const std::size_t heap = StopAllocationMeter();
 
   if (status < 0 || status > 3) Broken("exit status", static_cast<std::size_t>(status));

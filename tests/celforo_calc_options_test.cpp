@@ -21,7 +21,8 @@ namespace {
 
 Parsed ParseWords(std::initializer_list<std::string_view> words) {
   const std::vector<std::string_view> arguments(words);
-  return Parse(arguments);
+  MemoryFiles none;
+  return Parse(arguments, none);
 }
 
 // A mode as a line of text, to compare whole modes in one table.
@@ -233,7 +234,8 @@ TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
       for (std::size_t i = 0; i < c.needs.size(); ++i) {
         if (i != left) arguments.insert(arguments.end(), c.needs[i].begin(), c.needs[i].end());
       }
-      const Parsed parsed = Parse(arguments);
+      MemoryFiles none;
+      const Parsed parsed = Parse(arguments, none);
       if (left < c.needs.size()) {
         ASSERT_TRUE(std::holds_alternative<Misuse>(parsed)) << c.needs[left][0];
         EXPECT_EQ(std::get<Misuse>(parsed).reason.rfind(std::string(c.option) + ": needs ", 0), 0u)
@@ -264,7 +266,8 @@ Outcome RunAt(std::initializer_list<std::string_view> arguments, Clock now) {
   MemoryInput in("2500 5 3\n2000 10 5\n");
   MemoryOutput out;
   MemoryOutput err;
-  const int status = RunCelforoCalc(arguments, in, out, err, now);
+  MemoryFiles none;
+  const int status = RunCelforoCalc(arguments, in, out, err, none, now);
   return {status, out.text(), err.text()};
 }
 

@@ -201,7 +201,7 @@ void Form2::Recompute() {
         return ClearResults(std::string(column.caption) + ": " + error.line());
       }
     }
-    view = ViewOf(camera, form1Results_->equivalentFocalLength);
+    view = SetUpView(camera, *form1Results_);
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());
   }
