@@ -58,6 +58,7 @@ public:
 
   // The file named `path`, none where there is none.
   const std::string* Find(std::string_view path) const;
+  const std::map<std::string, std::string, std::less<>>& files() const { return files_; }
   std::size_t replaced() const { return replaced_; }  // files written so far
 
 private:
