@@ -163,17 +163,25 @@ void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
   ShowMessage(MessageKind::Information, title, text);
 }
 
-bool Form1Window::TogglePanel() {
-  if (!panel_) {
-    try {
-      panel_ = std::make_unique<Form2Window>(form1_, settings_, theme_, this);
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
-    // The menu's keys work in the panel too: F2 hides it again.
-    for (QAction* action : actions_) panel_->addAction(action);
-    panel_->PlaceBeside(*this);
+bool Form1Window::MakePanel() {
+  if (panel_) return true;
+  try {
+    panel_ = std::make_unique<Form2Window>(form1_, settings_, theme_, this);
+  } catch (const std::bad_alloc&) {
+    return false;
   }
+  // The menu's keys work in the panel too: F2 hides it again.
+  for (QAction* action : actions_) panel_->addAction(action);
+  panel_->PlaceBeside(*this);
+  return true;
+}
+
+Form2* Form1Window::Panel() {
+  return MakePanel() ? &panel_->form2() : nullptr;
+}
+
+bool Form1Window::TogglePanel() {
+  if (!MakePanel()) return false;
   if (panel_->isVisible()) {
     // The keyboard goes back to the form, where it was before.
     const bool hadTheKeyboard = panel_->isActiveWindow();

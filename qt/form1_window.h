@@ -52,6 +52,9 @@ private:
   void SetChecked(MenuCommand command, bool checked) override;
   void ShowAbout(std::string_view title, std::string_view text) override;
   bool TogglePanel() override;
+  Form2* Panel() override;
+  // Builds the panel, hidden, the first time; false where it cannot be made.
+  bool MakePanel();
 
   void CreateElements();
   void DeliverEvents();

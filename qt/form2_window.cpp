@@ -31,7 +31,7 @@ Form2Window::Form2Window(Form1& form1, SettingsStore& settings, Theme theme, QWi
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       settings_(settings),
-      form2_(*this, form1) {
+      form2_(*this, form1, settings) {
   InstallAccessibility();
   setObjectName(ToQString(kForm2.name));
   setWindowTitle(ToQString(kForm2.title));
@@ -39,7 +39,11 @@ Form2Window::Form2Window(Form1& form1, SettingsStore& settings, Theme theme, QWi
   SetBackground(this, kForm2.background);
 
   elements_ = MakeElements(kForm2, kForm2Elements, this);
-  picture_ = static_cast<PictureView*>(elements_[kPlanPicture]);
+  // What the page alone builds is not shown.
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id)
+    if (kForm2Elements[id].platforms == Platforms::PageOnly) elements_[id]->hide();
+  pictures_ = {static_cast<PictureView*>(elements_[kPlanPicture]),
+               static_cast<PictureView*>(elements_[kNightPicture])};
   frame_ = static_cast<RectangleShape*>(elements_[Form2Index("Shape2")]);
   NameElements();
   DeliverEvents();
@@ -57,6 +61,8 @@ void Form2Window::NameElements() {
     const ElementRecord& record = kForm2Elements[id];
     if (record.kind == ElementKind::ResultLabel)
       elements_[id]->setAccessibleName(ToQString(record.meaning));
+    if (record.kind == ElementKind::PushButton)
+      elements_[id]->setAccessibleName(ToQString(ButtonName(record)));
     if (IsField(record.kind)) Describe(id);
     // A caption over a field or a result labels it.
     if (const std::optional<ElementId> caption = kForm2Relations.caption[id])
@@ -129,7 +135,7 @@ void Form2Window::ShowTheme(Theme theme) {
       case ElementKind::Rectangle: break;
     }
   }
-  picture_->SetTheme(theme);
+  for (PictureView* picture : pictures_) picture->SetTheme(theme);
   frame_->setColour(ToQColor(Colour(palette, Role::Frame)));
 }
 
@@ -193,8 +199,8 @@ void Form2Window::SetInvalid(ElementId field, bool invalid) {
   Describe(field);
 }
 
-void Form2Window::SetPicture(ElementId, const DisplayList& list) {
-  picture_->SetList(list);
+void Form2Window::SetPicture(ElementId picture, const DisplayList& list) {
+  static_cast<PictureView*>(elements_[picture])->SetList(list);
 }
 
 std::optional<std::string> Form2Window::Remembered(std::string_view key) const {
@@ -204,5 +210,33 @@ std::optional<std::string> Form2Window::Remembered(std::string_view key) const {
 void Form2Window::Remember(std::string_view key, std::string_view value) {
   settings_.Write(SettingName(key), value);
 }
+
+void Form2Window::SetItems(ElementId choice, std::span<const std::string> items) {
+  auto* box = static_cast<QComboBox*>(elements_[choice]);
+  const QSignalBlocker quiet(box);
+  box->clear();
+  for (const std::string& item : items) box->addItem(ToQString(item));
+  box->setCurrentIndex(0);
+}
+
+std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view, std::span<const FileKind>) {
+  return std::nullopt;
+}
+
+std::optional<std::string> Form2Window::WriteFile(const ChosenFile&, std::string_view) {
+  return std::string("Non ancora possibile qui.");
+}
+
+void Form2Window::AskFileToRead(FileKind, std::size_t) {}
+
+std::optional<std::string> Form2Window::PngImage(const DisplayList&) {
+  return std::nullopt;
+}
+
+void Form2Window::ShowRefusal(std::string_view) {}
+
+void Form2Window::CopyLink(std::string_view) {}
+
+void Form2Window::AskPosition() {}
 
 }  // namespace celforo::qt

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 #include <array>
+#include <cstddef>
+#include <span>
 
 #include "ui/form2.h"
 #include "ui/palette.h"
@@ -25,6 +27,9 @@ public:
 
   // An element by its name ("Text4", "Label24", ...), or null.
   QWidget* element(QStringView name) const;
+
+  // The panel's handlers, for the menu's commands that are the panel's.
+  Form2& form2() { return form2_; }
 
   // Draws the panel in `theme`'s colours from now on. The night style sheet
   // comes from the owner, whose style sheet reaches the panel.
@@ -48,6 +53,18 @@ private:
   void SetPicture(ElementId picture, const DisplayList& list) override;
   std::optional<std::string> Remembered(std::string_view key) const override;
   void Remember(std::string_view key, std::string_view value) override;
+  void SetItems(ElementId choice, std::span<const std::string> items) override;
+  // The set-up's files, the picture exported and the page's own operations:
+  // not yet carried out on Qt (the files are neither asked for nor
+  // written, and the panel's refusals are not shown).
+  std::optional<ChosenFile> AskFileToWrite(std::string_view name,
+                                           std::span<const FileKind> kinds) override;
+  std::optional<std::string> WriteFile(const ChosenFile& file, std::string_view bytes) override;
+  void AskFileToRead(FileKind kind, std::size_t mostBytes) override;
+  std::optional<std::string> PngImage(const DisplayList& list) override;
+  void ShowRefusal(std::string_view text) override;
+  void CopyLink(std::string_view fragment) override;
+  void AskPosition() override;
 
   // The accessible names and relations the table gives: results named by
   // their captions, captions labelling what they name.
@@ -61,7 +78,7 @@ private:
   Theme theme_ = Theme::Day;
   std::array<QWidget*, kForm2Elements.size()> elements_{};
   std::array<bool, kForm2Elements.size()> invalid_{};
-  PictureView* picture_ = nullptr;
+  std::array<PictureView*, 2> pictures_{};  // the sensor's and the night's
   RectangleShape* frame_ = nullptr;
 };
 

@@ -397,14 +397,15 @@ private slots:
     Form1Window form;
     QStringList menus;
     for (const QAction* menu : form.menuBar()->actions()) menus << menu->text();
-    QCOMPARE(menus, QStringList({"&VISUALIZZA", "&?"}));
+    QCOMPARE(menus, QStringList({"&FILE", "&VISUALIZZA", "&?"}));
     QAction* notte = form.menuAction(MenuCommand::NightMode);
     QCOMPARE(notte->text(), QStringLiteral("&NOTTE"));
     QVERIFY(notte->isCheckable() && !notte->isChecked());
     QCOMPARE(notte->shortcut(), QKeySequence(Qt::Key_F3));
-    QVERIFY(form.menuBar()->actions()[0]->menu()->actions().contains(notte));
+    QVERIFY(form.menuBar()->actions()[1]->menu()->actions().contains(notte));
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form.menuBar());
-    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("VISUALIZZA"));
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("FILE"));
+    QCOMPARE(bar->child(1)->text(QAccessible::Name), QStringLiteral("VISUALIZZA"));
     QCOMPARE(form.menuBar()->focusPolicy(), Qt::NoFocus);  // never in the Tab chain
 
     Show(form);

@@ -39,6 +39,10 @@ public:
     log.push_back("panel");
     return panelMade;
   }
+  Form2* Panel() override {
+    log.push_back("panel's handlers");
+    return nullptr;
+  }
   bool panelMade = true;
 };
 
@@ -134,6 +138,33 @@ TEST(WindowMenu, PianificazioneTogglesThePanelOnly) {
                                       "il sistema non ha creato la finestra."}));
 }
 
+// FILE's items are the panel's commands: where the panel's window cannot be
+// made, that is told, as for PIANIFICAZIONE. (form2_test.cpp has them reach
+// a panel.)
+TEST(WindowMenu, FileItemsAskForThePanel) {
+  MemoryStore store;
+  RecordingMenuWindow window;
+  WindowMenu menu(window, store);
+  for (const MenuCommand command :
+       {MenuCommand::SaveSetup, MenuCommand::OpenSetup, MenuCommand::ExportPicture}) {
+    window.log.clear();
+    menu.onCommand(command);
+    EXPECT_EQ(window.log,
+              (std::vector<std::string>{"panel's handlers",
+                                        "error CELFORO\nImpossibile aprire PIANIFICAZIONE: "
+                                        "il sistema non ha creato la finestra."}));
+  }
+  EXPECT_TRUE(store.writes.empty());
+  const std::vector<std::string_view> file{"SALVA IMPOSTAZIONE\xE2\x80\xA6",
+                                           "APRI IMPOSTAZIONE\xE2\x80\xA6",
+                                           "ESPORTA IMMAGINE\xE2\x80\xA6"};
+  std::vector<std::string_view> shown;
+  for (const MenuItemRecord& item : kMenuItems)
+    if (kMenus[item.menu] == "&FILE") shown.push_back(item.caption.substr(1));
+  EXPECT_EQ(shown, file);
+  EXPECT_EQ(kMenus[0], "&FILE");
+}
+
 TEST(WindowMenu, AboutNamesTheVersionAndTheLicence) {
   MemoryStore store;
   RecordingMenuWindow window;
@@ -161,7 +192,9 @@ TEST(WindowMenu, PianificazioneTogglesThePanel) {
   EXPECT_EQ(window.log, (std::vector<std::string>{"panel", "panel"}));
   EXPECT_TRUE(store.writes.empty());
   EXPECT_EQ(menu.theme(), Theme::Day);
-  const MenuItemRecord& first = kMenuItems[0];
+  const MenuItemRecord& first =
+      *std::find_if(kMenuItems.begin(), kMenuItems.end(),
+                    [](const MenuItemRecord& item) { return kMenus[item.menu] == "&VISUALIZZA"; });
   EXPECT_EQ(kMenus[first.menu], "&VISUALIZZA");
   EXPECT_EQ(first.caption, "&PIANIFICAZIONE");
   EXPECT_EQ(first.command, MenuCommand::Panel);

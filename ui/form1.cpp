@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include <cstddef>
+
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
 #include "calc/run_time_error.h"
@@ -38,6 +40,13 @@ ProjectionInputs Form1::Inputs() const {
 
 void Form1::SetExtractionAndCalculate(std::string_view text) {
   window_.SetText(kText3, text);
+  CalculateAndShowOrReport();
+}
+
+void Form1::SetBoxesAndCalculate(const std::array<std::optional<std::string>, 3>& texts) {
+  constexpr std::array<ElementId, 3> kBoxes{kText1, kText2, kText3};
+  for (std::size_t i = 0; i < kBoxes.size(); ++i)
+    if (texts[i]) window_.SetText(kBoxes[i], *texts[i]);
   CalculateAndShowOrReport();
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/projection.h"
@@ -48,6 +49,11 @@ public:
   ProjectionInputs Inputs() const;
   // Sets EXTR. OCULARE's text as if typed, then calculates as CALCOLA does.
   void SetExtractionAndCalculate(std::string_view text);
+  // Sets the texts given of FOC. OBBIETTIVO, FOC. OCULARE and EXTR.
+  // OCULARE, in that order, as if typed (nothing leaves a box as it is),
+  // then calculates as CALCOLA does: {" 2032", nothing, nothing} is a
+  // telescope of 2032 chosen in the planning panel.
+  void SetBoxesAndCalculate(const std::array<std::optional<std::string>, 3>& texts);
   // The one listener, or none (null); it must outlive the form or be removed.
   void SetListener(Form1Listener* listener) { listener_ = listener; }
 

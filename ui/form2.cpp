@@ -8,6 +8,7 @@
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
 #include "calc/numeric_text.h"
+#include "calc/planning.h"
 #include "calc/run_time_error.h"
 #include "ui/plan_picture.h"
 
@@ -34,7 +35,7 @@ std::string_view KeyOf(const Form2Field& field) {
 }
 
 // The shown text of a column's value, as celforo-calc prints it, without
-// the sign column of a positive number; a time as HH:MM local.
+// the sign column of a positive number; an instant as its local HH:MM.
 std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
   if (const double* number = std::get_if<double>(&value)) {
     std::string text =
@@ -42,8 +43,10 @@ std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
     if (!text.empty() && text[0] == ' ') text.erase(0, 1);
     return text;
   }
+  // Rounded to the nearest minute, as celforo-calc prints it: "21:22" of
+  // "2026-12-07T21:22+01:00".
   if (const UniversalTime* time = std::get_if<UniversalTime>(&value))
-    return DateTimeFieldText(LocalCivilTime(*time)).substr(11);
+    return LocalMinuteText(*time).substr(11, 5);
   if (const PlanWord* word = std::get_if<PlanWord>(&value)) return std::string(word->text);
   return std::string(std::get<NoValue>(value).why);
 }
@@ -64,10 +67,43 @@ CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
   return camera;
 }
 
+// The night's picture while an input is to be mended: its ground alone.
+DisplayList BlankNightPicture() {
+  DisplayList list;
+  list.width = kNightPictureWidth;
+  list.height = kNightPictureHeight;
+  return list;
+}
+
+// The night's curve of the target from the site, which the set-up does not
+// change; what to give where a site or a target is missing.
+DisplayList NightPictureOf(const Form2Inputs& inputs) {
+  const std::optional<Site>& site = inputs.camera.observing.site;
+  if (!site) return NightPictureWithout(NightPictureLack::Site);
+  if (!inputs.target) return NightPictureWithout(NightPictureLack::Target);
+  return NightPicture(NightPicturePlanOf(*inputs.target, *site, inputs.instant,
+                                         inputs.camera.observing.minimumAltitude));
+}
+
 }  // namespace
 
-Form2::Form2(Form2Operations& window, Form1& form1, UniversalTime (*now)())
-    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant) {}
+std::string PlanAdvice(const CameraAndTarget& camera, const ProjectionResults& results) {
+  std::string advice;
+  if (plan_columns::HasSkyAndPixels(camera)) {
+    const PlanValue dispersion = plan_columns::DispersionPixelsOf(camera, results);
+    if (const double* pixels = std::get_if<double>(&dispersion); pixels && *pixels > 1)
+      advice = kAdcAdvice;
+  }
+  if (plan_columns::HasFieldStop(camera) && camera.sensor) {
+    const double stop = std::get<double>(plan_columns::FieldStopOf(camera, results));
+    if (CornersOutsideStop(camera.sensor->width, camera.sensor->height, stop))
+      advice += (advice.empty() ? "" : " \xC2\xB7 ") + std::string(kVignettingAdvice);
+  }
+  return advice;
+}
+
+Form2::Form2(Form2Operations& window, Form1& form1, SettingsStore& store, UniversalTime (*now)())
+    : window_(window), form1_(form1), now_(now != nullptr ? now : NowInstant), kit_(store) {}
 
 Form2::~Form2() {
   form1_.SetListener(nullptr);
@@ -76,6 +112,9 @@ Form2::~Form2() {
 void Form2::onForm2Load() {
   form1_.SetListener(this);
   form1Results_ = form1_.results();
+  kit_.Load();
+  for (const KitSection& section : kKitSections) ShowKitItems(section);
+  ShowSkipped();
   for (const Form2Field& field : kForm2Fields) {
     std::optional<std::string> kept;
     if (field.remembered) kept = window_.Remembered(KeyOf(field));
@@ -109,6 +148,21 @@ void Form2::onFieldChanged(ElementId changed) {
   // A new aim or value: the last solve's problem no longer holds.
   if (changed == kAimChoice || changed == kValueBox) ShowProblem(kValueBox, {});
   Recompute();
+}
+
+void Form2::Fill(ElementId changed, const FieldEntry& entry) {
+  for (const Form2Field& field : kForm2Fields) {
+    if (field.field != changed) continue;
+    if (IsChoice(field)) {
+      window_.SetChoice(field.field, entry.item);
+    } else {
+      window_.SetText(field.field, entry.text);
+    }
+    if (field.remembered)
+      window_.Remember(KeyOf(field),
+                       IsChoice(field) ? ItemAt(Items(field.field), entry.item) : entry.text);
+  }
+  if (changed == kAimChoice || changed == kValueBox) ShowProblem(kValueBox, {});
 }
 
 void Form2::onNowClicked(ElementId) {
@@ -178,19 +232,25 @@ void Form2::ShowProblem(ElementId field, std::string_view problem) {
 void Form2::ClearResults(std::string_view why) {
   for (const ElementId result : kForm2Results) window_.SetCaption(result, "");
   window_.SetCaption(kResultsProblem, why);
-  window_.SetPicture(kPlanPicture, EmptyPlanPicture(why));
+  window_.SetCaption(kAdviceLine, "");
+  picture_ = EmptyPlanPicture(why);
+  pictureShowsSetUp_ = false;
+  window_.SetPicture(kPlanPicture, picture_);
 }
 
 void Form2::Recompute() {
   const Form2Reading reading = Read();
   for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
     if (i != kValueField) ShowProblem(kForm2Fields[i].field, reading.problems[i]);
-  if (InputsToMend(reading)) return ClearResults(kFixInputs);
+  const bool toMend = InputsToMend(reading);
+  window_.SetPicture(kNightPicture, toMend ? BlankNightPicture() : NightPictureOf(reading.inputs));
+  if (toMend) return ClearResults(kFixInputs);
   if (!form1Results_) return ClearResults(kNoSetUp);
 
   const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
   std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
+  std::string advice;
   try {
     for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
       const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
@@ -202,13 +262,17 @@ void Form2::Recompute() {
       }
     }
     view = SetUpView(camera, *form1Results_);
+    advice = PlanAdvice(camera, *form1Results_);
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());
   }
   for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
-  window_.SetPicture(kPlanPicture, PlanPicture(view));
+  window_.SetCaption(kAdviceLine, advice);
+  picture_ = PlanPicture(view);
+  pictureShowsSetUp_ = true;
+  window_.SetPicture(kPlanPicture, picture_);
 }
 
 }  // namespace celforo

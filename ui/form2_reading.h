@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calc/plan_columns.h"
+#include "calc/site.h"
 #include "calc/strict_number.h"
 #include "calc/targets.h"
 #include "ui/form2_layout.h"
@@ -19,13 +20,28 @@ inline constexpr ElementId kApertureBox = Form2Index("Text4");
 inline constexpr ElementId kPixelBox = Form2Index("Text5");
 inline constexpr ElementId kSensorBox = Form2Index("Text6");
 inline constexpr ElementId kWavelengthBox = Form2Index("Text7");
+inline constexpr ElementId kFieldStopBox = Form2Index("Text10");
 inline constexpr ElementId kTargetChoice = Form2Index("Combo1");
 inline constexpr ElementId kDateField = Form2Index("DTPicker1");
+inline constexpr ElementId kLatitudeBox = Form2Index("Text11");
+inline constexpr ElementId kLongitudeBox = Form2Index("Text12");
+inline constexpr ElementId kHeightBox = Form2Index("Text13");
 inline constexpr ElementId kAimChoice = Form2Index("Combo2");
 inline constexpr ElementId kValueBox = Form2Index("Text8");
 
-// What a field of the panel takes.
-enum class FieldRule { PositiveNumber, Sensor, Target, DateTime, Aim };
+// What a field of the panel takes. A number is read strictly
+// (ReadStrictNumber) by its rule of calc/quantity_rules.h.
+enum class FieldRule {
+  PositiveNumber,          // "250"; "" is missing
+  OptionalPositiveNumber,  // the field stop: "4.5", or "" for not known
+  Sensor,                  // "1280x960"
+  Target,                  // an item of OGGETTO
+  DateTime,                // "2026-12-07 22:00", local time
+  Latitude,                // "45.07", -90 to 90; with LONGITUDINE, or both ""
+  Longitude,               // "7.69", -180 to 180; with LATITUDINE, or both ""
+  Height,                  // "240" metres, -500 to 9000; "" is 0
+  Aim                      // an item of RAGGIUNGI
+};
 
 struct Form2Field {
   ElementId field;
@@ -34,13 +50,18 @@ struct Form2Field {
   bool remembered;         // kept between runs; the date starts at now every time
 };
 
-inline constexpr std::array<Form2Field, 8> kForm2Fields{{
+// In reading order. The site starts empty: no site, and no sky.
+inline constexpr std::array<Form2Field, 12> kForm2Fields{{
     {kApertureBox, FieldRule::PositiveNumber, "250", true},
     {kPixelBox, FieldRule::PositiveNumber, "3.75", true},
     {kSensorBox, FieldRule::Sensor, "1280x960", true},
     {kWavelengthBox, FieldRule::PositiveNumber, "550", true},
+    {kFieldStopBox, FieldRule::OptionalPositiveNumber, "", true},
     {kTargetChoice, FieldRule::Target, "nessuno", true},
     {kDateField, FieldRule::DateTime, "", false},
+    {kLatitudeBox, FieldRule::Latitude, "", true},
+    {kLongitudeBox, FieldRule::Longitude, "", true},
+    {kHeightBox, FieldRule::Height, "", true},
     {kAimChoice, FieldRule::Aim, "RAPPORTO FOCALE", true},
     {kValueBox, FieldRule::PositiveNumber, "20", true},
 }};
@@ -63,7 +84,10 @@ using Form2Entries = std::array<FieldEntry, kForm2Fields.size()>;
 
 // The panel's inputs. Each is meaningful where its field has no problem.
 struct Form2Inputs {
-  CameraAndTarget camera;        // aperture, pixel size, sensor, wavelength; no target
+  // DIAMETRO OBIETTIVO, PIXEL, SENSORE, LUNGHEZZA D'ONDA, DIAFRAMMA OCULARE
+  // (none where it is not known) and the site of LATITUDINE, LONGITUDINE
+  // and QUOTA (none where both are empty); no target.
+  CameraAndTarget camera;
   std::optional<Target> target;  // OGGETTO; none for "nessuno"
   UniversalTime instant;         // DATA E ORA
   std::optional<PlanAim> aim;    // RAGGIUNGI; none where nothing is chosen
@@ -79,8 +103,14 @@ struct Form2Reading {
 
 // Reads every field: " 250" in DIAMETRO OBIETTIVO is an aperture of 250,
 // "3,75" in PIXEL is the problem "Il separatore decimale è il punto, non la
-// virgola.", item 6 of OGGETTO is Jupiter (item 0 is "nessuno").
+// virgola.", item 6 of OGGETTO is Jupiter (item 0 is "nessuno"), "91" in
+// LATITUDINE is the problem "Solo da -90 a 90.", and "45" there with
+// LONGITUDINE empty is LONGITUDINE's problem "Manca il valore.".
 Form2Reading ReadForm2(const Form2Entries& entries);
+
+// What the panel says of a number out of a field's range: "Solo da -500 a
+// 9000." for QUOTA; empty for a rule without one.
+std::string_view RangeProblemText(FieldRule rule);
 
 // What the panel says of a number that cannot be used: "Manca il valore."
 // for an empty text, "Deve essere maggiore di zero." for "0" where it must

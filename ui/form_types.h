@@ -46,6 +46,12 @@ enum class ElementKind {
 // Elements take Centre or Left; a picture's text may also take Right.
 enum class TextAlign { Centre, Left, Right };
 
+// Which window systems build an element: every one, or the web page alone
+// (what only a browser can do, such as asking the device for its position).
+// A window system leaves out what it does not build, and delivers nothing
+// for it.
+enum class Platforms { All, PageOnly };
+
 struct ElementRecord {
   std::string_view name;
   ElementKind kind;
@@ -55,9 +61,32 @@ struct ElementRecord {
   int tabIndex;                            // -1: none
   double fontSize;                         // points; 0: shows no text
   std::string_view meaning;                // fields and results: the caption naming the value;
-                                           // units and problem lines: that of their field
+                                           // units and problem lines: that of their field;
+                                           // a push button: its accessible name where its
+                                           // caption alone does not say what it does
+                                           // ("SALVA TELESCOPIO" for a button showing "SALVA")
   TextAlign align = TextAlign::Centre;     // of the text across the element
+  Platforms platforms = Platforms::All;
 };
+
+// A form is one column or two of kColumnWidth twips, the second beside the
+// first: an element whose left edge is at or beyond kColumnWidth belongs to
+// the second column. The desktop windows show the columns side by side; a
+// page on a screen narrower than both stacks the second under the first.
+// Reading and Tab order go through the first column, then the second.
+inline constexpr int kColumnWidth = 5055;
+
+// 0 for the first column, 1 for the second: an element at left 5175 is in
+// the second.
+constexpr int ColumnOf(const ElementRecord& record) {
+  return record.left >= kColumnWidth ? 1 : 0;
+}
+
+// What a screen reader calls a push button: "SALVA TELESCOPIO" for SALVA
+// beside TELESCOPIO, its caption where it says enough ("ADATTA").
+constexpr std::string_view ButtonName(const ElementRecord& record) {
+  return record.meaning.empty() ? record.caption : record.meaning;
+}
 
 // The most a box holds, in UTF-16 code units: a longer paste is cut there, so
 // that no paste can make the window slow.

@@ -284,7 +284,7 @@ void Kit::LoadList(List<Entry>& list) {
       const auto same = std::find_if(list.entries.begin(), list.entries.end(),
                                      [&](const Entry& e) { return e.name == entry->name; });
       if (same != list.entries.end()) {
-        const auto first = list.slots[static_cast<std::size_t>(same - list.entries.begin())];
+        const auto first = list.slotOf[static_cast<std::size_t>(same - list.entries.begin())];
         reason =
             "the name " + JsonString(entry->name) + " again, kept from " + SlotKey<Entry>(first);
         entry.reset();
@@ -292,7 +292,7 @@ void Kit::LoadList(List<Entry>& list) {
     }
     if (entry) {
       list.entries.push_back(std::move(*entry));
-      list.slots.push_back(slot);
+      list.slotOf.push_back(slot);
     } else {
       list.skipped.push_back(slot);
       skipped_.push_back({key, std::move(reason)});
@@ -318,7 +318,7 @@ std::optional<std::string> Kit::SaveIn(List<Entry>& list, Entry entry) {
                                  [&](const Entry& e) { return e.name == entry.name; });
   if (same != list.entries.end()) {
     const auto index = static_cast<std::size_t>(same - list.entries.begin());
-    store_.Write(SlotKey<Entry>(list.slots[index]), EntryText(entry));
+    store_.Write(SlotKey<Entry>(list.slotOf[index]), EntryText(entry));
     *same = std::move(entry);
     return std::nullopt;
   }
@@ -328,7 +328,7 @@ std::optional<std::string> Kit::SaveIn(List<Entry>& list, Entry entry) {
   // The first slot holding nothing, else the first holding a skipped entry.
   std::size_t slot = 1;
   const auto taken = [&](std::size_t s) {
-    return std::find(list.slots.begin(), list.slots.end(), s) != list.slots.end() ||
+    return std::find(list.slotOf.begin(), list.slotOf.end(), s) != list.slotOf.end() ||
            std::find(list.skipped.begin(), list.skipped.end(), s) != list.skipped.end();
   };
   while (slot <= kMostKitEntries && taken(slot)) ++slot;
@@ -339,9 +339,9 @@ std::optional<std::string> Kit::SaveIn(List<Entry>& list, Entry entry) {
     std::erase_if(skipped_, [&](const SkippedKitEntry& s) { return s.key == key; });
   }
   store_.Write(SlotKey<Entry>(slot), EntryText(entry));
-  const auto at = std::upper_bound(list.slots.begin(), list.slots.end(), slot);
-  const auto index = at - list.slots.begin();
-  list.slots.insert(at, slot);
+  const auto at = std::upper_bound(list.slotOf.begin(), list.slotOf.end(), slot);
+  const auto index = at - list.slotOf.begin();
+  list.slotOf.insert(at, slot);
   list.entries.insert(list.entries.begin() + index, std::move(entry));
   return std::nullopt;
 }
@@ -362,9 +362,9 @@ bool Kit::RemoveFrom(List<Entry>& list, std::string_view name) {
                                   [&](const Entry& e) { return e.name == name; });
   if (found == list.entries.end()) return false;
   const auto index = found - list.entries.begin();
-  store_.Remove(SlotKey<Entry>(list.slots[static_cast<std::size_t>(index)]));
+  store_.Remove(SlotKey<Entry>(list.slotOf[static_cast<std::size_t>(index)]));
   list.entries.erase(found);
-  list.slots.erase(list.slots.begin() + index);
+  list.slotOf.erase(list.slotOf.begin() + index);
   return true;
 }
 

@@ -113,7 +113,7 @@ private:
   template <typename Entry>
   struct List {
     std::vector<Entry> entries;
-    std::vector<std::size_t> slots;    // from 1
+    std::vector<std::size_t> slotOf;   // each entry's, from 1 (not "slots", which Qt defines)
     std::vector<std::size_t> skipped;  // from 1
   };
 

@@ -1,6 +1,7 @@
 #include "ui/window_menu.h"
 
 #include "calc/version.h"
+#include "ui/form2.h"
 #include "ui/settings.h"
 
 namespace celforo {
@@ -38,7 +39,22 @@ void WindowMenu::onStart() {
 }
 
 void WindowMenu::onCommand(MenuCommand command) {
+  Form2* panel = nullptr;
   switch (command) {
+    case MenuCommand::SaveSetup:
+    case MenuCommand::OpenSetup:
+    case MenuCommand::ExportPicture:
+      panel = window_.Panel();
+      if (panel == nullptr) {
+        window_.ShowErrorMessage(kPanelFailureTitle, kPanelFailureText);
+      } else if (command == MenuCommand::SaveSetup) {
+        panel->SaveSetup();
+      } else if (command == MenuCommand::OpenSetup) {
+        panel->OpenSetup();
+      } else {
+        panel->ExportPicture();
+      }
+      return;
     case MenuCommand::Panel:
       if (!window_.TogglePanel()) window_.ShowErrorMessage(kPanelFailureTitle, kPanelFailureText);
       return;

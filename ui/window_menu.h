@@ -1,6 +1,7 @@
 // The menu bar of the desktop windows, as data, and its handlers, written
-// once: the planning panel, night mode, remembered between runs, and the
-// about box. Each window system builds kMenus and kMenuItems, with their
+// once: the set-up as a file and the picture exported (the planning panel's
+// commands), the planning panel, night mode, remembered between runs, and
+// the about box. Each window system builds kMenus and kMenuItems, with their
 // shortcut keys, and delivers each chosen command to WindowMenu::onCommand.
 #pragma once
 
@@ -13,9 +14,10 @@
 
 namespace celforo {
 
+class Form2;
 class SettingsStore;
 
-enum class MenuCommand { Panel, NightMode, About };
+enum class MenuCommand { SaveSetup, OpenSetup, ExportPicture, Panel, NightMode, About };
 
 // A key that reaches a command wherever the focus is in the window.
 enum class ShortcutKey { None, F2, F3 };
@@ -29,13 +31,16 @@ struct MenuItemRecord {
 };
 
 // The menus, left to right.
-inline constexpr std::array<std::string_view, 2> kMenus{"&VISUALIZZA", "&?"};
+inline constexpr std::array<std::string_view, 3> kMenus{"&FILE", "&VISUALIZZA", "&?"};
 
 // Each menu's items, top to bottom.
-inline constexpr std::array<MenuItemRecord, 3> kMenuItems{{
-    {0, "&PIANIFICAZIONE", MenuCommand::Panel, ShortcutKey::F2, false},
-    {0, "&NOTTE", MenuCommand::NightMode, ShortcutKey::F3, true},
-    {1, "&INFORMAZIONI SU CELFORO", MenuCommand::About, ShortcutKey::None, false},
+inline constexpr std::array<MenuItemRecord, 6> kMenuItems{{
+    {0, "&SALVA IMPOSTAZIONE\xE2\x80\xA6", MenuCommand::SaveSetup, ShortcutKey::None, false},
+    {0, "&APRI IMPOSTAZIONE\xE2\x80\xA6", MenuCommand::OpenSetup, ShortcutKey::None, false},
+    {0, "&ESPORTA IMMAGINE\xE2\x80\xA6", MenuCommand::ExportPicture, ShortcutKey::None, false},
+    {1, "&PIANIFICAZIONE", MenuCommand::Panel, ShortcutKey::F2, false},
+    {1, "&NOTTE", MenuCommand::NightMode, ShortcutKey::F3, true},
+    {2, "&INFORMAZIONI SU CELFORO", MenuCommand::About, ShortcutKey::None, false},
 }};
 
 // A caption as the user reads it, and as screen readers name it: "NOTTE".
@@ -75,6 +80,12 @@ public:
   // or hides it when it shows. False where the window system could not make
   // the panel's window.
   virtual bool TogglePanel() = 0;
+
+  // The planning panel's handlers, for the commands that are the panel's
+  // (the set-up's file and the picture), the panel built hidden if it was
+  // not yet, and left shown or hidden as it is; null where the window
+  // system could not make the panel's window.
+  virtual Form2* Panel() = 0;
 
 protected:
   ~WindowMenuOperations() = default;

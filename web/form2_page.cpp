@@ -69,7 +69,8 @@ void Form2Page::Deliver(ElementId element, FormEvent event) {
 
 void Form2Page::ShowTheme(Theme theme) {
   theme_ = theme;
-  if (started_ && !form1Page_.ended()) ShowPicture(Name(kPlanPicture), picture_, PaletteOf(theme_));
+  if (!started_ || form1Page_.ended()) return;
+  for (const auto& [picture, list] : pictures_) ShowPicture(Name(picture), list, PaletteOf(theme_));
 }
 
 std::string Form2Page::Text(ElementId field) const {
@@ -97,8 +98,8 @@ void Form2Page::SetInvalid(ElementId field, bool invalid) {
 }
 
 void Form2Page::SetPicture(ElementId picture, const DisplayList& list) {
-  picture_ = list;
-  ShowPicture(Name(picture), picture_, PaletteOf(theme_));
+  pictures_[picture] = list;
+  ShowPicture(Name(picture), list, PaletteOf(theme_));
 }
 
 std::optional<std::string> Form2Page::Remembered(std::string_view key) const {
@@ -111,5 +112,29 @@ void Form2Page::Remember(std::string_view key, std::string_view value) {
   celforo_dom_store((std::string(kKeyPrefix) + std::string(key)).c_str(),
                     std::string(value).c_str());
 }
+
+void Form2Page::SetItems(ElementId, std::span<const std::string>) {}
+
+std::optional<ChosenFile> Form2Page::AskFileToWrite(std::string_view, std::span<const FileKind>) {
+  return std::nullopt;
+}
+
+std::optional<std::string> Form2Page::WriteFile(const ChosenFile&, std::string_view) {
+  return std::string("Non ancora possibile qui.");
+}
+
+void Form2Page::AskFileToRead(FileKind, std::size_t) {}
+
+std::optional<std::string> Form2Page::PngImage(const DisplayList&) {
+  return std::nullopt;
+}
+
+void Form2Page::ShowRefusal(std::string_view text) {
+  celforo_dom_show_message(std::string(kMessageTitle).c_str(), std::string(text).c_str());
+}
+
+void Form2Page::CopyLink(std::string_view) {}
+
+void Form2Page::AskPosition() {}
 
 }  // namespace celforo::web

@@ -202,13 +202,22 @@ void Form1Window::SetChecked(MenuCommand command, bool checked) {
   menuBar_.SetChecked(command, checked);
 }
 
+bool Form1Window::MakePanel() {
+  if (panel_) return true;
+  panel_ = std::make_unique<Form2Window>(instance(), hwnd(), form1_, theme());
+  if (panel_->hwnd() != nullptr) return true;
+  panel_.reset();
+  return false;
+}
+
+Form2* Form1Window::Panel() {
+  return MakePanel() ? &panel_->form2() : nullptr;
+}
+
 bool Form1Window::TogglePanel() {
-  if (!panel_) {
-    panel_ = std::make_unique<Form2Window>(instance(), hwnd(), form1_, theme());
-    if (panel_->hwnd() == nullptr) {
-      panel_.reset();
-      return false;
-    }
+  if (!MakePanel()) return false;
+  if (!panelPlaced_) {
+    panelPlaced_ = true;
     panel_->ShowBeside(hwnd());
     return true;
   }

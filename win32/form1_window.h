@@ -68,6 +68,9 @@ private:
   void SetChecked(MenuCommand command, bool checked) override;
   void ShowAbout(std::string_view title, std::string_view text) override;
   bool TogglePanel() override;
+  Form2* Panel() override;
+  // Builds the panel, hidden, the first time; false where it cannot be made.
+  bool MakePanel();
 
   // Shows a modal box: the panel takes no input meanwhile, as the window.
   void Modally(const std::function<void()>& show);
@@ -77,6 +80,7 @@ private:
   Form1 form1_{*this};
   WindowMenu menu_{*this, settings_};
   std::unique_ptr<Form2Window> panel_;
+  bool panelPlaced_ = false;  // shown beside Form1 once
 };
 
 }  // namespace celforo::win32

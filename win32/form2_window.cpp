@@ -6,6 +6,7 @@
 
 #include "ui/panel_placement.h"
 #include "win32/picture_view.h"
+#include "win32/text.h"
 
 namespace celforo::win32 {
 namespace {
@@ -41,13 +42,16 @@ private:
 }  // namespace
 
 Form2Window::Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Theme theme)
-    : FormWindow(instance, kForm2, kForm2Elements), form2_(*this, form1) {
+    : FormWindow(instance, kForm2, kForm2Elements), form2_(*this, form1, settings_) {
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   // Made where Form1 is, so that it starts at the DPI of Form1's monitor.
   if (!Create(kClassName, kStyle, kExStyle, owner, CornerOf(owner))) return;
   CreateElements(kFirstControlId);
+  // What the page alone builds is not shown.
+  for (ElementId id = 0; id < kForm2Elements.size(); ++id)
+    if (kForm2Elements[id].platforms == Platforms::PageOnly) ShowWindow(element(id), SW_HIDE);
   SetColours(theme);
   LayOutElements(dpi());
   SetIcons();
@@ -195,5 +199,34 @@ std::optional<std::string> Form2Window::Remembered(std::string_view key) const {
 void Form2Window::Remember(std::string_view key, std::string_view value) {
   settings_.Write(key, value);
 }
+
+void Form2Window::SetItems(ElementId choice, std::span<const std::string> items) {
+  const Raised quiet(quiet_);
+  const HWND list = element(choice);
+  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items)
+    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+  static_cast<class Choice*>(control(choice))->Choose(0);
+}
+
+std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view, std::span<const FileKind>) {
+  return std::nullopt;
+}
+
+std::optional<std::string> Form2Window::WriteFile(const ChosenFile&, std::string_view) {
+  return std::string("Non ancora possibile qui.");
+}
+
+void Form2Window::AskFileToRead(FileKind, std::size_t) {}
+
+std::optional<std::string> Form2Window::PngImage(const DisplayList&) {
+  return std::nullopt;
+}
+
+void Form2Window::ShowRefusal(std::string_view) {}
+
+void Form2Window::CopyLink(std::string_view) {}
+
+void Form2Window::AskPosition() {}
 
 }  // namespace celforo::win32

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstddef>
+#include <span>
 
 #include "ui/form2.h"
 #include "win32/form_window.h"
@@ -35,6 +37,9 @@ public:
 
   void ShowTheme(Theme theme);
 
+  // The panel's handlers, for the menu's commands that are the panel's.
+  Form2& form2() { return form2_; }
+
   // Whether a field is marked as holding a text that cannot be used.
   bool invalid(ElementId field) const { return invalid_[field]; }
 
@@ -56,6 +61,18 @@ private:
   void SetPicture(ElementId picture, const DisplayList& list) override;
   std::optional<std::string> Remembered(std::string_view key) const override;
   void Remember(std::string_view key, std::string_view value) override;
+  void SetItems(ElementId choice, std::span<const std::string> items) override;
+  // The set-up's files, the picture exported and the page's own operations:
+  // not yet carried out on Windows (the files are neither asked for nor
+  // written, and the panel's refusals are not shown).
+  std::optional<ChosenFile> AskFileToWrite(std::string_view name,
+                                           std::span<const FileKind> kinds) override;
+  std::optional<std::string> WriteFile(const ChosenFile& file, std::string_view bytes) override;
+  void AskFileToRead(FileKind kind, std::size_t mostBytes) override;
+  std::optional<std::string> PngImage(const DisplayList& list) override;
+  void ShowRefusal(std::string_view text) override;
+  void CopyLink(std::string_view fragment) override;
+  void AskPosition() override;
 
   RegistrySettings settings_{kPanelSettingsKey};
   std::array<bool, kForm2Elements.size()> invalid_{};
