@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -52,10 +53,36 @@ using testing::RedPixels;
 using testing::TextOverflow;
 using testing::TextRoom;
 
-const QStringList kResultNames{
-    "RAPPORTO FOCALE",      "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
-    "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)",    "DIAMETRO (PIXEL)",
-    "ANELLI (ARCSEC)",      "CAMPIONAMENTO (Q)",    "RIPRESA MAX (S)"};
+// The results, the set-up's and the target's, then the sky's from the site.
+const QStringList kResultNames{"RAPPORTO FOCALE",
+                               "SCALA (ARCSEC/PIXEL)",
+                               "CAMPO ORIZZ. (ARCMIN)",
+                               "CAMPO VERT. (ARCMIN)",
+                               "DIAMETRO (ARCSEC)",
+                               "DIAMETRO (PIXEL)",
+                               "ANELLI (ARCSEC)",
+                               "CAMPIONAMENTO (Q)",
+                               "RIPRESA MAX (S)",
+                               "ALTEZZA (GRADI)",
+                               "AZIMUT (GRADI)",
+                               "MASSA D'ARIA",
+                               "DISPERSIONE (PIXEL)",
+                               "SORGE",
+                               "TRANSITA",
+                               "TRAMONTA",
+                               "MIGLIORE ORA"};
+
+// A column of celforo-calc as the panel shows it: an instant,
+// "2026-12-07T21:22+01:00", as its local time alone; a column not printed
+// as an empty result.
+QString AsShown(const std::map<QString, QString>& columns, const QString& name) {
+  const auto found = columns.find(name);
+  if (found == columns.end()) return {};
+  const QString& column = found->second;
+  static const QRegularExpression instant(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d)"));
+  const QRegularExpressionMatch match = instant.match(column);
+  return match.hasMatch() ? match.captured(1) : column;
+}
 
 // Every element of `root`'s tree, in reading order.
 void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& into) {
@@ -357,37 +384,38 @@ private slots:
     QTest::addColumn<QStringList>("camera");  // aperture, pixel, sensor, wavelength
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("calcTarget");
-    QTest::addColumn<QString>("when");  // local time
+    QTest::addColumn<QString>("when");      // local time
+    QTest::addColumn<QStringList>("site");  // latitude, longitude, height
     QTest::newRow("Jupiter") << QStringList{"2500", "5", "3"}
                              << QStringList{"250", "3.75", "1280x960", "550"} << "Giove"
                              << "jupiter"
-                             << "2026-12-07 22:00";
+                             << "2026-12-07 22:00" << QStringList{"45.07", "7.69", "240"};
     QTest::newRow("Saturn") << QStringList{"2000", "10", "4"}
                             << QStringList{"200", "2.9", "1936x1096", "656"} << "Saturno"
                             << "saturn"
-                            << "2030-06-01 03:30";
+                            << "2030-06-01 03:30" << QStringList{"-33.87", "151.21", "58"};
     QTest::newRow("the Moon") << QStringList{"1000", "25", "5"}
                               << QStringList{"100", "5.86", "1920x1200", "550"} << "Luna"
                               << "moon"
-                              << "1969-07-20 20:17";
+                              << "1969-07-20 20:17" << QStringList{"69.65", "18.96", "0"};
     QTest::newRow("the Sun") << QStringList{"800", "20", "10"}
                              << QStringList{"80", "4.8", "4144x2822", "540"} << "Sole"
                              << "sun"
-                             << "1800-01-01 12:00";
+                             << "1800-01-01 12:00" << QStringList{"-0.18", "-78.47", "2850"};
     QTest::newRow("Mars") << QStringList{"2350", "6", "2"}
                           << QStringList{"235", "2.4", "3840x2160", "450"} << "Marte"
                           << "mars"
-                          << "2050-12-31 23:59";
+                          << "2050-12-31 23:59" << QStringList{"45.07", "7.69", "240"};
     QTest::newRow("Uranus, a negative set-up")
         << QStringList{"2500", "5", "-3"} << QStringList{"250", "3.75", "1280x960", "550"}
         << "Urano"
         << "uranus"
-        << "2026-12-07 22:00";
+        << "2026-12-07 22:00" << QStringList{"60", "-150", "9000"};
     QTest::newRow("no target, the sensor with ×")
         << QStringList{"2500", "5", "3"}
         << QStringList{"250", "3.75", QStringLiteral("640\u00D7480"), "550"} << "nessuno"
         << ""
-        << "2026-12-07 22:00";
+        << "2026-12-07 22:00" << QStringList{"45.07", "7.69", "0"};
   }
   void resultsAreCelforoCalcs() {
     QFETCH(QStringList, boxes);
@@ -395,6 +423,7 @@ private slots:
     QFETCH(QString, target);
     QFETCH(QString, calcTarget);
     QFETCH(QString, when);
+    QFETCH(QStringList, site);
     Form1Window form;
     Show(form);
     Form2Window* panel = OpenPanel(form);
@@ -402,16 +431,18 @@ private slots:
     const QStringList fields{"DIAMETRO OBIETTIVO", "PIXEL", "SENSORE", "LUNGHEZZA D'ONDA"};
     for (int i = 0; i < 4; ++i) SetField(panel, fields[i], camera[i]);
     SetField(panel, "DATA E ORA", when);
+    const QStringList place{"LATITUDINE", "LONGITUDINE", "QUOTA"};
+    for (int i = 0; i < 3; ++i) SetField(panel, place[i], site[i]);
     SetField(panel, "OGGETTO", target, QAccessibleActionInterface::pressAction());
     QStringList arguments{
         "--aperture", camera[0],      "--pixel-size", camera[1], "--pixels",
-        camera[2],    "--wavelength", camera[3],      "--date",  QString(when).replace(' ', 'T')};
+        camera[2],    "--wavelength", camera[3],      "--date",  QString(when).replace(' ', 'T'),
+        "--site",     site.join(',')};
     if (!calcTarget.isEmpty()) arguments << "--target" << calcTarget;
     const std::map<QString, QString> expected = CalcColumns(arguments + boxes);
     const std::map<QString, QString> shown = Results(panel);
     for (const QString& name : kResultNames) {
-      const auto column = expected.find(name);
-      QCOMPARE(shown.at(name), column == expected.end() ? QString() : column->second);
+      QCOMPARE(shown.at(name), AsShown(expected, name));
     }
   }
 
@@ -802,6 +833,51 @@ private slots:
     WhenShows<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); });
     form.menuAction(MenuCommand::OpenSetup)->trigger();
     QCOMPARE(Results(panel), results);
+  }
+
+  // The set-up file every platform shares opens with the results
+  // celforo-calc --setup gives for it (with --solve, once ADATTA is
+  // pressed), exports the picture celforo-calc --picture draws for it, and
+  // saved again is the same bytes.
+  void sharedSetUpFileMovesThrough() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString trip = QStringLiteral(CELFORO_SETUP_TRIP);
+    const QString when = QStringLiteral("2026-12-07 21:30");
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "DATA E ORA", when);
+    ChooseInNextFileDialog(trip);
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    const QStringList run{"--setup", trip, "--date", QString(when).replace(' ', 'T')};
+    for (const bool solved : {false, true}) {
+      if (solved) {
+        Press(panel, "ADATTA");
+        QTRY_VERIFY(static_cast<QLineEdit*>(form.element(u"Text3"))->text().trimmed() != "2.5");
+      }
+      const std::map<QString, QString> expected =
+          CalcColumns(run + (solved ? QStringList{"--solve"} : QStringList{}));
+      const std::map<QString, QString> shown = Results(panel);
+      for (const QString& name : kResultNames) QCOMPARE(shown.at(name), AsShown(expected, name));
+      // The extraction solved for, where it is a column.
+      const auto extraction = expected.find("EXTR. OCULARE");
+      QCOMPARE(static_cast<QLineEdit*>(form.element(u"Text3"))->text().trimmed(),
+               extraction == expected.end() ? QStringLiteral("2.5") : extraction->second);
+      QCOMPARE(static_cast<QLabel*>(form.element(u"Label2"))->text().trimmed(),
+               expected.at("FOC. EQUIVALENTE"));
+      if (solved) break;
+      ChooseInNextFileDialog(folder.filePath("again.json"));
+      form.menuAction(MenuCommand::SaveSetup)->trigger();
+      QCOMPARE(Contents(folder.filePath("again.json")), Contents(trip));
+      ChooseInNextFileDialog(folder.filePath("trip.svg"));
+      form.menuAction(MenuCommand::ExportPicture)->trigger();
+      QProcess calc;
+      calc.start(QStringLiteral(CELFORO_CALC),
+                 run + QStringList{"--picture", folder.filePath("calc.svg")});
+      QVERIFY(calc.waitForFinished(20000) && calc.exitCode() == 0);
+      QCOMPARE(Contents(folder.filePath("trip.svg")), Contents(folder.filePath("calc.svg")));
+    }
   }
 
   // ESPORTA IMMAGINE… writes the sensor's picture as the panel shows it:
