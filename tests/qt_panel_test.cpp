@@ -971,14 +971,29 @@ private slots:
     const auto path = [&](const QString& what) {
       return QStringLiteral("%1/%2-scale%3.png").arg(folder, what, scale);
     };
-    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    // From Turin, with a field stop whose circle cuts the sensor's corners:
+    // Jupiter with Ganymede's shadow on its disc, Saturn in the evening,
+    // Venus as a crescent before dawn.
+    for (const auto& [field, value] : {std::pair{"LATITUDINE", "45.07"},
+                                       {"LONGITUDINE", "7.69"},
+                                       {"QUOTA", "240"},
+                                       {"DIAFRAMMA OCULARE", "3.2"}})
+      SetField(panel, field, value);
+    const struct {
+      const char* target;
+      const char* name;
+      const char* when;
+    } shots[] = {{"Saturno", "saturn", "2026-12-17 19:00"},
+                 {"Venere", "venus", "2026-12-17 07:00"},
+                 {"Giove", "jupiter", "2026-12-17 04:00"}};
     for (const bool night : {false, true}) {
       if (night) QTest::keyClick(form.windowHandle(), Qt::Key_F3);
-      for (const auto& [target, name] : {std::pair("Giove", "jupiter"), {"Saturno", "saturn"}}) {
-        SetField(panel, "OGGETTO", target);
+      for (const auto& shot : shots) {
+        SetField(panel, "OGGETTO", shot.target);
+        SetField(panel, "DATA E ORA", shot.when);
         panel->element(u"Text4")->setFocus();
         static_cast<QLineEdit*>(panel->element(u"Text4"))->end(false);
-        const QString what = QStringLiteral("panel-%1%2").arg(name, night ? "-night" : "");
+        const QString what = QStringLiteral("panel-%1%2").arg(shot.name, night ? "-night" : "");
         QVERIFY(panel->grab().save(path(what)));
       }
       // Both windows as they stand side by side, their tops level.
