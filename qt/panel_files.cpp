@@ -1,11 +1,16 @@
 #include "qt/panel_files.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
+#include <QToolButton>
 
+#include "qt/night_style.h"
+#include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 
 namespace celforo::qt {
@@ -22,11 +27,33 @@ QString SuffixOf(FileKind kind) {
   return ToQString(FileTypeOf(kind).extension.substr(1));
 }
 
+// The toolkit's icons of files and folders, in the night's red.
+class NightIcons final : public QFileIconProvider {
+public:
+  QIcon icon(IconType type) const override { return Night(QFileIconProvider::icon(type)); }
+  QIcon icon(const QFileInfo& info) const override { return Night(QFileIconProvider::icon(info)); }
+
+private:
+  static QIcon Night(const QIcon& icon) {
+    return NightIcon(icon, ToQColor(Colour(PaletteOf(Theme::Night), Role::Text)));
+  }
+};
+
 // The toolkit's own dialog by night, where the system's would bring its
-// colours; the system's by day.
+// colours, with its icons in the night's red and the owner's night style
+// sheet; the system's by day.
 void Prepare(QFileDialog& dialog, Theme theme) {
-  dialog.setOption(QFileDialog::DontUseNativeDialog, theme == Theme::Night);
   dialog.setWindowModality(Qt::WindowModal);
+  if (theme == Theme::Day) return;
+  static NightIcons nightIcons;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setIconProvider(&nightIcons);
+  dialog.setSizeGripEnabled(false);
+  const QColor ink = ToQColor(Colour(PaletteOf(Theme::Night), Role::Text));
+  for (QToolButton* button : dialog.findChildren<QToolButton*>())
+    button->setIcon(NightIcon(button->icon(), ink));
+  // The folders' list keeps the icons it was given before: none by night.
+  for (QComboBox* list : dialog.findChildren<QComboBox*>()) list->setIconSize(QSize(0, 0));
 }
 
 }  // namespace

@@ -203,11 +203,22 @@ void WhenShows(std::function<void(Modal*)> answer) {
 }
 
 // Chooses `path` in the next file dialog, under the filter `filter` (the
-// first when empty), and keeps the filters it offered in `offered`.
+// first when empty), and keeps the filters it offered in `offered` and how
+// it looked in `seen`.
 void ChooseInNextFileDialog(const QString& path, QStringList* offered = nullptr,
-                            const QString& filter = {}) {
+                            const QString& filter = {}, QImage* seen = nullptr) {
   WhenShows<QFileDialog>([=](QFileDialog* dialog) {
     if (offered != nullptr) *offered = dialog->nameFilters();
+    if (seen != nullptr) {
+      // Its name box's caret aside, which Qt draws by inverting what lies
+      // under it: the box is looked at without its caret's column.
+      const QLineEdit* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      *seen = dialog->grab().toImage();
+      const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+      QPainter cover(seen);
+      cover.fillRect(QRect(box->mapTo(dialog, caret.topLeft()), caret.size()).adjusted(-2, 0, 2, 0),
+                     Qt::black);
+    }
     if (!filter.isEmpty()) {
       // As the user's choice in the dialog's list of types tells it.
       dialog->selectNameFilter(filter);
@@ -882,7 +893,8 @@ private slots:
 
   // ESPORTA IMMAGINE… writes the sensor's picture as the panel shows it:
   // SVG as the shared writer writes it, PNG of the picture's size whatever
-  // the screen's scale, both in the day's colours by night too; refused,
+  // the screen's scale, both in the day's colours by night too, when the
+  // file dialog is in the night's; refused,
   // with a message, while the picture shows no set-up.
   void pictureExportedAsSvgAndPng() {
     QTemporaryDir folder;
@@ -902,10 +914,17 @@ private slots:
 
     QByteArray png[2];
     for (const bool night : {false, true}) {
-      if (night) QTest::keyClick(form.windowHandle(), Qt::Key_F3);
+      if (night) {
+        form.menuAction(MenuCommand::NightMode)->trigger();
+        QCOMPARE(form.theme(), Theme::Night);
+      }
       const QString path = folder.filePath(night ? "night" : "day");
-      ChooseInNextFileDialog(path, nullptr, "Immagine PNG (*.png)");
+      QImage dialog;
+      ChooseInNextFileDialog(path, nullptr, "Immagine PNG (*.png)", &dialog);
       form.menuAction(MenuCommand::ExportPicture)->trigger();
+      // By night the dialog is red on black, its icons included.
+      if (night) QCOMPARE(NotNightPixels(dialog), 0);
+      if (night) QVERIFY(RedPixels(dialog) > 1000);
       png[night ? 1 : 0] = Contents(path + ".png");
     }
     QCOMPARE(png[1], png[0]);
