@@ -655,14 +655,17 @@ private slots:
     QVERIFY(RedPixels(night) > 5000);
     QCOMPARE(NotNightPixels(panel->element(u"Picture2")->grab().toImage()), 0);
 
-    auto* choice = static_cast<QComboBox*>(panel->element(u"Combo1"));
-    choice->showPopup();
-    QWidget* list = choice->view()->window();
-    QVERIFY(QTest::qWaitForWindowExposed(list));
-    const QImage open = list->grab().toImage();
-    QCOMPARE(NotNightPixels(open), 0);
-    QVERIFY(RedPixels(open) > 200);
-    choice->hidePopup();
+    // OGGETTO's list, and CAMERA's with the sensor list's rows.
+    for (const char16_t* name : {u"Combo1", u"Combo5"}) {
+      auto* choice = static_cast<QComboBox*>(panel->element(name));
+      choice->showPopup();
+      QWidget* list = choice->view()->window();
+      QVERIFY(QTest::qWaitForWindowExposed(list));
+      const QImage open = list->grab().toImage();
+      QCOMPARE(NotNightPixels(open), 0);
+      QVERIFY(RedPixels(open) > 200);
+      choice->hidePopup();
+    }
 
     SetField(panel, "SENSORE", "1280x960");
     box->deselect();
