@@ -96,9 +96,10 @@ screenshot:
 	$(MAKE) --no-print-directory test
 	cp build/default/screenshots/form1-scale1.png docs/form1.png
 	cp build/default/screenshots/form1-night-scale1.png docs/form1-night.png
-	for shot in jupiter saturn jupiter-night saturn-night; do \
+	for shot in jupiter saturn venus jupiter-night saturn-night venus-night; do \
 	  cp build/default/screenshots/panel-$$shot-scale1.png docs/panel-$$shot-linux.png; done
 	cp build/default/screenshots/windows-scale1.png docs/panel-beside-form1-linux.png
+	cp build/default/screenshots/windows-night-scale1.png docs/panel-beside-form1-night-linux.png
 	$(MAKE) --no-print-directory web-test
 	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
 	for shot in jupiter saturn jupiter-night saturn-night; do \

@@ -3,14 +3,11 @@
 #include <new>
 
 #include <QApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "qt/accessibility.h"
@@ -18,6 +15,7 @@
 #include "qt/form2_window.h"
 #include "qt/form_elements.h"
 #include "qt/menu_bar.h"
+#include "qt/message_box.h"
 #include "qt/night_style.h"
 #include "qt/program_icon.h"
 #include "qt/qt_colour.h"
@@ -121,7 +119,7 @@ void Form1Window::SetCaption(ElementId label, std::string_view caption) {
 }
 
 void Form1Window::ShowErrorMessage(std::string_view title, std::string_view text) {
-  ShowMessage(MessageKind::Error, title, text);
+  ShowMessage(this, theme_, MessageKind::Error, title, text);
 }
 
 void Form1Window::EndProgram() {
@@ -160,7 +158,7 @@ void Form1Window::SetChecked(MenuCommand command, bool checked) {
 }
 
 void Form1Window::ShowAbout(std::string_view title, std::string_view text) {
-  ShowMessage(MessageKind::Information, title, text);
+  ShowMessage(this, theme_, MessageKind::Information, title, text);
 }
 
 bool Form1Window::MakePanel() {
@@ -192,22 +190,6 @@ bool Form1Window::TogglePanel() {
   panel_->show();
   panel_->activateWindow();
   return true;
-}
-
-void Form1Window::ShowMessage(MessageKind kind, std::string_view title, std::string_view text) {
-  QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(text), QMessageBox::Ok, this);
-  box.setTextFormat(Qt::PlainText);
-  const int iconSize = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
-  if (theme_ == Theme::Night) {
-    // The platform's icons have their colours: at night the program's own.
-    box.setIconPixmap(
-        MessageIconPixmap(kind, PaletteOf(theme_), iconSize, box.devicePixelRatioF()));
-  } else if (kind == MessageKind::Error) {
-    box.setIcon(QMessageBox::Critical);
-  } else {
-    box.setIconPixmap(ProgramIcon().pixmap(QSize(iconSize, iconSize), box.devicePixelRatioF()));
-  }
-  box.exec();
 }
 
 void Form1Window::CentreOnScreen() {

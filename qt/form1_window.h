@@ -59,7 +59,6 @@ private:
   void CreateElements();
   void DeliverEvents();
   void CentreOnScreen();
-  void ShowMessage(MessageKind kind, std::string_view title, std::string_view text);
 
   SettingsFile settings_;
   Form1 form1_{*this};

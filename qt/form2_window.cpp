@@ -6,10 +6,14 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <variant>
 
 #include "qt/accessibility.h"
 #include "qt/drawn_elements.h"
 #include "qt/form_elements.h"
+#include "qt/message_box.h"
+#include "qt/panel_files.h"
+#include "qt/picture_png.h"
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
 #include "qt/text_box.h"
@@ -219,22 +223,35 @@ void Form2Window::SetItems(ElementId choice, std::span<const std::string> items)
   box->setCurrentIndex(0);
 }
 
-std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view, std::span<const FileKind>) {
-  return std::nullopt;
+std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view name,
+                                                      std::span<const FileKind> kinds) {
+  return qt::AskFileToWrite(this, theme_, name, kinds);
 }
 
-std::optional<std::string> Form2Window::WriteFile(const ChosenFile&, std::string_view) {
-  return std::string("Non ancora possibile qui.");
+std::optional<std::string> Form2Window::WriteFile(const ChosenFile& file, std::string_view bytes) {
+  return WriteWholeFile(QString::fromStdString(file.name), bytes);
 }
 
-void Form2Window::AskFileToRead(FileKind, std::size_t) {}
-
-std::optional<std::string> Form2Window::PngImage(const DisplayList&) {
-  return std::nullopt;
+void Form2Window::AskFileToRead(FileKind kind, std::size_t mostBytes) {
+  const std::optional<QString> path = qt::AskFileToRead(this, theme_, kind);
+  if (!path) return;
+  const FileStart start = ReadFileStart(*path, mostBytes);
+  if (const auto* bytes = std::get_if<std::string>(&start)) {
+    form2_.onFileRead(kind, *bytes);
+  } else {
+    form2_.onFileNotRead(kind, std::get<FileNotRead>(start).why);
+  }
 }
 
-void Form2Window::ShowRefusal(std::string_view) {}
+std::optional<std::string> Form2Window::PngImage(const DisplayList& list) {
+  return PngOfDisplayList(list, PaletteOf(Theme::Day));
+}
 
+void Form2Window::ShowRefusal(std::string_view text) {
+  ShowMessage(this, theme_, MessageKind::Error, kMessageTitle, text);
+}
+
+// The desktop builds neither COPIA LINK nor POSIZIONE: never asked.
 void Form2Window::CopyLink(std::string_view) {}
 
 void Form2Window::AskPosition() {}

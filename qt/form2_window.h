@@ -54,15 +54,15 @@ private:
   std::optional<std::string> Remembered(std::string_view key) const override;
   void Remember(std::string_view key, std::string_view value) override;
   void SetItems(ElementId choice, std::span<const std::string> items) override;
-  // The set-up's files, the picture exported and the page's own operations:
-  // not yet carried out on Qt (the files are neither asked for nor
-  // written, and the panel's refusals are not shown).
+  // The set-up's files and the picture exported, by the system's file
+  // dialogs; the refusals in the program's error message.
   std::optional<ChosenFile> AskFileToWrite(std::string_view name,
                                            std::span<const FileKind> kinds) override;
   std::optional<std::string> WriteFile(const ChosenFile& file, std::string_view bytes) override;
   void AskFileToRead(FileKind kind, std::size_t mostBytes) override;
   std::optional<std::string> PngImage(const DisplayList& list) override;
   void ShowRefusal(std::string_view text) override;
+  // The page's alone.
   void CopyLink(std::string_view fragment) override;
   void AskPosition() override;
 

@@ -1,8 +1,10 @@
 #include "qt/night_style.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
+#include <utility>
 
 #include "qt/qt_colour.h"
 #include "qt/qt_text.h"
@@ -55,6 +57,13 @@ QString NightStyleSheet(const Palette& palette) {
              "QMenu::indicator { width: 12px; height: 12px; left: 6px; }"
              "QMenu::indicator:checked { background-color: %2; border: 1px solid %2; }"
              "QMenu::indicator:checked:selected { background-color: %1; border-color: %1; }"
+             "QFileDialog { background-color: %1; color: %2; }"
+             "QFileDialog QAbstractItemView { background-color: %3; color: %2;"
+             "  border: 1px solid %4; selection-background-color: %2; selection-color: %1; }"
+             "QFileDialog QHeaderView::section { background-color: %5; color: %2;"
+             "  border: 1px solid %4; }"
+             "QFileDialog QToolButton { background-color: %5; border: 1px solid %4; }"
+             "QFileDialog QSplitter::handle { background-color: %1; }"
              "QComboBox { background-color: %3; color: %2; border: 1px solid %4;"
              "  padding: 0 4px; selection-background-color: %2; selection-color: %1;"
              "  combobox-popup: 0; }"
@@ -71,6 +80,27 @@ QString NightStyleSheet(const Palette& palette) {
            Name(palette, Role::ResultGround), Name(palette, Role::ControlBorder),
            Name(palette, Role::ButtonFace), results.join(QStringLiteral(", ")),
            QStringLiteral("#") + ToQString(kForm2.name));
+}
+
+QIcon NightIcon(const QIcon& icon, QColor ink) {
+  QIcon night;
+  for (const int side : {16, 24, 32, 48}) {
+    // Disabled, at half the ink's red (the style would make it grey).
+    for (const auto& [mode, most] :
+         {std::pair{QIcon::Normal, ink.red()}, std::pair{QIcon::Disabled, ink.red() / 2}}) {
+      QImage image = icon.pixmap(side, side, mode).toImage().convertToFormat(QImage::Format_ARGB32);
+      for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+          // The lighter, the nearer the ink's red; the alpha as it was.
+          const int red = most * qGray(line[x]) / 255;
+          line[x] = qRgba(red, 0, 0, qAlpha(line[x]));
+        }
+      }
+      night.addPixmap(QPixmap::fromImage(image), mode);
+    }
+  }
+  return night;
 }
 
 QPixmap MessageIconPixmap(MessageKind kind, const Palette& palette, int logicalSize,

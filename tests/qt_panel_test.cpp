@@ -2,32 +2,39 @@
 // accessible names as assistive tools drive it (QAccessible, which AT-SPI
 // carries to other processes): its results held to celforo-calc's, ADATTA,
 // bad input named beside its field, its inputs kept between runs, its window
-// opened beside Form1 only when asked for, its Tab order, and night mode's
-// pixels; and the pictures the README shows.
+// opened beside Form1 only when asked for, its Tab order, night mode's
+// pixels, STRUMENTI kept between runs, the set-up's files and the exported
+// picture through the file dialogs; and the pictures the README shows.
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <map>
 
 #include "qt/choice_box.h"
+#include "qt/display_list_painter.h"
 #include "qt/drawn_elements.h"
 #include "qt/form1_window.h"
 #include "qt/form2_window.h"
 #include "qt/labels.h"
+#include "qt/panel_files.h"
 #include "qt/qt_text.h"
 #include "qt/settings_store.h"
 #include "qt/text_box.h"
@@ -36,6 +43,7 @@
 #include "ui/form2_layout.h"
 #include "ui/form2_reading.h"
 #include "ui/panel_placement.h"
+#include "ui/svg_writer.h"
 
 namespace celforo::qt {
 namespace {
@@ -45,10 +53,36 @@ using testing::RedPixels;
 using testing::TextOverflow;
 using testing::TextRoom;
 
-const QStringList kResultNames{
-    "RAPPORTO FOCALE",      "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
-    "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)",    "DIAMETRO (PIXEL)",
-    "ANELLI (ARCSEC)",      "CAMPIONAMENTO (Q)",    "RIPRESA MAX (S)"};
+// The results, the set-up's and the target's, then the sky's from the site.
+const QStringList kResultNames{"RAPPORTO FOCALE",
+                               "SCALA (ARCSEC/PIXEL)",
+                               "CAMPO ORIZZ. (ARCMIN)",
+                               "CAMPO VERT. (ARCMIN)",
+                               "DIAMETRO (ARCSEC)",
+                               "DIAMETRO (PIXEL)",
+                               "ANELLI (ARCSEC)",
+                               "CAMPIONAMENTO (Q)",
+                               "RIPRESA MAX (S)",
+                               "ALTEZZA (GRADI)",
+                               "AZIMUT (GRADI)",
+                               "MASSA D'ARIA",
+                               "DISPERSIONE (PIXEL)",
+                               "SORGE",
+                               "TRANSITA",
+                               "TRAMONTA",
+                               "MIGLIORE ORA"};
+
+// A column of celforo-calc as the panel shows it: an instant,
+// "2026-12-07T21:22+01:00", as its local time alone; a column not printed
+// as an empty result.
+QString AsShown(const std::map<QString, QString>& columns, const QString& name) {
+  const auto found = columns.find(name);
+  if (found == columns.end()) return {};
+  const QString& column = found->second;
+  static const QRegularExpression instant(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT(\\d\\d:\\d\\d)"));
+  const QRegularExpressionMatch match = instant.match(column);
+  return match.hasMatch() ? match.captured(1) : column;
+}
 
 // Every element of `root`'s tree, in reading order.
 void Walk(QAccessibleInterface* root, QList<QAccessibleInterface*>& into) {
@@ -148,6 +182,84 @@ QString FreshSettings() {
   QDir().mkpath(QFileInfo(path).path());
   QFile::remove(path);
   return path;
+}
+
+// Answers the next modal window of type Modal (a file dialog, a message)
+// once it shows, and again until it has closed: a file dialog still reading
+// its folder may not take the first answer.
+template <typename Modal>
+void WhenShows(std::function<void(Modal*)> answer) {
+  auto* poll = new QTimer;
+  poll->setInterval(50);
+  QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+    auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
+    if (modal == nullptr || !modal->isVisible()) return;
+    answer(modal);
+    if (modal->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+  });
+  poll->start();
+}
+
+// Chooses `path` in the next file dialog, under the filter `filter` (the
+// first when empty), and keeps the filters it offered in `offered` and how
+// it looked in `seen`.
+void ChooseInNextFileDialog(const QString& path, QStringList* offered = nullptr,
+                            const QString& filter = {}, QImage* seen = nullptr) {
+  WhenShows<QFileDialog>([=](QFileDialog* dialog) {
+    if (offered != nullptr) *offered = dialog->nameFilters();
+    if (seen != nullptr) {
+      // Its name box's caret aside, which Qt draws by inverting what lies
+      // under it: the box is looked at without its caret's column.
+      const QLineEdit* box = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+      *seen = dialog->grab().toImage();
+      const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+      QPainter cover(seen);
+      cover.fillRect(QRect(box->mapTo(dialog, caret.topLeft()), caret.size()).adjusted(-2, 0, 2, 0),
+                     Qt::black);
+    }
+    if (!filter.isEmpty()) {
+      // As the user's choice in the dialog's list of types tells it.
+      dialog->selectNameFilter(filter);
+      emit dialog->filterSelected(filter);
+    }
+    // The folder first (the dialog opens where it was last), then the name
+    // typed in its box.
+    dialog->setDirectory(QFileInfo(path).path());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name == nullptr) qFatal("a file dialog without its name box");
+    name->setText(QFileInfo(path).fileName());
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog's own, by its base
+  });
+}
+
+// What the next message says, its title first, once it is answered with OK.
+void ReadNextMessage(QStringList& said) {
+  WhenShows<QMessageBox>([&said](QMessageBox* box) {
+    said = {box->windowTitle(), box->text()};
+    box->button(QMessageBox::Ok)->click();
+  });
+}
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(path));
+  return file.readAll();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    qFatal("cannot write %s", qPrintable(path));
+}
+
+// The texts of a choice's items.
+QStringList Items(QWidget* panel, const QString& name) {
+  auto* choice = static_cast<QComboBox*>(Named(panel, name)->object());
+  QStringList items;
+  for (int i = 0; i < choice->count(); ++i) items << choice->itemText(i);
+  return items;
 }
 
 }  // namespace
@@ -283,37 +395,38 @@ private slots:
     QTest::addColumn<QStringList>("camera");  // aperture, pixel, sensor, wavelength
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("calcTarget");
-    QTest::addColumn<QString>("when");  // local time
+    QTest::addColumn<QString>("when");      // local time
+    QTest::addColumn<QStringList>("site");  // latitude, longitude, height
     QTest::newRow("Jupiter") << QStringList{"2500", "5", "3"}
                              << QStringList{"250", "3.75", "1280x960", "550"} << "Giove"
                              << "jupiter"
-                             << "2026-12-07 22:00";
+                             << "2026-12-07 22:00" << QStringList{"45.07", "7.69", "240"};
     QTest::newRow("Saturn") << QStringList{"2000", "10", "4"}
                             << QStringList{"200", "2.9", "1936x1096", "656"} << "Saturno"
                             << "saturn"
-                            << "2030-06-01 03:30";
+                            << "2030-06-01 03:30" << QStringList{"-33.87", "151.21", "58"};
     QTest::newRow("the Moon") << QStringList{"1000", "25", "5"}
                               << QStringList{"100", "5.86", "1920x1200", "550"} << "Luna"
                               << "moon"
-                              << "1969-07-20 20:17";
+                              << "1969-07-20 20:17" << QStringList{"69.65", "18.96", "0"};
     QTest::newRow("the Sun") << QStringList{"800", "20", "10"}
                              << QStringList{"80", "4.8", "4144x2822", "540"} << "Sole"
                              << "sun"
-                             << "1800-01-01 12:00";
+                             << "1800-01-01 12:00" << QStringList{"-0.18", "-78.47", "2850"};
     QTest::newRow("Mars") << QStringList{"2350", "6", "2"}
                           << QStringList{"235", "2.4", "3840x2160", "450"} << "Marte"
                           << "mars"
-                          << "2050-12-31 23:59";
+                          << "2050-12-31 23:59" << QStringList{"45.07", "7.69", "240"};
     QTest::newRow("Uranus, a negative set-up")
         << QStringList{"2500", "5", "-3"} << QStringList{"250", "3.75", "1280x960", "550"}
         << "Urano"
         << "uranus"
-        << "2026-12-07 22:00";
+        << "2026-12-07 22:00" << QStringList{"60", "-150", "9000"};
     QTest::newRow("no target, the sensor with ×")
         << QStringList{"2500", "5", "3"}
         << QStringList{"250", "3.75", QStringLiteral("640\u00D7480"), "550"} << "nessuno"
         << ""
-        << "2026-12-07 22:00";
+        << "2026-12-07 22:00" << QStringList{"45.07", "7.69", "0"};
   }
   void resultsAreCelforoCalcs() {
     QFETCH(QStringList, boxes);
@@ -321,6 +434,7 @@ private slots:
     QFETCH(QString, target);
     QFETCH(QString, calcTarget);
     QFETCH(QString, when);
+    QFETCH(QStringList, site);
     Form1Window form;
     Show(form);
     Form2Window* panel = OpenPanel(form);
@@ -328,16 +442,18 @@ private slots:
     const QStringList fields{"DIAMETRO OBIETTIVO", "PIXEL", "SENSORE", "LUNGHEZZA D'ONDA"};
     for (int i = 0; i < 4; ++i) SetField(panel, fields[i], camera[i]);
     SetField(panel, "DATA E ORA", when);
+    const QStringList place{"LATITUDINE", "LONGITUDINE", "QUOTA"};
+    for (int i = 0; i < 3; ++i) SetField(panel, place[i], site[i]);
     SetField(panel, "OGGETTO", target, QAccessibleActionInterface::pressAction());
     QStringList arguments{
         "--aperture", camera[0],      "--pixel-size", camera[1], "--pixels",
-        camera[2],    "--wavelength", camera[3],      "--date",  QString(when).replace(' ', 'T')};
+        camera[2],    "--wavelength", camera[3],      "--date",  QString(when).replace(' ', 'T'),
+        "--site",     site.join(',')};
     if (!calcTarget.isEmpty()) arguments << "--target" << calcTarget;
     const std::map<QString, QString> expected = CalcColumns(arguments + boxes);
     const std::map<QString, QString> shown = Results(panel);
     for (const QString& name : kResultNames) {
-      const auto column = expected.find(name);
-      QCOMPARE(shown.at(name), column == expected.end() ? QString() : column->second);
+      QCOMPARE(shown.at(name), AsShown(expected, name));
     }
   }
 
@@ -539,14 +655,17 @@ private slots:
     QVERIFY(RedPixels(night) > 5000);
     QCOMPARE(NotNightPixels(panel->element(u"Picture2")->grab().toImage()), 0);
 
-    auto* choice = static_cast<QComboBox*>(panel->element(u"Combo1"));
-    choice->showPopup();
-    QWidget* list = choice->view()->window();
-    QVERIFY(QTest::qWaitForWindowExposed(list));
-    const QImage open = list->grab().toImage();
-    QCOMPARE(NotNightPixels(open), 0);
-    QVERIFY(RedPixels(open) > 200);
-    choice->hidePopup();
+    // OGGETTO's list, and CAMERA's with the sensor list's rows.
+    for (const char16_t* name : {u"Combo1", u"Combo5"}) {
+      auto* choice = static_cast<QComboBox*>(panel->element(name));
+      choice->showPopup();
+      QWidget* list = choice->view()->window();
+      QVERIFY(QTest::qWaitForWindowExposed(list));
+      const QImage open = list->grab().toImage();
+      QCOMPARE(NotNightPixels(open), 0);
+      QVERIFY(RedPixels(open) > 200);
+      choice->hidePopup();
+    }
 
     SetField(panel, "SENSORE", "1280x960");
     box->deselect();
@@ -570,6 +689,298 @@ private slots:
     QCOMPARE(NotNightPixels(panel->grab().toImage()), 0);
   }
 
+  // STRUMENTI: a telescope, an eyepiece and a camera saved from what the
+  // form and the panel hold are there after a restart; choosing them fills
+  // the fields and Form1 computes; ELIMINA removes one, from the store too;
+  // a stored entry that does not read back is skipped and named, and takes
+  // no other with it.
+  void kitIsKeptBetweenRuns() {
+    const QString path = FreshSettings();
+    {
+      QSettings settings(path, QSettings::IniFormat);
+      settings.setValue("kit/Telescope1", R"({"name":"Mak","focal_length":1300,"aperture":)");
+      settings.setValue("kit/Eyepiece1", R"({"name":"Ortho 6","focal_length":6})");
+    }
+    {
+      Form1Window form;
+      Show(form);
+      Form2Window* panel = OpenPanel(form);
+      QCOMPARE(static_cast<QLabel*>(panel->element(u"Label51"))->text(),
+               QStringLiteral("Voci illeggibili saltate: kit/Telescope1."));
+      QCOMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6"}));
+      Calcola(form, {"2032", "10", "3"});
+      const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> fields;
+        const char* list;
+      } saved[] = {{"C8", {{"DIAMETRO OBIETTIVO", "203"}}, "TELESCOPIO"},
+                   {"Plössl 10", {{"DIAFRAMMA OCULARE", "9.2"}}, "OCULARE"},
+                   {"ASI462", {{"PIXEL", "2.9"}, {"SENSORE", "1936x1096"}}, "CAMERA"}};
+      for (const auto& entry : saved) {
+        for (const auto& [field, value] : entry.fields) SetField(panel, field, value);
+        SetField(panel, "NOME", QString::fromUtf8(entry.name));
+        Press(panel, QStringLiteral("SALVA %1").arg(entry.list));
+        // Saved, it is chosen in its list.
+        QTRY_COMPARE(TextOf(Named(panel, entry.list)), QString::fromUtf8(entry.name));
+      }
+      // NOME refused is said beside it, and nothing is kept.
+      SetField(panel, "NOME", "");
+      Press(panel, "SALVA TELESCOPIO");
+      QTRY_COMPARE(static_cast<QLabel*>(panel->element(u"Label47"))->text(),
+                   QStringLiteral("Scrivi prima un NOME."));
+    }
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    QCOMPARE(Items(panel, "TELESCOPIO"), QStringList({"—", "C8"}));
+    QCOMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6", "Plössl 10"}));
+    QCOMPARE(Items(panel, "CAMERA").mid(0, 2), QStringList({"—", "ASI462"}));
+    QCOMPARE(static_cast<QLabel*>(panel->element(u"Label51"))->text(),
+             QStringLiteral("Voci illeggibili saltate: kit/Telescope1."));
+    Calcola(form, {"1000", "25", "5"});
+    SetField(panel, "DIAMETRO OBIETTIVO", "100");
+    SetField(panel, "PIXEL", "5.86");
+    const auto box = [&](const char* name) {
+      return static_cast<QLineEdit*>(form.element(QString::fromLatin1(name)))->text();
+    };
+    SetField(panel, "TELESCOPIO", "C8");
+    QCOMPARE(box("Text1"), QStringLiteral(" 2032"));
+    QCOMPARE(TextOf(Named(panel, "DIAMETRO OBIETTIVO")), QStringLiteral("203"));
+    SetField(panel, "OCULARE", "Plössl 10");
+    QCOMPARE(box("Text2"), QStringLiteral(" 10"));
+    QCOMPARE(TextOf(Named(panel, "DIAFRAMMA OCULARE")), QStringLiteral("9.2"));
+    SetField(panel, "CAMERA", "ASI462");
+    QCOMPARE(TextOf(Named(panel, "PIXEL")), QStringLiteral("2.9"));
+    QCOMPARE(TextOf(Named(panel, "SENSORE")), QStringLiteral("1936x1096"));
+    // Form1 computed with C8 and the Plössl as if typed, and the panel followed.
+    const std::map<QString, QString> expected =
+        CalcColumns({"--aperture", "203", "--pixel-size", "2.9", "--pixels", "1936x1096",
+                     "--wavelength", "550", "2032", "10", "5"});
+    QCOMPARE(static_cast<QLabel*>(form.element(u"Label2"))->text().trimmed(),
+             expected.at("FOC. EQUIVALENTE"));
+    QCOMPARE(Results(panel)["SCALA (ARCSEC/PIXEL)"], expected.at("SCALA (ARCSEC/PIXEL)"));
+
+    Press(panel, "ELIMINA OCULARE");
+    QTRY_COMPARE(Items(panel, "OCULARE"), QStringList({"—", "Ortho 6"}));
+    // A row of the sensor list stays.
+    const QString sensor = Items(panel, "CAMERA").value(2);
+    SetField(panel, "CAMERA", sensor);
+    Press(panel, "ELIMINA CAMERA");
+    QTRY_VERIFY(!static_cast<QLabel*>(panel->element(u"Label47"))->text().isEmpty());
+    QVERIFY(Items(panel, "CAMERA").contains(sensor));
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList kept;
+    for (const QString& key : settings.allKeys())
+      if (key.startsWith("kit/")) kept << settings.value(key).toString().section(',', 0, 0);
+    kept.sort();
+    QCOMPARE(kept, QStringList({R"({"name":"ASI462")", R"({"name":"C8")", R"({"name":"Mak")",
+                                R"({"name":"Ortho 6")"}));
+  }
+
+  // SALVA IMPOSTAZIONE… and APRI IMPOSTAZIONE… in the FILE menu, by the file
+  // dialogs: a set-up saved (its extension given where none was typed),
+  // then opened over other inputs, brings back the form's lengths, the
+  // panel's inputs and their results, and saved again gives the same bytes.
+  // A file refused by the set-up's reader is told, and changes nothing.
+  void setUpSavedAndOpenedThroughTheMenu() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    Calcola(form, {"2500", "5", "2.5"});
+    const std::pair<const char*, const char*> inputs[] = {
+        {"OGGETTO", "Giove"}, {"LATITUDINE", "45.07"},           {"LONGITUDINE", "7.69"},
+        {"QUOTA", "240"},     {"DIAFRAMMA OCULARE", "5.5"},      {"RAGGIUNGI", "CAMPIONAMENTO (Q)"},
+        {"VALORE", "2"},      {"DATA E ORA", "2026-12-08 21:00"}};
+    for (const auto& [field, value] : inputs) SetField(panel, field, value);
+    const std::map<QString, QString> results = Results(panel);
+
+    QStringList offered;
+    ChooseInNextFileDialog(folder.filePath("trip"), &offered);
+    form.menuAction(MenuCommand::SaveSetup)->trigger();
+    QCOMPARE(offered, QStringList({"Impostazione CELFORO (*.json)"}));
+    const QByteArray saved = Contents(folder.filePath("trip.json"));
+    QVERIFY(saved.contains(R"("target": "jupiter")"));
+    QVERIFY(!saved.contains("2026"));  // the date is no part of a set-up
+
+    Calcola(form, {"1000", "20", "4"});
+    for (const auto& [field, value] :
+         {std::pair{"OGGETTO", "Saturno"}, {"LATITUDINE", "-30"}, {"DIAFRAMMA OCULARE", ""}})
+      SetField(panel, field, value);
+    ChooseInNextFileDialog(folder.filePath("trip.json"));
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    QCOMPARE(static_cast<QLineEdit*>(form.element(u"Text1"))->text().trimmed(),
+             QStringLiteral("2500"));
+    for (const auto& [field, value] : inputs)
+      if (QString::fromUtf8(field) != "DATA E ORA")
+        QCOMPARE(TextOf(Named(panel, field)), QString::fromUtf8(value));
+    QCOMPARE(Results(panel), results);
+    ChooseInNextFileDialog(folder.filePath("again.json"));
+    form.menuAction(MenuCommand::SaveSetup)->trigger();
+    QCOMPARE(Contents(folder.filePath("again.json")), saved);
+
+    // Refused files: told with the reader's reason, nothing changed.
+    const struct {
+      QByteArray bytes;
+      const char* said;
+    } refused[] = {{"{\"version\": 1,}", "line 1"},
+                   {"{\"version\": 2}", "version"},
+                   {"{\"version\": 1, \"aperture\": 0}", "aperture"},
+                   {"{\"version\": 1, \"zoom\": 2}", "zoom"},
+                   {QByteArray(70000, ' ') + "{\"version\": 1}", "65536"}};
+    for (const auto& file : refused) {
+      Write(folder.filePath("bad.json"), file.bytes);
+      ChooseInNextFileDialog(folder.filePath("bad.json"));
+      QStringList said;
+      ReadNextMessage(said);
+      form.menuAction(MenuCommand::OpenSetup)->trigger();
+      QTRY_VERIFY(!said.isEmpty());
+      QCOMPARE(said.value(0), QStringLiteral("CELFORO"));
+      QVERIFY2(said.value(1).startsWith("Impossibile aprire l'impostazione.") &&
+                   said.value(1).contains(file.said),
+               qPrintable(said.value(1)));
+      QCOMPARE(Results(panel), results);
+      QCOMPARE(TextOf(Named(panel, "OGGETTO")), QStringLiteral("Giove"));
+    }
+    // Cancelled, nothing happens.
+    WhenShows<QFileDialog>([](QFileDialog* dialog) { static_cast<QDialog*>(dialog)->reject(); });
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    QCOMPARE(Results(panel), results);
+  }
+
+  // The set-up file every platform shares opens with the results
+  // celforo-calc --setup gives for it (with --solve, once ADATTA is
+  // pressed), exports the picture celforo-calc --picture draws for it, and
+  // saved again is the same bytes.
+  void sharedSetUpFileMovesThrough() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString trip = QStringLiteral(CELFORO_SETUP_TRIP);
+    const QString when = QStringLiteral("2026-12-07 21:30");
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "DATA E ORA", when);
+    ChooseInNextFileDialog(trip);
+    form.menuAction(MenuCommand::OpenSetup)->trigger();
+    const QStringList run{"--setup", trip, "--date", QString(when).replace(' ', 'T')};
+    for (const bool solved : {false, true}) {
+      if (solved) {
+        Press(panel, "ADATTA");
+        QTRY_VERIFY(static_cast<QLineEdit*>(form.element(u"Text3"))->text().trimmed() != "2.5");
+      }
+      const std::map<QString, QString> expected =
+          CalcColumns(run + (solved ? QStringList{"--solve"} : QStringList{}));
+      const std::map<QString, QString> shown = Results(panel);
+      for (const QString& name : kResultNames) QCOMPARE(shown.at(name), AsShown(expected, name));
+      // The extraction solved for, where it is a column.
+      const auto extraction = expected.find("EXTR. OCULARE");
+      QCOMPARE(static_cast<QLineEdit*>(form.element(u"Text3"))->text().trimmed(),
+               extraction == expected.end() ? QStringLiteral("2.5") : extraction->second);
+      QCOMPARE(static_cast<QLabel*>(form.element(u"Label2"))->text().trimmed(),
+               expected.at("FOC. EQUIVALENTE"));
+      if (solved) break;
+      ChooseInNextFileDialog(folder.filePath("again.json"));
+      form.menuAction(MenuCommand::SaveSetup)->trigger();
+      QCOMPARE(Contents(folder.filePath("again.json")), Contents(trip));
+      ChooseInNextFileDialog(folder.filePath("trip.svg"));
+      form.menuAction(MenuCommand::ExportPicture)->trigger();
+      QProcess calc;
+      calc.start(QStringLiteral(CELFORO_CALC),
+                 run + QStringList{"--picture", folder.filePath("calc.svg")});
+      QVERIFY(calc.waitForFinished(20000) && calc.exitCode() == 0);
+      QCOMPARE(Contents(folder.filePath("trip.svg")), Contents(folder.filePath("calc.svg")));
+    }
+  }
+
+  // ESPORTA IMMAGINE… writes the sensor's picture as the panel shows it:
+  // SVG as the shared writer writes it, PNG of the picture's size whatever
+  // the screen's scale, both in the day's colours by night too, when the
+  // file dialog is in the night's; refused,
+  // with a message, while the picture shows no set-up.
+  void pictureExportedAsSvgAndPng() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    Form1Window form;
+    Show(form);
+    Form2Window* panel = OpenPanel(form);
+    SetField(panel, "OGGETTO", "Giove");
+    SetField(panel, "DATA E ORA", "2026-12-08 21:00");
+    const DisplayList& list = static_cast<PictureView*>(panel->element(u"Picture2"))->list();
+    QStringList offered;
+    ChooseInNextFileDialog(folder.filePath("jupiter"), &offered);
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QCOMPARE(offered, QStringList({"Immagine SVG (*.svg)", "Immagine PNG (*.png)"}));
+    QCOMPARE(Contents(folder.filePath("jupiter.svg")),
+             QByteArray::fromStdString(SvgDocument(list)));
+
+    QByteArray png[2];
+    for (const bool night : {false, true}) {
+      if (night) {
+        form.menuAction(MenuCommand::NightMode)->trigger();
+        QCOMPARE(form.theme(), Theme::Night);
+      }
+      const QString path = folder.filePath(night ? "night" : "day");
+      QImage dialog;
+      ChooseInNextFileDialog(path, nullptr, "Immagine PNG (*.png)", &dialog);
+      form.menuAction(MenuCommand::ExportPicture)->trigger();
+      // By night the dialog is red on black, its icons included.
+      if (night) QCOMPARE(NotNightPixels(dialog), 0);
+      if (night) QVERIFY(RedPixels(dialog) > 1000);
+      png[night ? 1 : 0] = Contents(path + ".png");
+    }
+    QCOMPARE(png[1], png[0]);
+    QImage image;
+    QVERIFY(image.loadFromData(png[0], "PNG"));
+    QCOMPARE(image.size(), QSize(int(list.width), int(list.height)));
+    // Painted as the panel paints it by day at a scale of 1.
+    QImage shown(image.size(), QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::transparent);
+    QPainter painter(&shown);
+    PaintDisplayList(painter, list, PaletteOf(Theme::Day));
+    painter.end();
+    QCOMPARE(image.convertToFormat(shown.format()), shown);
+
+    // An extension typed says the kind, whatever the filter.
+    ChooseInNextFileDialog(folder.filePath("typed.png"));
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QCOMPARE(Contents(folder.filePath("typed.png")), png[0]);
+
+    SetField(panel, "PIXEL", "abc");
+    QStringList said;
+    ReadNextMessage(said);
+    form.menuAction(MenuCommand::ExportPicture)->trigger();
+    QTRY_COMPARE(said, QStringList({"CELFORO",
+                                    "Nessuna immagine da esportare: prima servono i "
+                                    "risultati."}));
+  }
+
+  // Files written whole or not at all, and read no further than asked,
+  // with what went wrong in words for the user.
+  void filesAreWrittenWholeAndReadToTheirLimit() {
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString kept = folder.filePath("kept.json");
+    Write(kept, "as it was");
+    const struct {
+      QString path;
+      std::optional<std::string> why;
+    } writes[] = {
+        {kept, std::nullopt},
+        {folder.filePath("missing/x.json"), "Impossibile creare il file in quella cartella."},
+        {folder.path(), "Impossibile creare il file in quella cartella."}};
+    for (const auto& write : writes) {
+      QCOMPARE(WriteWholeFile(write.path, "{}\n"), write.why);
+      QCOMPARE(Contents(kept), QByteArray("{}\n"));
+    }
+    QCOMPARE(std::get<std::string>(ReadFileStart(kept, 2)), std::string("{}"));
+    QCOMPARE(std::get<std::string>(ReadFileStart(kept, 100)), std::string("{}\n"));
+    for (const QString& path : {folder.filePath("none.json"), folder.path()})
+      QCOMPARE(std::get<FileNotRead>(ReadFileStart(path, 100)).why,
+               std::string("Impossibile aprire il file: non esiste o non è leggibile."));
+  }
+
   // The README's pictures: the panel with Jupiter and with Saturn, by day
   // and by night, and the two windows side by side.
   void screenshot() {
@@ -582,14 +993,29 @@ private slots:
     const auto path = [&](const QString& what) {
       return QStringLiteral("%1/%2-scale%3.png").arg(folder, what, scale);
     };
-    SetField(panel, "DATA E ORA", "2026-12-07 22:00");
+    // From Turin, with a field stop whose circle cuts the sensor's corners:
+    // Jupiter with Ganymede's shadow on its disc, Saturn in the evening,
+    // Venus as a crescent before dawn.
+    for (const auto& [field, value] : {std::pair{"LATITUDINE", "45.07"},
+                                       {"LONGITUDINE", "7.69"},
+                                       {"QUOTA", "240"},
+                                       {"DIAFRAMMA OCULARE", "3.2"}})
+      SetField(panel, field, value);
+    const struct {
+      const char* target;
+      const char* name;
+      const char* when;
+    } shots[] = {{"Saturno", "saturn", "2026-12-17 19:00"},
+                 {"Venere", "venus", "2026-12-17 07:00"},
+                 {"Giove", "jupiter", "2026-12-17 04:00"}};
     for (const bool night : {false, true}) {
       if (night) QTest::keyClick(form.windowHandle(), Qt::Key_F3);
-      for (const auto& [target, name] : {std::pair("Giove", "jupiter"), {"Saturno", "saturn"}}) {
-        SetField(panel, "OGGETTO", target);
+      for (const auto& shot : shots) {
+        SetField(panel, "OGGETTO", shot.target);
+        SetField(panel, "DATA E ORA", shot.when);
         panel->element(u"Text4")->setFocus();
         static_cast<QLineEdit*>(panel->element(u"Text4"))->end(false);
-        const QString what = QStringLiteral("panel-%1%2").arg(name, night ? "-night" : "");
+        const QString what = QStringLiteral("panel-%1%2").arg(shot.name, night ? "-night" : "");
         QVERIFY(panel->grab().save(path(what)));
       }
       // Both windows as they stand side by side, their tops level.

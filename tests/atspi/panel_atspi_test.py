@@ -290,9 +290,14 @@ def main():
                     failures += 1
                     print(f"FAILED {test.__name__}")
                     traceback.print_exc()
-            # What is typed and chosen is kept for the next start.
+            # What is typed and chosen is kept for the next start, and so is
+            # a telescope saved in STRUMENTI.
             set_field(panel, "DIAMETRO OBIETTIVO", "203")
             set_field(panel, "OGGETTO", "Saturno")
+            celforo.calcola("2032", "10", "3")
+            set_field(panel, "NOME", "C8")
+            press(named(panel, "SALVA TELESCOPIO", "push button"),
+                  lambda: text_of(named(panel, "TELESCOPIO")) == "C8", "C8 saved and chosen")
         finally:
             celforo.end()
         again = Celforo(config)
@@ -304,6 +309,17 @@ def main():
             else:
                 failures += 1
                 print(f"FAILED the_inputs_are_kept_for_the_next_start: {kept}")
+            try:
+                # Chosen, the telescope fills the form, which calculates.
+                again.calcola("1000", "25", "5")
+                set_field(panel, "TELESCOPIO", "C8")
+                wait_for(lambda: text_of(again.box("FOC. OBBIETTIVO")) == " 2032"
+                         and again.result("FOC. EQUIVALENTE") == " 10160", "C8 in the form", 5)
+                print("ok the_kit_is_kept_for_the_next_start")
+            except Exception:  # noqa: BLE001 - reported as the others are
+                failures += 1
+                print("FAILED the_kit_is_kept_for_the_next_start")
+                traceback.print_exc()
         finally:
             again.end()
     bus.terminate()
