@@ -19,6 +19,7 @@ Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS --calc
                     --shapes NODE SHAPE_SAMPLE_JS SITE_DIR SHOTS_DIR
 """
 import argparse
+import base64
 import io
 import json
 import re
@@ -719,6 +720,195 @@ def the_kit_is_saved_kept_chosen_and_removed():
     open_page()
     assert options("TELESCOPIO") == ["\u2014"] and options("OCULARE")[1] == "Pl\u00f6ssl 10"
     js("localStorage.clear()")
+
+
+# What the page offers as downloads, kept by the test rather than saved: the
+# links the page clicks, their blobs read back as base64.
+CATCH_DOWNLOADS = """
+window.caught = [];
+var blobs = {}, make = URL.createObjectURL;
+URL.createObjectURL = function (blob) {
+  var address = make.call(URL, blob);
+  blobs[address] = blob;
+  return address;
+};
+HTMLAnchorElement.prototype.click = function () {
+  var name = this.download;
+  window.caught.push(blobs[this.href].arrayBuffer().then(function (buffer) {
+    var bytes = new Uint8Array(buffer), text = '';
+    for (var i = 0; i < bytes.length; ++i) text += String.fromCharCode(bytes[i]);
+    return [name, btoa(text)];
+  }));
+};"""
+
+
+def caught_downloads(count):
+    """The first `count` downloads offered since CATCH_DOWNLOADS, by name."""
+    wait_for(lambda: js("return window.caught.length") >= count, f"{count} downloads")
+    found = driver.execute_async_script(
+        "var done = arguments[arguments.length - 1];"
+        "Promise.all(window.caught).then(done);")
+    return {name: base64.b64decode(data) for name, data in found}
+
+
+def open_file(path):
+    """APRI IMPOSTAZIONE, the file chosen in the browser's picker: the picker
+    the page makes is caught and given the file, as a user would."""
+    js("window.picked = null; HTMLInputElement.prototype.click = function () {"
+       " window.picked = this; };")
+    element("setup-open").click()
+    wait_for(lambda: js("return !!window.picked"), "the file picker")
+    picker = js("var p = window.picked; p.hidden = false; return p")
+    picker.send_keys(str(path))
+
+
+TRIP = ROOT / "tests" / "data" / "setup-trip.json"
+TRIP_WHEN = "2026-12-08T21:00"
+
+
+def calc_of_setup(path, when):
+    """celforo-calc's columns for a set-up file at an instant, as the panel
+    shows them, and its picture's SVG."""
+    with tempfile.TemporaryDirectory() as folder:
+        picture = Path(folder) / "picture.svg"
+        columns = celforo_calc("--setup", str(path), "--date", when, "--picture", str(picture))
+        return columns, picture.read_bytes()
+
+
+@test
+def the_setup_file_opens_saves_and_exports():
+    """tests/data/setup-trip.json opened by the browser's file picker: the
+    form, the panel and its results as celforo-calc --setup gives them;
+    SALVA IMPOSTAZIONE downloads the same bytes; ESPORTA IMMAGINE downloads
+    the picture as celforo-calc writes it, and as PNG of its size; a
+    malformed file is refused with its reason and changes nothing."""
+    open_panel()
+    set_field("DATA E ORA", TRIP_WHEN)
+    open_file(TRIP)
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up opened")
+    expected, svg = calc_of_setup(TRIP, TRIP_WHEN)
+    assert [b.strip() for b in boxes()] == ["2500", "5", "2.5"], boxes()
+    assert [r.strip() for r in results()] == [expected[c] for c in
+                                              ("INGRANDIMENTI", "FOC. EQUIVALENTE",
+                                               "DIST. PIANO FOCALE - OCUL.ARE")], results()
+    shown = panel_results()
+    assert shown == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, (shown, expected)
+    assert named("DIAFRAMMA OCULARE").get_property("value") == "5.5"
+    js(CATCH_DOWNLOADS)
+    element("setup-save").click()
+    assert caught_downloads(1) == {"celforo.json": TRIP.read_bytes()}
+    js(CATCH_DOWNLOADS)
+    element("setup-picture").click()
+    pictures = caught_downloads(2)
+    assert pictures["celforo.svg"] == svg, pictures["celforo.svg"][:200]
+    png = Image.open(io.BytesIO(pictures["celforo.png"]))
+    assert png.format == "PNG" and png.size == (321, 150), (png.format, png.size)
+    # A malformed file: told why, nothing changed.
+    before = (boxes(), panel_results())
+    with tempfile.TemporaryDirectory() as folder:
+        bad = Path(folder) / "bad.json"
+        bad.write_text('{"version": 1, "aperture": -5}')
+        open_file(bad)
+        wait_for(lambda: element("message").get_attribute("open") is not None, "the refusal")
+    said = element("message-text").get_property("textContent")
+    assert said.startswith("Impossibile aprire l'impostazione.") and "aperture" in said, said
+    element("message-ok").click()
+    assert (boxes(), panel_results()) == before
+    js("localStorage.clear()")
+
+
+@test
+def a_link_carries_the_setup():
+    """COPIA LINK puts the page's address with the set-up in its fragment on
+    the clipboard; that address, opened afresh, fills the form and the panel
+    and computes; a broken one is refused with its reason."""
+    open_panel()
+    set_field("DATA E ORA", TRIP_WHEN)
+    open_file(TRIP)
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up opened")
+    js("window.copied = null; navigator.clipboard.writeText = function (text) {"
+       " window.copied = text; return Promise.resolve(); };")
+    element("setup-link").click()
+    link = js("return window.copied")
+    assert link.startswith(site.origin + "/#setup="), link
+    js("localStorage.clear()")
+    driver.get("about:blank")
+    driver.get(link)
+    wait_for(lambda: element("Form2").is_displayed() and
+             named("LATITUDINE").get_property("value") == "45.07", "the link's set-up")
+    set_field("DATA E ORA", TRIP_WHEN)
+    expected, _ = calc_of_setup(TRIP, TRIP_WHEN)
+    assert [b.strip() for b in boxes()] == ["2500", "5", "2.5"], boxes()
+    assert panel_results() == {c: expected.get(c, "") for c in PANEL_CAPTIONS}
+    driver.get("about:blank")
+    driver.get(site.origin + "/#setup=eyJ2ZXJzaW9uIjoxfQ!")
+    wait_for(lambda: element("message").get_attribute("open") is not None, "the refusal")
+    said = element("message-text").get_property("textContent")
+    assert said.startswith("Impossibile aprire il link."), said
+    js("localStorage.clear()")
+    open_page()
+
+
+@test
+def posizione_fills_the_site_or_names_why_not():
+    open_panel()
+    fake = ("navigator.geolocation.getCurrentPosition = function (found, failed) {"
+            " setTimeout(function () { %s }, 0); };")
+    js(fake % "found({coords: {latitude: 45.070312, longitude: 7.686856, altitude: 239.6}});")
+    named("POSIZIONE").click()
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.0703", "the position")
+    assert [named(n).get_property("value") for n in ("LONGITUDINE", "QUOTA")] == ["7.6869", "240"]
+    assert js("return localStorage.getItem('celforo-plan-Text11')") == "45.0703"
+    js(fake % "failed({code: 1, message: 'denied'});")
+    named("POSIZIONE").click()
+    wait_for(lambda: element("Label64").get_property("textContent") ==
+             "Posizione negata dal browser.", "the refusal named")
+    js("localStorage.clear()")
+
+
+# The README's pictures: the set-up of the trip at instants (UTC, the
+# suite's zone) when Venus is a crescent, Jupiter shows Io's shadow
+# (celforo-calc --events: 02:57 to 05:14 on 2026-12-10) and Saturn is up.
+PICTURES = (("Venere", "venus", "2026-12-08T06:30"), ("Giove", "jupiter", "2026-12-10T03:30"),
+            ("Saturno", "saturn", "2026-12-08T18:00"))
+
+
+@test
+def the_panel_beside_the_form_and_its_pictures():
+    """The panel beside the form on a wide screen, by day and by night, with
+    the night's curve; each picture, the field stop's circle in it. Every
+    result held to celforo-calc's for the same set-up and instant."""
+    size = driver.get_window_size()
+    driver.set_window_size(1120, 1000)
+    try:
+        open_panel()
+        set_field("DATA E ORA", PICTURES[1][2])
+        open_file(TRIP)
+        wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up")
+        for name, english, when in PICTURES:
+            set_field("OGGETTO", name)
+            set_field("DATA E ORA", when)
+            with tempfile.NamedTemporaryFile(suffix=".json") as trip:
+                setup = json.loads(TRIP.read_text())
+                setup["target"] = english
+                trip.write(json.dumps(setup).encode())
+                trip.flush()
+                expected, _ = calc_of_setup(trip.name, when)
+            assert panel_results() == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, name
+            painted()
+            (SHOTS / f"{SHOT_PREFIX}picture-{english}.png").write_bytes(
+                element("Picture2").screenshot_as_png)
+            assert "field-stop" in element("Picture2").get_property("innerHTML"), name
+        js("window.scrollTo(0, 0)")
+        painted()
+        screenshot("panel-beside-form1.png")
+        element("night").click()
+        js("window.scrollTo(0, 0); document.activeElement.blur()")
+        painted()
+        assert_only_red(screenshot("panel-beside-form1-night.png"), "the page by night")
+        js("localStorage.clear()")
+    finally:
+        driver.set_window_size(size["width"], size["height"])
 
 
 @test
