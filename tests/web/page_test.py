@@ -326,6 +326,8 @@ def phone_width_and_pixel_ratio_three():
         # its pictures, Jupiter's and Saturn's, by day and by night.
         open_panel()
         set_field("DATA E ORA", "2026-12-07T22:00")
+        set_field("LATITUDINE", "45.07")  # the night's curve from Turin
+        set_field("LONGITUDINE", "7.69")
         panel = js("var f = document.getElementById('Form1').getBoundingClientRect();"
                    "var p = document.getElementById('Form2').getBoundingClientRect();"
                    "return [document.documentElement.scrollWidth, p.top - f.bottom, p.left, p.right]")
