@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
+#include "ui/svg_writer.h"
 #include "web/dom.h"
 #include "web/element_builder.h"
 
@@ -72,7 +74,18 @@ void Form2Page::Deliver(ElementId element, FormEvent event) {
 void Form2Page::ShowTheme(Theme theme) {
   theme_ = theme;
   if (!started_ || form1Page_.ended()) return;
-  for (const auto& [picture, list] : pictures_) ShowPicture(Name(picture), list, PaletteOf(theme_));
+  for (const auto& [picture, list] : pictures_) ShowIfChanged(picture, list);
+}
+
+// A keystroke sets every result, problem line and picture again, most of
+// them as they were: the document is touched only where they changed.
+void Form2Page::ShowIfChanged(ElementId picture, const DisplayList& list) {
+  std::string markup = SvgMarkup(list, PaletteOf(theme_));
+  std::string& shown = shownMarkup_[picture];
+  if (markup == shown) return;
+  SetAttribute(Name(picture), "aria-label", list.description);
+  celforo_dom_set_markup(Name(picture).c_str(), markup.c_str());
+  shown = std::move(markup);
 }
 
 std::string Form2Page::Text(ElementId field) const {
@@ -92,16 +105,22 @@ void Form2Page::SetChoice(ElementId choice, int item) {
 }
 
 void Form2Page::SetCaption(ElementId label, std::string_view caption) {
+  const auto shown = shownCaptions_.find(label);
+  if (shown != shownCaptions_.end() && shown->second == caption) return;
+  shownCaptions_[label] = std::string(caption);
   celforo_dom_set_text(Name(label).c_str(), std::string(caption).c_str());
 }
 
 void Form2Page::SetInvalid(ElementId field, bool invalid) {
+  const auto shown = shownInvalid_.find(field);
+  if (shown != shownInvalid_.end() && shown->second == invalid) return;
+  shownInvalid_[field] = invalid;
   SetAttribute(Name(field), "aria-invalid", invalid ? "true" : "false");
 }
 
 void Form2Page::SetPicture(ElementId picture, const DisplayList& list) {
   pictures_[picture] = list;
-  ShowPicture(Name(picture), list, PaletteOf(theme_));
+  ShowIfChanged(picture, list);
 }
 
 std::optional<std::string> Form2Page::Remembered(std::string_view key) const {

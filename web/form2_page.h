@@ -89,7 +89,13 @@ private:
   Form1Page& form1Page_;
   PageSettingsStore kitStore_;
   Form2 form2_;
+  void ShowIfChanged(ElementId picture, const DisplayList& list);
+
   std::map<ElementId, DisplayList> pictures_;  // the sensor's and the night's, as shown
+  // What the document shows now, so that it is written only where it changes.
+  std::map<ElementId, std::string> shownMarkup_;
+  std::map<ElementId, std::string> shownCaptions_;
+  std::map<ElementId, bool> shownInvalid_;
   Theme theme_ = Theme::Day;
   bool started_ = false;
 };
