@@ -104,6 +104,10 @@ screenshot:
 	cp build/web/screenshots/web-form1-dpr1.png docs/form1-web.png
 	for shot in jupiter saturn jupiter-night saturn-night; do \
 	  cp build/web/screenshots/web-panel-$$shot-phone.png docs/panel-$$shot-phone.png; done
+	cp build/web/screenshots/web-panel-beside-form1.png docs/panel-beside-form1-web.png
+	cp build/web/screenshots/web-panel-beside-form1-night.png docs/panel-beside-form1-night-web.png
+	for target in venus jupiter saturn; do \
+	  cp build/web/screenshots/web-picture-$$target.png docs/picture-$$target-web.png; done
 	$(MAKE) --no-print-directory windows
 	tools/windows-screenshot 96 docs/form1-windows.png
 	tools/windows-screenshot --night 96 docs/form1-windows-night.png

@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """The web page's three figures, each against its goal, in one run:
 
-- what a first visit downloads, gzipped, the icons aside (goal: under 90 KB);
+- what a first visit downloads, gzipped, the icons aside, the sensor list
+  and both pictures' code included (goal: under 120 KB);
 - page load to results shown, against a static page holding the same
   elements with the results typed in (goal: at most 1.5 times as long);
 - a keystroke in the planning panel, from the box's input event to every
-  result, problem line and the picture set again, with Saturn for a target
-  (goal: under 1 ms, the median of many).
+  result, problem line and both pictures set again, with Saturn for a target
+  seen from a site, so that its sky and night's curve are computed (goal:
+  under 1 ms, the median of many).
 
 The static page is the page itself as it stands once started, saved with its
 scripts taken out. Both are loaded alternately from the same server with the
@@ -111,8 +113,12 @@ def keystroke_times(driver, url, count):
     driver.execute_script(
         "document.getElementById('plan-button').click();"
         "var target = document.getElementById('Combo1'); target.selectedIndex = 7;"
-        "target.dispatchEvent(new Event('change'));")
+        "target.dispatchEvent(new Event('change'));"
+        "[['Text11', '45.07'], ['Text12', '7.69']].forEach(function (typed) {"
+        " var box = document.getElementById(typed[0]); box.value = typed[1];"
+        " box.dispatchEvent(new Event('input', {bubbles: true})); });")
     assert driver.execute_script("return document.getElementById('Label36').textContent")
+    assert driver.execute_script("return document.getElementById('Label74').textContent")
     times = driver.execute_script(KEYSTROKES, count)
     driver.execute_script("localStorage.clear()")  # the loads below start as a first visit does
     return times
@@ -151,8 +157,8 @@ def main():
     print("first visit, gzipped (-9), bytes:")
     for name, size in sizes.items():
         print(f"  {name:24} {size:8}{'' if name in counted else '  (icon, aside)'}")
-    print(f"  {'total, icons aside':24} {total:8}  goal < 90 KB (92160): "
-          f"{'met' if total < 90 * 1024 else 'NOT MET'}")
+    print(f"  {'total, icons aside':24} {total:8}  goal < 120 KB (122880): "
+          f"{'met' if total < 120 * 1024 else 'NOT MET'}")
     page, static = (statistics.median(times[name]) for name in ("page", "static"))
     spread = {name: f"{min(v):.1f}-{max(v):.1f}" for name, v in times.items()}
     print(f"load to results shown, median of {RUNS} alternated loads, ms:")

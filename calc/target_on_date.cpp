@@ -52,6 +52,13 @@ std::optional<TargetOnDate> TargetOnDateAt(Target target, UniversalTime instant,
   return seen;
 }
 
+std::optional<TargetOnDate> TargetOnDateAt(Target target, UniversalTime instant,
+                                           const Observing& observing, SkyPlan sky) {
+  std::optional<TargetOnDate> seen = Seen(target, instant, observing);
+  if (seen && observing.site) seen->sky = std::move(sky);
+  return seen;
+}
+
 std::optional<TargetOnDate> TargetOnDateAt(UniversalTime instant, const Observing& observing,
                                            const TargetOnDate& sameNight) {
   std::optional<TargetOnDate> seen = Seen(sameNight.target, instant, observing);

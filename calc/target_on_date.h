@@ -48,6 +48,14 @@ struct TargetOnDate {
 std::optional<TargetOnDate> TargetOnDateAt(Target target, UniversalTime instant,
                                            const Observing& observing);
 
+// The same with its sky already computed: `sky` is PlanSky's for the same
+// target, the observing's site, the instant and the minimum altitude (its
+// curve, if any, kept), so that a front end drawing the night's curve
+// computes the sky once for the curve and the results. Without a site the
+// sky is dropped, as above.
+std::optional<TargetOnDate> TargetOnDateAt(Target target, UniversalTime instant,
+                                           const Observing& observing, SkyPlan sky);
+
 // The same target at another instant of the night `sameNight` was computed
 // for (a row of a night's table): the night and its best time are kept, the
 // rising, transit and setting taken again only where the local date is

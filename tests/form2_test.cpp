@@ -1264,9 +1264,11 @@ TEST(Form2, ResultsAreCelforoCalcsColumnsAndTheAdviceFollowsThem) {
 }
 
 // The night's curve needs a site and a target, not Form1's results; an input
-// to mend leaves its ground alone.
+// to mend leaves its ground alone, described as what to do.
 TEST(Form2, TheNightsPictureFollowsTheSiteAndTheTarget) {
   const UniversalTime evening = Evening();
+  DisplayList toMend;
+  toMend.description = "Correggi prima i dati segnati.";
   const Site turin{45.07, 7.69, 240};
   const struct {
     const char* what;
@@ -1280,7 +1282,7 @@ TEST(Form2, TheNightsPictureFollowsTheSiteAndTheTarget) {
        NightPicture(NightPicturePlanOf(Target::Jupiter, turin, evening))},
       {"the Sun, without Form1's results", 1, true, false, false,
        NightPicture(NightPicturePlanOf(Target::Sun, turin, evening))},
-      {"a field to mend", 6, true, true, true, {}},
+      {"a field to mend", 6, true, true, true, toMend},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -36,6 +36,20 @@ TEST(TargetOnDate, WhatIsComputedForWhichTargetAndSite) {
         EXPECT_GT(*seen->redSpotTransit, evening);
       }
       EXPECT_EQ(seen->disc.brightLimbAngle.has_value(), record.target != Target::Sun);
+      // The sky given, as the panel gives the night curve's: the rest the
+      // same, the sky the one given (from a site), its curve kept.
+      const SkyPlan sky = PlanSky(record.target, kTurin, evening, kDefaultMinimumAltitude, 5);
+      const std::optional<TargetOnDate> given =
+          TargetOnDateAt(record.target, evening, observing, sky);
+      ASSERT_TRUE(given);
+      EXPECT_EQ(given->size.diameter, seen->size.diameter);
+      EXPECT_EQ(given->disc.systemII, seen->disc.systemII);
+      EXPECT_EQ(given->sky.has_value(), fromSite);
+      if (fromSite) {
+        EXPECT_EQ(given->sky->now.altitude, seen->sky->now.altitude);
+        EXPECT_EQ(given->sky->night.best.time, seen->sky->night.best.time);
+        EXPECT_EQ(given->sky->curve.size(), 5U);
+      }
     }
   }
   EXPECT_FALSE(TargetOnDateAt(Target::Moon, UtcInstant({1799, 12, 31, 23, 0, 0}), {}));

@@ -59,30 +59,41 @@ bool InputsToMend(const Form2Reading& reading) {
 }
 
 // The camera and the target at the panel's instant; no target where none is
-// chosen or its size is not known then.
-CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs) {
+// chosen or its size is not known then. With `sky`, the night's plan's, the
+// target's sky is that one rather than computed a second time.
+CameraAndTarget CameraAndTargetOf(const Form2Inputs& inputs, const SkyPlan* sky = nullptr) {
   CameraAndTarget camera = inputs.camera;
-  if (inputs.target)
+  if (inputs.target && sky)
+    camera.target = TargetOnDateAt(*inputs.target, inputs.instant, camera.observing, *sky);
+  else if (inputs.target)
     camera.target = TargetOnDateAt(*inputs.target, inputs.instant, camera.observing);
   return camera;
 }
 
-// The night's picture while an input is to be mended: its ground alone.
+// The night's picture while an input is to be mended: its ground alone,
+// described as what to do, for a screen reader.
 DisplayList BlankNightPicture() {
   DisplayList list;
   list.width = kNightPictureWidth;
   list.height = kNightPictureHeight;
+  list.description = kFixInputs;
   return list;
 }
 
-// The night's curve of the target from the site, which the set-up does not
-// change; what to give where a site or a target is missing.
-DisplayList NightPictureOf(const Form2Inputs& inputs) {
+// The night's plan of the target from the site, which the set-up does not
+// change: none where a site or a target is missing.
+std::optional<NightPicturePlan> NightPlanOf(const Form2Inputs& inputs) {
   const std::optional<Site>& site = inputs.camera.observing.site;
-  if (!site) return NightPictureWithout(NightPictureLack::Site);
-  if (!inputs.target) return NightPictureWithout(NightPictureLack::Target);
-  return NightPicture(NightPicturePlanOf(*inputs.target, *site, inputs.instant,
-                                         inputs.camera.observing.minimumAltitude));
+  if (!site || !inputs.target) return std::nullopt;
+  return NightPicturePlanOf(*inputs.target, *site, inputs.instant,
+                            inputs.camera.observing.minimumAltitude);
+}
+
+// The night's curve from its plan; what to give where there is none.
+DisplayList NightPictureOf(const Form2Inputs& inputs, const std::optional<NightPicturePlan>& plan) {
+  if (plan) return NightPicture(*plan);
+  return NightPictureWithout(inputs.camera.observing.site ? NightPictureLack::Target
+                                                          : NightPictureLack::Site);
 }
 
 }  // namespace
@@ -242,12 +253,17 @@ void Form2::Recompute() {
   const Form2Reading reading = Read();
   for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
     if (i != kValueField) ShowProblem(kForm2Fields[i].field, reading.problems[i]);
-  const bool toMend = InputsToMend(reading);
-  window_.SetPicture(kNightPicture, toMend ? BlankNightPicture() : NightPictureOf(reading.inputs));
-  if (toMend) return ClearResults(kFixInputs);
+  if (InputsToMend(reading)) {
+    window_.SetPicture(kNightPicture, BlankNightPicture());
+    return ClearResults(kFixInputs);
+  }
+  // The sky is computed once a keystroke, for the night's curve and the
+  // results alike.
+  const std::optional<NightPicturePlan> night = NightPlanOf(reading.inputs);
+  window_.SetPicture(kNightPicture, NightPictureOf(reading.inputs, night));
   if (!form1Results_) return ClearResults(kNoSetUp);
 
-  const CameraAndTarget camera = CameraAndTargetOf(reading.inputs);
+  const CameraAndTarget camera = CameraAndTargetOf(reading.inputs, night ? &night->sky : nullptr);
   std::array<std::string, kForm2Columns.size()> texts;
   SensorView view;
   std::string advice;

@@ -34,6 +34,36 @@ char* celforo_dom_stored(const char* key);
 // Keeps a value under `key`; nothing happens where the store is closed.
 void celforo_dom_store(const char* key, const char* value);
 
+// Forgets what is kept under `key`; nothing happens where the store is closed.
+void celforo_dom_unstore(const char* key);
+
+// Replaces the options of a <select> by the lines of `items`, the first
+// chosen.
+void celforo_dom_set_options(const char* id, const char* items);
+
+// Offers `length` bytes as a download named `name` of the media type `type`.
+void celforo_dom_download(const char* name, const char* type, const char* bytes, int length);
+// Offers the SVG document `svg` painted as a PNG image of `width` by `height`
+// pixels as a download named `name`, once the browser has painted it.
+void celforo_dom_download_png(const char* name, const char* svg, int width, int height);
+// Opens the browser's file picker for files ending in `extension`; the first
+// `mostBytes` of the file chosen go to celforo_file_read(kind, bytes, length),
+// or why it could not be read to celforo_file_not_read(kind, why); nothing
+// when the user cancels.
+void celforo_dom_read_file(int kind, const char* extension, int mostBytes);
+// Puts the page's address, its fragment replaced by `fragment`, on the
+// clipboard; a refusal goes to celforo_link_not_copied(why).
+void celforo_dom_copy_link(const char* fragment);
+// The fragment of the page's address ("#setup=..." or ""), in memory from
+// malloc that the caller frees.
+char* celforo_dom_fragment(void);
+// Asks the browser for the device's position, which goes to
+// celforo_position_found(latitude, longitude, hasHeight, height), or why
+// there is none to celforo_position_not_found(why).
+void celforo_dom_ask_position(void);
+// Shows the planning panel, as its button does.
+void celforo_dom_show_plan(void);
+
 // Whether the page is in night mode.
 int celforo_dom_night(void);
 // Whether the element is hidden (its "hidden" attribute).

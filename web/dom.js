@@ -78,6 +78,139 @@ mergeInto(LibraryManager.library, {
     }
   },
 
+  celforo_dom_unstore: function (key) {
+    try {
+      localStorage.removeItem(UTF8ToString(key));
+    } catch (closed) {
+      // Nothing was kept.
+    }
+  },
+
+  celforo_dom_set_options: function (id, items) {
+    var list = document.getElementById(UTF8ToString(id));
+    var options = UTF8ToString(items).split('\n').map(function (text, index) {
+      var option = document.createElement('option');
+      option.id = list.id + '-' + index;
+      option.textContent = text;
+      return option;
+    });
+    list.replaceChildren.apply(list, options);
+    list.selectedIndex = 0;
+  },
+
+  $celforoOffer: function (name, blob) {
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.hidden = true;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(function () {
+      URL.revokeObjectURL(link.href);
+    }, 60000);
+  },
+
+  celforo_dom_download__deps: ['$celforoOffer'],
+  celforo_dom_download: function (name, type, bytes, length) {
+    var copy = HEAPU8.slice(bytes, bytes + length);
+    celforoOffer(UTF8ToString(name), new Blob([copy], {type: UTF8ToString(type)}));
+  },
+
+  // The SVG drawn on a canvas of its own size, by the browser's own painter.
+  celforo_dom_download_png__deps: ['$celforoOffer'],
+  celforo_dom_download_png: function (name, svg, width, height) {
+    var fileName = UTF8ToString(name);
+    var image = new Image(width, height);
+    var source = URL.createObjectURL(new Blob([UTF8ToString(svg)], {type: 'image/svg+xml'}));
+    image.onload = function () {
+      var canvas = document.createElement('canvas');
+      canvas.width = width;
+      canvas.height = height;
+      canvas.getContext('2d').drawImage(image, 0, 0, width, height);
+      URL.revokeObjectURL(source);
+      canvas.toBlob(function (png) {
+        if (png) celforoOffer(fileName, png);
+      }, 'image/png');
+    };
+    image.src = source;
+  },
+
+  celforo_dom_read_file__deps: ['malloc', 'free'],
+  celforo_dom_read_file: function (kind, extension, mostBytes) {
+    var picker = document.createElement('input');
+    picker.type = 'file';
+    picker.accept = UTF8ToString(extension);
+    picker.hidden = true;
+    function notRead(why) {
+      var text = allocateUTF8(why);
+      _celforo_file_not_read(kind, text);
+      _free(text);
+    }
+    picker.addEventListener('change', function () {
+      var file = picker.files && picker.files[0];
+      picker.remove();
+      if (!file) return;
+      file.slice(0, mostBytes).arrayBuffer().then(function (buffer) {
+        var bytes = new Uint8Array(buffer);
+        var copy = _malloc(bytes.length + 1);
+        HEAPU8.set(bytes, copy);
+        _celforo_file_read(kind, copy, bytes.length);
+        _free(copy);
+      }, function () {
+        notRead('Il browser non ha potuto leggere il file.');
+      });
+    });
+    document.body.appendChild(picker);
+    picker.click();
+  },
+
+  celforo_dom_copy_link__deps: ['malloc', 'free'],
+  celforo_dom_copy_link: function (fragment) {
+    var address = location.href.split('#')[0] + UTF8ToString(fragment);
+    function refused() {
+      var why = allocateUTF8('Il browser non permette di copiare negli appunti.');
+      _celforo_link_not_copied(why);
+      _free(why);
+    }
+    if (!navigator.clipboard || !navigator.clipboard.writeText) return refused();
+    navigator.clipboard.writeText(address).catch(refused);
+  },
+
+  celforo_dom_fragment__deps: ['malloc'],
+  celforo_dom_fragment: function () {
+    var fragment = location.hash;
+    var size = lengthBytesUTF8(fragment) + 1;
+    var copy = _malloc(size);
+    stringToUTF8(fragment, copy, size);
+    return copy;
+  },
+
+  celforo_dom_ask_position__deps: ['malloc', 'free'],
+  celforo_dom_ask_position: function () {
+    function notFound(why) {
+      var text = allocateUTF8(why);
+      _celforo_position_not_found(text);
+      _free(text);
+    }
+    if (!window.isSecureContext) return notFound('Posizione solo da una pagina sicura (https).');
+    if (!navigator.geolocation) return notFound('Il browser non dà la posizione.');
+    navigator.geolocation.getCurrentPosition(function (found) {
+      var c = found.coords;
+      var height = c.altitude === null || c.altitude === undefined ? 0 : c.altitude;
+      _celforo_position_found(c.latitude, c.longitude, height === c.altitude ? 1 : 0, height);
+    }, function (error) {
+      notFound(error.code === 1 ? 'Posizione negata dal browser.'
+               : error.code === 3 ? 'Posizione non trovata in tempo.'
+               : 'Posizione non disponibile.');
+    }, {timeout: 30000, maximumAge: 600000});
+  },
+
+  celforo_dom_show_plan: function () {
+    var button = document.getElementById('plan-button');
+    if (document.getElementById('plan').hidden && button) button.click();
+  },
+
   celforo_dom_hidden: function (id) {
     return document.getElementById(UTF8ToString(id)).hidden ? 1 : 0;
   },

@@ -58,20 +58,45 @@ void ShowPicture(const std::string& id, const DisplayList& list, const Palette& 
   celforo_dom_set_markup(id.c_str(), SvgMarkup(list, palette).c_str());
 }
 
+namespace {
+
+bool HasColumns(const FormRecord& form) {
+  return form.clientWidth > kColumnWidth;
+}
+
+std::string ColumnId(const FormRecord& form, int column) {
+  return std::string(form.name) + "-column" + std::to_string(column + 1);
+}
+
+}  // namespace
+
 void StyleForm(const FormRecord& form) {
   const std::string id(form.name);
-  SetStyle(id, "width", CssPixels(form.clientWidth));
-  SetStyle(id, "height", CssPixels(form.clientHeight));
-  SetStyle(id, "background-color", CssColour(form.background));
   SetStyle(id, "font-family", CssFontFamily());
+  if (!HasColumns(form)) {
+    SetStyle(id, "width", CssPixels(form.clientWidth));
+    SetStyle(id, "height", CssPixels(form.clientHeight));
+    SetStyle(id, "background-color", CssColour(form.background));
+    return;
+  }
+  for (const int column : {0, 1}) {
+    const std::string columnId = ColumnId(form, column);
+    celforo_dom_create(id.c_str(), "div", columnId.c_str());
+    SetAttribute(columnId, "class", "column");
+    SetStyle(columnId, "width", CssPixels(kColumnWidth));
+    SetStyle(columnId, "height", CssPixels(form.clientHeight));
+    SetStyle(columnId, "background-color", CssColour(form.background));
+  }
 }
 
 void MakeElement(const FormRecord& form, const ElementRecord& record) {
   const std::string id = IdOf(record);
   const ElementLook look = LookOf(record.kind);
-  celforo_dom_create(std::string(form.name).c_str(), look.tag, id.c_str());
+  const int column = HasColumns(form) ? ColumnOf(record) : 0;
+  const std::string parent = HasColumns(form) ? ColumnId(form, column) : std::string(form.name);
+  celforo_dom_create(parent.c_str(), look.tag, id.c_str());
   SetAttribute(id, "class", look.cssClass);
-  SetStyle(id, "left", CssPixels(record.left));
+  SetStyle(id, "left", CssPixels(record.left - column * kColumnWidth));
   SetStyle(id, "top", CssPixels(record.top));
   SetStyle(id, "width", CssPixels(record.width));
   SetStyle(id, "height", CssPixels(record.height));
@@ -93,7 +118,10 @@ void MakeElement(const FormRecord& form, const ElementRecord& record) {
       SetAttribute(id, "spellcheck", "false");
       celforo_dom_comma_typed_as_point(id.c_str());
       break;
-    case ElementKind::PushButton: SetAttribute(id, "type", "button"); break;
+    case ElementKind::PushButton:
+      SetAttribute(id, "type", "button");
+      if (!record.meaning.empty()) SetAttribute(id, "aria-label", std::string(ButtonName(record)));
+      break;
     case ElementKind::CaptionLabel:
     case ElementKind::ProblemLabel: break;
     case ElementKind::ResultLabel:

@@ -11,11 +11,15 @@
 
 namespace celforo::web {
 
-// Sizes the form's element and gives it the form's colour and font.
+// Sizes the form's element and gives it the form's colour and font. A form
+// of two columns (wider than kColumnWidth) gets an element for each,
+// "Form2-column1" and "Form2-column2", which the page's style sets side by
+// side or one over the other as the screen allows.
 void StyleForm(const FormRecord& form);
 
-// Makes the record's element as the last child of the form's element: in
-// table order, so that the document's order is the Tab order. Boxes and
+// Makes the record's element as the last child of the form's element, or of
+// its column's, placed from the column's corner: in table order, so that
+// the document's order is the Tab order. Boxes and
 // results are named by their meaning; problem lines and units describe the
 // field of the same meaning.
 void MakeElement(const FormRecord& form, const ElementRecord& record);

@@ -2,7 +2,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
+#include "ui/svg_writer.h"
 #include "web/dom.h"
 #include "web/element_builder.h"
 
@@ -11,6 +13,8 @@ namespace {
 
 constexpr int kForm2Number = 2;
 constexpr std::string_view kKeyPrefix = "celforo-plan-";
+constexpr std::string_view kSettingPrefix = "celforo-";
+constexpr std::string_view kSetupFragment = "#setup=";
 
 std::string Name(ElementId element) {
   return IdOf(kForm2Elements[element]);
@@ -70,7 +74,18 @@ void Form2Page::Deliver(ElementId element, FormEvent event) {
 void Form2Page::ShowTheme(Theme theme) {
   theme_ = theme;
   if (!started_ || form1Page_.ended()) return;
-  for (const auto& [picture, list] : pictures_) ShowPicture(Name(picture), list, PaletteOf(theme_));
+  for (const auto& [picture, list] : pictures_) ShowIfChanged(picture, list);
+}
+
+// A keystroke sets every result, problem line and picture again, most of
+// them as they were: the document is touched only where they changed.
+void Form2Page::ShowIfChanged(ElementId picture, const DisplayList& list) {
+  std::string markup = SvgMarkup(list, PaletteOf(theme_));
+  std::string& shown = shownMarkup_[picture];
+  if (markup == shown) return;
+  SetAttribute(Name(picture), "aria-label", list.description);
+  celforo_dom_set_markup(Name(picture).c_str(), markup.c_str());
+  shown = std::move(markup);
 }
 
 std::string Form2Page::Text(ElementId field) const {
@@ -90,16 +105,22 @@ void Form2Page::SetChoice(ElementId choice, int item) {
 }
 
 void Form2Page::SetCaption(ElementId label, std::string_view caption) {
+  const auto shown = shownCaptions_.find(label);
+  if (shown != shownCaptions_.end() && shown->second == caption) return;
+  shownCaptions_[label] = std::string(caption);
   celforo_dom_set_text(Name(label).c_str(), std::string(caption).c_str());
 }
 
 void Form2Page::SetInvalid(ElementId field, bool invalid) {
+  const auto shown = shownInvalid_.find(field);
+  if (shown != shownInvalid_.end() && shown->second == invalid) return;
+  shownInvalid_[field] = invalid;
   SetAttribute(Name(field), "aria-invalid", invalid ? "true" : "false");
 }
 
 void Form2Page::SetPicture(ElementId picture, const DisplayList& list) {
   pictures_[picture] = list;
-  ShowPicture(Name(picture), list, PaletteOf(theme_));
+  ShowIfChanged(picture, list);
 }
 
 std::optional<std::string> Form2Page::Remembered(std::string_view key) const {
@@ -113,19 +134,43 @@ void Form2Page::Remember(std::string_view key, std::string_view value) {
                     std::string(value).c_str());
 }
 
-void Form2Page::SetItems(ElementId, std::span<const std::string>) {}
+void Form2Page::SetItems(ElementId choice, std::span<const std::string> items) {
+  std::string lines;
+  for (const std::string& item : items) lines += (lines.empty() ? "" : "\n") + item;
+  celforo_dom_set_options(Name(choice).c_str(), lines.c_str());
+}
 
-std::optional<ChosenFile> Form2Page::AskFileToWrite(std::string_view, std::span<const FileKind>) {
+std::optional<ChosenFile> Form2Page::AskFileToWrite(std::string_view name,
+                                                    std::span<const FileKind> kinds) {
+  if (kinds.empty()) return std::nullopt;
+  return ChosenFile{std::string(name), kinds.front()};
+}
+
+std::optional<std::string> Form2Page::WriteFile(const ChosenFile& file, std::string_view bytes) {
+  const FileType& type = FileTypeOf(file.kind);
+  celforo_dom_download(file.name.c_str(), std::string(type.mediaType).c_str(), bytes.data(),
+                       static_cast<int>(bytes.size()));
+  const auto picture = pictures_.find(kPlanPicture);
+  if (file.kind == FileKind::SvgPicture && picture != pictures_.end()) {
+    // The same picture as PNG, of its own size, as the browser paints it.
+    std::string pngName = file.name;
+    const std::string_view svgExtension = FileTypeOf(FileKind::SvgPicture).extension;
+    if (pngName.ends_with(svgExtension)) pngName.resize(pngName.size() - svgExtension.size());
+    pngName += FileTypeOf(FileKind::PngPicture).extension;
+    celforo_dom_download_png(pngName.c_str(), std::string(bytes).c_str(),
+                             static_cast<int>(picture->second.width),
+                             static_cast<int>(picture->second.height));
+  }
   return std::nullopt;
 }
 
-std::optional<std::string> Form2Page::WriteFile(const ChosenFile&, std::string_view) {
-  return std::string("Non ancora possibile qui.");
+void Form2Page::AskFileToRead(FileKind kind, std::size_t mostBytes) {
+  celforo_dom_read_file(static_cast<int>(kind), std::string(FileTypeOf(kind).extension).c_str(),
+                        static_cast<int>(mostBytes));
 }
 
-void Form2Page::AskFileToRead(FileKind, std::size_t) {}
-
 std::optional<std::string> Form2Page::PngImage(const DisplayList&) {
+  // The page paints PNG in the browser, beside the SVG download (WriteFile).
   return std::nullopt;
 }
 
@@ -133,8 +178,68 @@ void Form2Page::ShowRefusal(std::string_view text) {
   celforo_dom_show_message(std::string(kMessageTitle).c_str(), std::string(text).c_str());
 }
 
-void Form2Page::CopyLink(std::string_view) {}
+void Form2Page::CopyLink(std::string_view fragment) {
+  celforo_dom_copy_link(std::string(fragment).c_str());
+}
 
-void Form2Page::AskPosition() {}
+void Form2Page::AskPosition() {
+  celforo_dom_ask_position();
+}
+
+void Form2Page::Command(SetupCommand command) {
+  if (form1Page_.ended() || !started_) return;
+  switch (command) {
+    case SetupCommand::Save: return form2_.SaveSetup();
+    case SetupCommand::Open: return form2_.OpenSetup();
+    case SetupCommand::CopyLink: return form2_.CopyLink();
+    case SetupCommand::ExportPicture: return form2_.ExportPicture();
+  }
+}
+
+void Form2Page::OpenFragment(std::string_view fragment) {
+  if (form1Page_.ended() || !started_ || !fragment.starts_with(kSetupFragment)) return;
+  form2_.OpenLink(fragment);
+}
+
+void Form2Page::FileRead(FileKind kind, std::string_view bytes) {
+  if (form1Page_.ended() || !started_) return;
+  form2_.onFileRead(kind, bytes);
+}
+
+void Form2Page::FileNotRead(FileKind kind, std::string_view why) {
+  if (form1Page_.ended() || !started_) return;
+  form2_.onFileNotRead(kind, why);
+}
+
+void Form2Page::PositionFound(double latitude, double longitude, std::optional<double> height) {
+  if (form1Page_.ended() || !started_) return;
+  form2_.onPositionFound(latitude, longitude, height);
+}
+
+void Form2Page::PositionNotFound(std::string_view why) {
+  if (form1Page_.ended() || !started_) return;
+  form2_.onPositionNotFound(why);
+}
+
+void Form2Page::LinkNotCopied(std::string_view why) {
+  if (form1Page_.ended() || !started_) return;
+  ShowRefusal(why);
+}
+
+std::optional<std::string> PageSettingsStore::Read(std::string_view name) const {
+  char* const stored =
+      celforo_dom_stored((std::string(kSettingPrefix) + std::string(name)).c_str());
+  if (stored == nullptr) return std::nullopt;
+  return Owned(stored);
+}
+
+void PageSettingsStore::Write(std::string_view name, std::string_view value) {
+  celforo_dom_store((std::string(kSettingPrefix) + std::string(name)).c_str(),
+                    std::string(value).c_str());
+}
+
+void PageSettingsStore::Remove(std::string_view name) {
+  celforo_dom_unstore((std::string(kSettingPrefix) + std::string(name)).c_str());
+}
 
 }  // namespace celforo::web

@@ -17,14 +17,20 @@
 
 namespace celforo::web {
 
-// Where the page keeps the kit: not yet kept (nothing is read, nothing
-// written), until the page stores it on the device.
-class PageKitStore final : public SettingsStore {
+// Where the page keeps the kit: the browser's localStorage on the device,
+// each name under "celforo-" ("celforo-kit/Telescope1"). A closed store
+// (private browsing, storage turned off) reads nothing and keeps nothing.
+class PageSettingsStore final : public SettingsStore {
 public:
-  std::optional<std::string> Read(std::string_view) const override { return std::nullopt; }
-  void Write(std::string_view, std::string_view) override {}
-  void Remove(std::string_view) override {}
+  std::optional<std::string> Read(std::string_view name) const override;
+  void Write(std::string_view name, std::string_view value) override;
+  void Remove(std::string_view name) override;
 };
+
+// The page's own buttons for the set-up, beside the panel: SALVA
+// IMPOSTAZIONE, APRI IMPOSTAZIONE, COPIA LINK and ESPORTA IMMAGINE, as
+// page.js numbers them.
+enum class SetupCommand { Save = 0, Open = 1, CopyLink = 2, ExportPicture = 3 };
 
 class Form2Page final : private Form2Operations {
 public:
@@ -41,6 +47,21 @@ public:
   // Paints the picture again in the colours of `theme`.
   void ShowTheme(Theme theme);
 
+  // One of the page's buttons for the set-up; ignored until the panel is
+  // built, or once the program has ended.
+  void Command(SetupCommand command);
+  // A page opened at an address whose fragment is `fragment`: a set-up's
+  // ("#setup=...") is opened; any other is left alone.
+  void OpenFragment(std::string_view fragment);
+
+  // What the browser found later: a file's bytes or why it could not be
+  // read, the device's position or why there is none, the link not copied.
+  void FileRead(FileKind kind, std::string_view bytes);
+  void FileNotRead(FileKind kind, std::string_view why);
+  void PositionFound(double latitude, double longitude, std::optional<double> height);
+  void PositionNotFound(std::string_view why);
+  void LinkNotCopied(std::string_view why);
+
 private:
   std::string Text(ElementId field) const override;
   void SetText(ElementId field, std::string_view text) override;
@@ -51,8 +72,9 @@ private:
   void SetPicture(ElementId picture, const DisplayList& list) override;
   std::optional<std::string> Remembered(std::string_view key) const override;
   void Remember(std::string_view key, std::string_view value) override;
-  // The kit's lists, the set-up's files, the picture exported, the link and
-  // the device's position: not yet carried out on the page. A refusal is
+  // The page writes a file as a download under the name suggested, and
+  // reads one by the browser's file picker; an SVG picture is downloaded
+  // with the same painted as PNG beside it, by the browser. A refusal is
   // told in the page's dialog.
   void SetItems(ElementId choice, std::span<const std::string> items) override;
   std::optional<ChosenFile> AskFileToWrite(std::string_view name,
@@ -65,9 +87,15 @@ private:
   void AskPosition() override;
 
   Form1Page& form1Page_;
-  PageKitStore kitStore_;
+  PageSettingsStore kitStore_;
   Form2 form2_;
+  void ShowIfChanged(ElementId picture, const DisplayList& list);
+
   std::map<ElementId, DisplayList> pictures_;  // the sensor's and the night's, as shown
+  // What the document shows now, so that it is written only where it changes.
+  std::map<ElementId, std::string> shownMarkup_;
+  std::map<ElementId, std::string> shownCaptions_;
+  std::map<ElementId, bool> shownInvalid_;
   Theme theme_ = Theme::Day;
   bool started_ = false;
 };

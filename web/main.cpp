@@ -3,6 +3,11 @@
 // events the page delivers, for as long as the page is open.
 #include <emscripten/emscripten.h>
 
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "web/dom.h"
 #include "web/form1_page.h"
 #include "web/form2_page.h"
@@ -34,9 +39,47 @@ extern "C" EMSCRIPTEN_KEEPALIVE void celforo_theme_changed(int night) {
   form2Page.ShowTheme(theme);
 }
 
+// One of the page's buttons for the set-up (web/form2_page.h's SetupCommand).
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_setup_command(int command) {
+  if (command >= 0 && command <= 3)
+    form2Page.Command(static_cast<celforo::web::SetupCommand>(command));
+}
+
+// A file asked for through the browser's picker, read; or why not.
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_file_read(int kind, const char* bytes, int length) {
+  form2Page.FileRead(static_cast<celforo::FileKind>(kind),
+                     std::string_view(bytes, static_cast<std::size_t>(length)));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_file_not_read(int kind, const char* why) {
+  form2Page.FileNotRead(static_cast<celforo::FileKind>(kind), why);
+}
+
+// The device's position, in degrees and metres (`hasHeight` 0: none given).
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_position_found(double latitude, double longitude,
+                                                            int hasHeight, double height) {
+  form2Page.PositionFound(latitude, longitude,
+                          hasHeight ? std::optional<double>(height) : std::nullopt);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_position_not_found(const char* why) {
+  form2Page.PositionNotFound(why);
+}
+
+// The clipboard refused the link: told as any refusal.
+extern "C" EMSCRIPTEN_KEEPALIVE void celforo_link_not_copied(const char* why) {
+  form2Page.LinkNotCopied(why);
+}
+
 int main() {
   form1Page.Start();
-  // The panel waits until it is first shown, unless it was left open.
+  // An address carrying a set-up opens the panel with it; else the panel
+  // waits until it is first shown, unless it was left open.
+  char* const fragment = celforo_dom_fragment();
+  const std::string link = fragment != nullptr ? fragment : "";
+  std::free(fragment);
+  if (link.starts_with("#setup=")) celforo_dom_show_plan();
   if (!celforo_dom_hidden("plan")) celforo_panel_shown();
+  form2Page.OpenFragment(link);
   return 0;
 }

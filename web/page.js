@@ -71,6 +71,12 @@
       // The program builds the panel the first time it is shown.
       if (on && Module['calledRun']) Module['_celforo_panel_shown']();
     });
+    // The set-up's buttons, in the order of the program's SetupCommand.
+    ['setup-save', 'setup-open', 'setup-link', 'setup-picture'].forEach(function (id, command) {
+      document.getElementById(id).addEventListener('click', function () {
+        if (Module['calledRun']) Module['_celforo_setup_command'](command);
+      });
+    });
     document.getElementById('restart').addEventListener('click', function () {
       location.reload();
     });

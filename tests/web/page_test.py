@@ -19,6 +19,7 @@ Usage: page_test.py [--engine chromium|webkit] [--only WORD] --axe AXE_JS --calc
                     --shapes NODE SHAPE_SAMPLE_JS SITE_DIR SHOTS_DIR
 """
 import argparse
+import base64
 import io
 import json
 import re
@@ -325,13 +326,18 @@ def phone_width_and_pixel_ratio_three():
         # its pictures, Jupiter's and Saturn's, by day and by night.
         open_panel()
         set_field("DATA E ORA", "2026-12-07T22:00")
+        set_field("LATITUDINE", "45.07")  # the night's curve from Turin
+        set_field("LONGITUDINE", "7.69")
         panel = js("var f = document.getElementById('Form1').getBoundingClientRect();"
                    "var p = document.getElementById('Form2').getBoundingClientRect();"
                    "return [document.documentElement.scrollWidth, p.top - f.bottom, p.left, p.right]")
         assert panel[0] <= 360 and panel[1] > 0 and panel[2] >= 0 and panel[3] <= 360, panel
+        # Its columns one over the other, the first on top.
+        first, second = (element(i).rect for i in ("Form2-column1", "Form2-column2"))
+        assert second["y"] == first["y"] + first["height"] and second["x"] == first["x"], (first, second)
         # A screen tall enough for the whole panel in one picture.
         driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 360, "height": 1800, "deviceScaleFactor": 3, "mobile": True})
+                               {"width": 360, "height": 2400, "deviceScaleFactor": 3, "mobile": True})
         for night in (False, True):
             if night:
                 element("night").click()
@@ -385,16 +391,21 @@ def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
 # The planning panel.
 PANEL_CAPTIONS = ("RAPPORTO FOCALE", "SCALA (ARCSEC/PIXEL)", "CAMPO ORIZZ. (ARCMIN)",
                   "CAMPO VERT. (ARCMIN)", "DIAMETRO (ARCSEC)", "DIAMETRO (PIXEL)",
-                  "ANELLI (ARCSEC)", "CAMPIONAMENTO (Q)", "RIPRESA MAX (S)")
+                  "ANELLI (ARCSEC)", "CAMPIONAMENTO (Q)", "RIPRESA MAX (S)",
+                  "ALTEZZA (GRADI)", "AZIMUT (GRADI)", "MASSA D'ARIA", "DISPERSIONE (PIXEL)",
+                  "SORGE", "TRANSITA", "TRAMONTA", "MIGLIORE ORA")
+# The panel's elements, each column's in a box of its own.
+PANEL_ELEMENTS = "#Form2 > .column > *"
 
 
 def named(name):
     """A field, result or button of the panel by its accessible name, as a
     screen reader finds it."""
     found = js("var name = arguments[0];"
-               "return Array.from(document.querySelectorAll('#Form2 > *')).filter(function (e) {"
+               "return Array.from(document.querySelectorAll(arguments[1])).filter(function (e) {"
                " return e.getAttribute('aria-label') === name ||"
-               " (e.tagName === 'BUTTON' && e.textContent === name); })", name)
+               " (e.tagName === 'BUTTON' && !e.hasAttribute('aria-label') &&"
+               "  e.textContent === name); })", name, PANEL_ELEMENTS)
     assert len(found) == 1, f"{len(found)} elements of the panel are named {name!r}"
     return found[0]
 
@@ -434,10 +445,13 @@ def panel_results():
 
 
 def celforo_calc(*args):
-    """The columns the Linux celforo-calc prints for a set-up, by caption."""
+    """The columns the Linux celforo-calc prints for a set-up, by caption, an
+    instant as the panel shows it: its local HH:MM."""
     lines = subprocess.run([str(arguments.calc), "--tsv", "--header", *args], check=True,
                            capture_output=True, text=True).stdout.splitlines()
-    return dict(zip(lines[0].split("\t"), lines[1].split("\t")))
+    columns = dict(zip(lines[0].split("\t"), lines[1].split("\t")))
+    return {caption: re.sub(r"^\d{4}-\d\d-\d\dT(\d\d:\d\d)(:\d\d)?([+-]\d\d:\d\d|Z)?$", r"\1", value)
+            for caption, value in columns.items()}
 
 
 ENGLISH = {"Sole": "sun", "Luna": "moon", "Giove": "jupiter", "Saturno": "saturn",
@@ -446,27 +460,37 @@ ENGLISH = {"Sole": "sun", "Luna": "moon", "Giove": "jupiter", "Saturno": "saturn
 
 @test
 def the_panels_results_are_celforo_calcs():
-    cases = [  # Form1's boxes; aperture, pixel, sensor, wavelength; target, local date and time
-        (("2500", "5", "3"), ("250", "3.75", "1280x960", "550"), "Giove", "2026-12-07T22:00"),
-        (("2000", "10", "4"), ("200", "2.9", "1936x1096", "656"), "Saturno", "2030-06-01T03:30"),
-        (("1000", "25", "5"), ("100", "5.86", "1920x1200", "550"), "Luna", "1969-07-20T20:17"),
-        (("800", "20", "10"), ("80", "4.8", "4144x2822", "540"), "Sole", "1800-01-01T00:00"),
-        (("2350", "6", "2"), ("235", "2.4", "3840x2160", "450"), "Marte", "2050-12-31T23:59"),
-        (("2500", "5", "3"), ("250", "3.75", "640\u00d7480", "550"), "nessuno", "2026-12-07T22:00"),
+    cases = [  # Form1's boxes; aperture, pixel, sensor, wavelength; target, local date and
+        # time; the site (latitude, longitude, height: none where empty)
+        (("2500", "5", "3"), ("250", "3.75", "1280x960", "550"), "Giove", "2026-12-07T22:00",
+         ("45.07", "7.69", "240")),
+        (("2000", "10", "4"), ("200", "2.9", "1936x1096", "656"), "Saturno", "2030-06-01T03:30",
+         ("-33.9", "18.4", "10")),
+        (("1000", "25", "5"), ("100", "5.86", "1920x1200", "550"), "Luna", "1969-07-20T20:17",
+         ("", "", "")),
+        (("800", "20", "10"), ("80", "4.8", "4144x2822", "540"), "Sole", "1800-01-01T00:00",
+         ("69.65", "18.96", "0")),
+        (("2350", "6", "2"), ("235", "2.4", "3840x2160", "450"), "Marte", "2050-12-31T23:59",
+         ("19.82", "-155.47", "4205")),
+        (("2500", "5", "3"), ("250", "3.75", "640\u00d7480", "550"), "nessuno", "2026-12-07T22:00",
+         ("45.07", "7.69", "240")),
     ]
     open_panel()
-    for setup, (aperture, pixel, sensor, wavelength), target, when in cases:
+    for setup, (aperture, pixel, sensor, wavelength), target, when, place in cases:
         for id_, text in zip(BOXES, setup):
             replace_text(id_, text)
         element("Command1").click()
         for name, value in (("DIAMETRO OBIETTIVO", aperture), ("PIXEL", pixel),
                             ("SENSORE", sensor), ("LUNGHEZZA D'ONDA", wavelength),
-                            ("OGGETTO", target), ("DATA E ORA", when)):
+                            ("OGGETTO", target), ("DATA E ORA", when),
+                            *zip(("LATITUDINE", "LONGITUDINE", "QUOTA"), place)):
             set_field(name, value)
         args = ["--aperture", aperture, "--pixel-size", pixel, "--pixels", sensor,
                 "--wavelength", wavelength, "--date", when]
         if ENGLISH[target]:
             args += ["--target", ENGLISH[target]]
+        if place[0] and ENGLISH[target]:
+            args += ["--site", ",".join(place)]
         expected = celforo_calc(*args, *setup)
         shown = panel_results()
         assert shown == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, (target, shown, expected)
@@ -603,24 +627,290 @@ def the_panel_is_shown_remembered_and_read_in_order():
     open_page()  # what cannot be used is passed over
     assert named("PIXEL").get_property("value") == "3.75"
     assert Select(named("OGGETTO")).first_selected_option.text == "nessuno"
-    # Beside the form on a wide screen.
-    form1, form2 = (element(i).rect for i in ("Form1", "Form2"))
-    assert form2["x"] >= form1["x"] + form1["width"] and abs(form2["y"] - form1["y"]) < 40, (form1, form2)
-    # Tab goes through the panel in its reading order.
-    named("DIAMETRO OBIETTIVO").click()
+    # Beside the form on a wide screen, its columns side by side; under it on
+    # a narrower one, still side by side.
+    size = driver.get_window_size()
+    for width, beside in ((1280, True), (900, False)):
+        driver.set_window_size(width, 1000)
+        form1, form2, first, second = (element(i).rect for i in
+                                       ("Form1", "Form2", "Form2-column1", "Form2-column2"))
+        if beside:
+            assert form2["x"] >= form1["x"] + form1["width"] and abs(form2["y"] - form1["y"]) < 40, (form1, form2)
+        else:
+            assert form2["y"] >= form1["y"] + form1["height"], (form1, form2)
+        assert second["x"] == first["x"] + first["width"] and second["y"] == first["y"], (first, second)
+        assert first["width"] == 337 and first["height"] == 698, first
+    driver.set_window_size(size["width"], size["height"])
+    # Tab goes through the panel in its reading order: the first column, then
+    # the second (whose results are never focused), then the set-up's buttons.
+    named("NOME").click()
     order = [focused()]
-    for _ in range(30):  # a date-time field may take a press for each of its parts
+    expected = ["Text9", "Command5", "Command6", "Combo3", "Command7", "Command8", "Combo4",
+                "Command9", "Command10", "Combo5", "Text4", "Text5", "Text6", "Text7", "Text10",
+                "Combo1", "DTPicker1", "Command3", "Text11", "Text12", "Text13", "Command11",
+                "Combo2", "Text8", "Command4", "setup-save"]
+    for _ in range(80):  # a date-time field may take a press for each of its parts
         ActionChains(driver).send_keys(Keys.TAB).perform()
         if focused() != order[-1]:
             order.append(focused())
-        if len(order) == 10:
+        if len(order) == len(expected):
             break
-    assert order == ["Text4", "Text5", "Text6", "Text7", "Combo1", "DTPicker1", "Command3",
-                     "Combo2", "Text8", "Command4"], order
+    assert order == expected, order
     element("plan-button").click()
     open_page()
     assert element("plan").get_attribute("hidden") is not None
     js("localStorage.clear()")
+
+
+def options(name):
+    return [o.text for o in Select(named(name)).options]
+
+
+@test
+def the_kit_is_saved_kept_chosen_and_removed():
+    """STRUMENTI: a telescope, an eyepiece and a camera saved under NOME, kept
+    in localStorage across a reload with a corrupted entry beside them
+    (skipped and named), each filling its fields when chosen, Form1
+    computing; ELIMINA takes one from the list and the store."""
+    open_panel()
+    replace_text("Text1", "2032")
+    replace_text("Text2", "10")
+    element("Command1").click()
+    saved = [("TELESCOPIO", "C8", {"DIAMETRO OBIETTIVO": "203.2"}),
+             ("OCULARE", "Pl\u00f6ssl 10", {"DIAFRAMMA OCULARE": "9.2"}),
+             ("CAMERA", "ASI462", {"PIXEL": "2.9", "SENSORE": "1936x1096"})]
+    for kind, name, fields in saved:
+        set_field("NOME", name)
+        for field, value in fields.items():
+            set_field(field, value)
+        named("SALVA " + kind).click()
+        assert options(kind)[:2] == ["\u2014", name], options(kind)
+        assert problem_of("NOME") == "", problem_of("NOME")
+    set_field("NOME", "")
+    named("SALVA TELESCOPIO").click()
+    assert problem_of("NOME") != "" and named("NOME").get_attribute("aria-invalid") == "true"
+    stored = js("return Object.keys(localStorage).filter(function (k) {"
+                " return k.indexOf('celforo-kit/') === 0; }).sort()")
+    assert stored == ["celforo-kit/Camera1", "celforo-kit/Eyepiece1", "celforo-kit/Telescope1"], stored
+    js("localStorage.setItem('celforo-kit/Telescope2', '{\"name\": \"rotto\"')")
+    open_page()  # the panel was left open: it opens with the kit
+    assert options("TELESCOPIO") == ["\u2014", "C8"], options("TELESCOPIO")
+    assert options("OCULARE") == ["\u2014", "Pl\u00f6ssl 10"], options("OCULARE")
+    assert options("CAMERA")[:2] == ["\u2014", "ASI462"] and len(options("CAMERA")) > 10
+    skipped = element("Label51").get_property("textContent")
+    assert "kit/Telescope2" in skipped, skipped
+    # Other values, then each entry chosen: its fields filled, Form1 computing.
+    for id_, text in zip(BOXES, ("1000", "25", "4")):
+        replace_text(id_, text)
+    element("Command1").click()
+    for field, value in (("DIAMETRO OBIETTIVO", "100"), ("DIAFRAMMA OCULARE", "20"),
+                         ("PIXEL", "3.75"), ("SENSORE", "1280x960")):
+        set_field(field, value)
+    for kind, name, fields in saved:
+        set_field(kind, name)
+        for field, value in fields.items():
+            assert named(field).get_property("value") == value, (field, named(field).get_property("value"))
+    assert [b.strip() for b in boxes()] == ["2032", "10", "4"], boxes()
+    lines = subprocess.run([str(arguments.calc), "2032", "10", "4"], check=True,
+                           capture_output=True, text=True).stdout.splitlines()
+    assert [r.strip() for r in results()] == [line.split()[-1] for line in lines], (results(), lines)
+    # ELIMINA: the chosen telescope goes, from the list and the store.
+    set_field("TELESCOPIO", "C8")
+    named("ELIMINA TELESCOPIO").click()
+    assert options("TELESCOPIO") == ["\u2014"], options("TELESCOPIO")
+    assert js("return localStorage.getItem('celforo-kit/Telescope1')") is None
+    open_page()
+    assert options("TELESCOPIO") == ["\u2014"] and options("OCULARE")[1] == "Pl\u00f6ssl 10"
+    js("localStorage.clear()")
+
+
+# What the page offers as downloads, kept by the test rather than saved: the
+# links the page clicks, their blobs read back as base64.
+CATCH_DOWNLOADS = """
+window.caught = [];
+var blobs = {}, make = URL.createObjectURL;
+URL.createObjectURL = function (blob) {
+  var address = make.call(URL, blob);
+  blobs[address] = blob;
+  return address;
+};
+HTMLAnchorElement.prototype.click = function () {
+  var name = this.download;
+  window.caught.push(blobs[this.href].arrayBuffer().then(function (buffer) {
+    var bytes = new Uint8Array(buffer), text = '';
+    for (var i = 0; i < bytes.length; ++i) text += String.fromCharCode(bytes[i]);
+    return [name, btoa(text)];
+  }));
+};"""
+
+
+def caught_downloads(count):
+    """The first `count` downloads offered since CATCH_DOWNLOADS, by name."""
+    wait_for(lambda: js("return window.caught.length") >= count, f"{count} downloads")
+    found = driver.execute_async_script(
+        "var done = arguments[arguments.length - 1];"
+        "Promise.all(window.caught).then(done);")
+    return {name: base64.b64decode(data) for name, data in found}
+
+
+def open_file(path):
+    """APRI IMPOSTAZIONE, the file chosen in the browser's picker: the picker
+    the page makes is caught and given the file, as a user would."""
+    js("window.picked = null; HTMLInputElement.prototype.click = function () {"
+       " window.picked = this; };")
+    element("setup-open").click()
+    wait_for(lambda: js("return !!window.picked"), "the file picker")
+    picker = js("var p = window.picked; p.hidden = false; return p")
+    picker.send_keys(str(path))
+
+
+TRIP = ROOT / "tests" / "data" / "setup-trip.json"
+TRIP_WHEN = "2026-12-08T21:00"
+
+
+def calc_of_setup(path, when):
+    """celforo-calc's columns for a set-up file at an instant, as the panel
+    shows them, and its picture's SVG."""
+    with tempfile.TemporaryDirectory() as folder:
+        picture = Path(folder) / "picture.svg"
+        columns = celforo_calc("--setup", str(path), "--date", when, "--picture", str(picture))
+        return columns, picture.read_bytes()
+
+
+@test
+def the_setup_file_opens_saves_and_exports():
+    """tests/data/setup-trip.json opened by the browser's file picker: the
+    form, the panel and its results as celforo-calc --setup gives them;
+    SALVA IMPOSTAZIONE downloads the same bytes; ESPORTA IMMAGINE downloads
+    the picture as celforo-calc writes it, and as PNG of its size; a
+    malformed file is refused with its reason and changes nothing."""
+    open_panel()
+    set_field("DATA E ORA", TRIP_WHEN)
+    open_file(TRIP)
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up opened")
+    expected, svg = calc_of_setup(TRIP, TRIP_WHEN)
+    assert [b.strip() for b in boxes()] == ["2500", "5", "2.5"], boxes()
+    assert [r.strip() for r in results()] == [expected[c] for c in
+                                              ("INGRANDIMENTI", "FOC. EQUIVALENTE",
+                                               "DIST. PIANO FOCALE - OCUL.ARE")], results()
+    shown = panel_results()
+    assert shown == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, (shown, expected)
+    assert named("DIAFRAMMA OCULARE").get_property("value") == "5.5"
+    js(CATCH_DOWNLOADS)
+    element("setup-save").click()
+    assert caught_downloads(1) == {"celforo.json": TRIP.read_bytes()}
+    js(CATCH_DOWNLOADS)
+    element("setup-picture").click()
+    pictures = caught_downloads(2)
+    assert pictures["celforo.svg"] == svg, pictures["celforo.svg"][:200]
+    png = Image.open(io.BytesIO(pictures["celforo.png"]))
+    assert png.format == "PNG" and png.size == (321, 150), (png.format, png.size)
+    # A malformed file: told why, nothing changed.
+    before = (boxes(), panel_results())
+    with tempfile.TemporaryDirectory() as folder:
+        bad = Path(folder) / "bad.json"
+        bad.write_text('{"version": 1, "aperture": -5}')
+        open_file(bad)
+        wait_for(lambda: element("message").get_attribute("open") is not None, "the refusal")
+    said = element("message-text").get_property("textContent")
+    assert said.startswith("Impossibile aprire l'impostazione.") and "aperture" in said, said
+    element("message-ok").click()
+    assert (boxes(), panel_results()) == before
+    js("localStorage.clear()")
+
+
+@test
+def a_link_carries_the_setup():
+    """COPIA LINK puts the page's address with the set-up in its fragment on
+    the clipboard; that address, opened afresh, fills the form and the panel
+    and computes; a broken one is refused with its reason."""
+    open_panel()
+    set_field("DATA E ORA", TRIP_WHEN)
+    open_file(TRIP)
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up opened")
+    js("window.copied = null; navigator.clipboard.writeText = function (text) {"
+       " window.copied = text; return Promise.resolve(); };")
+    element("setup-link").click()
+    link = js("return window.copied")
+    assert link.startswith(site.origin + "/#setup="), link
+    js("localStorage.clear()")
+    driver.get("about:blank")
+    driver.get(link)
+    wait_for(lambda: element("Form2").is_displayed() and
+             named("LATITUDINE").get_property("value") == "45.07", "the link's set-up")
+    set_field("DATA E ORA", TRIP_WHEN)
+    expected, _ = calc_of_setup(TRIP, TRIP_WHEN)
+    assert [b.strip() for b in boxes()] == ["2500", "5", "2.5"], boxes()
+    assert panel_results() == {c: expected.get(c, "") for c in PANEL_CAPTIONS}
+    driver.get("about:blank")
+    driver.get(site.origin + "/#setup=eyJ2ZXJzaW9uIjoxfQ!")
+    wait_for(lambda: element("message").get_attribute("open") is not None, "the refusal")
+    said = element("message-text").get_property("textContent")
+    assert said.startswith("Impossibile aprire il link."), said
+    js("localStorage.clear()")
+    open_page()
+
+
+@test
+def posizione_fills_the_site_or_names_why_not():
+    open_panel()
+    fake = ("navigator.geolocation.getCurrentPosition = function (found, failed) {"
+            " setTimeout(function () { %s }, 0); };")
+    js(fake % "found({coords: {latitude: 45.070312, longitude: 7.686856, altitude: 239.6}});")
+    named("POSIZIONE").click()
+    wait_for(lambda: named("LATITUDINE").get_property("value") == "45.0703", "the position")
+    assert [named(n).get_property("value") for n in ("LONGITUDINE", "QUOTA")] == ["7.6869", "240"]
+    assert js("return localStorage.getItem('celforo-plan-Text11')") == "45.0703"
+    js(fake % "failed({code: 1, message: 'denied'});")
+    named("POSIZIONE").click()
+    wait_for(lambda: element("Label64").get_property("textContent") ==
+             "Posizione negata dal browser.", "the refusal named")
+    js("localStorage.clear()")
+
+
+# The README's pictures: the set-up of the trip at instants (UTC, the
+# suite's zone) when Venus is a crescent, Jupiter shows Io's shadow
+# (celforo-calc --events: 02:57 to 05:14 on 2026-12-10) and Saturn is up.
+PICTURES = (("Venere", "venus", "2026-12-08T06:30"), ("Giove", "jupiter", "2026-12-10T03:30"),
+            ("Saturno", "saturn", "2026-12-08T18:00"))
+
+
+@test
+def the_panel_beside_the_form_and_its_pictures():
+    """The panel beside the form on a wide screen, by day and by night, with
+    the night's curve; each picture, the field stop's circle in it. Every
+    result held to celforo-calc's for the same set-up and instant."""
+    size = driver.get_window_size()
+    driver.set_window_size(1120, 1000)
+    try:
+        open_panel()
+        set_field("DATA E ORA", PICTURES[1][2])
+        open_file(TRIP)
+        wait_for(lambda: named("LATITUDINE").get_property("value") == "45.07", "the set-up")
+        for name, english, when in PICTURES:
+            set_field("OGGETTO", name)
+            set_field("DATA E ORA", when)
+            with tempfile.NamedTemporaryFile(suffix=".json") as trip:
+                setup = json.loads(TRIP.read_text())
+                setup["target"] = english
+                trip.write(json.dumps(setup).encode())
+                trip.flush()
+                expected, _ = calc_of_setup(trip.name, when)
+            assert panel_results() == {c: expected.get(c, "") for c in PANEL_CAPTIONS}, name
+            painted()
+            (SHOTS / f"{SHOT_PREFIX}picture-{english}.png").write_bytes(
+                element("Picture2").screenshot_as_png)
+            assert "field-stop" in element("Picture2").get_property("innerHTML"), name
+        js("window.scrollTo(0, 0)")
+        painted()
+        screenshot("panel-beside-form1.png")
+        element("night").click()
+        js("window.scrollTo(0, 0); document.activeElement.blur()")
+        painted()
+        assert_only_red(screenshot("panel-beside-form1-night.png"), "the page by night")
+        js("localStorage.clear()")
+    finally:
+        driver.set_window_size(size["width"], size["height"])
 
 
 @test
