@@ -14,6 +14,7 @@
 
 #include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
+#include "cli/files.h"
 
 #ifdef _WIN32
 namespace {
@@ -55,5 +56,6 @@ int main(int argc, char** argv) {
   celforo::cli::FdInput in(0);
   celforo::cli::FdOutput out(1);
   celforo::cli::FdOutput err(2);
-  return celforo::cli::RunCelforoCalc(arguments, in, out, err);
+  celforo::cli::DiskFiles files;
+  return celforo::cli::RunCelforoCalc(arguments, in, out, err, files);
 }

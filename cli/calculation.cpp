@@ -83,11 +83,14 @@ void Calculator::Calculate(const ProjectionInputs& inputs, Outcome& outcome) con
   }
 }
 
+ProjectionInputs Calculator::SetUpOf(const Solve& solve) const {
+  return {solve.objective, solve.eyepiece, ExtractionFor(solve, cameraAndTarget_)};
+}
+
 Outcome Calculator::Calculate(const Solve& solve) const {
   Outcome outcome(std::in_place_type<Row>);
   try {
-    Fill({solve.objective, solve.eyepiece, ExtractionFor(solve, cameraAndTarget_)},
-         std::get<Row>(outcome));
+    Fill(SetUpOf(solve), std::get<Row>(outcome));
   } catch (const RunTimeError& error) {
     outcome = Failure{error.kind()};
   }

@@ -36,6 +36,8 @@ public:
 
   // The extraction a solve aims at, and its set-up.
   Outcome Calculate(const Solve& solve) const;
+  // The set-up a solve finds. Throws RunTimeError.
+  ProjectionInputs SetUpOf(const Solve& solve) const;
 
 private:
   // The texts of a set-up's fields into an empty `row`. Throws RunTimeError.

@@ -1,5 +1,6 @@
 #include "cli/celforo_calc.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "cli/night_rows.h"
 #include "cli/options.h"
 #include "cli/overloaded.h"
+#include "cli/picture.h"
 #include "cli/printer.h"
 #include "cli/writer.h"
 
@@ -97,8 +99,41 @@ int RunEvents(const Options& options, UniversalTime instant, Writer& output, Wri
   return kSuccess;
 }
 
-// Computes the options' rows and writes them as they come.
-int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors, Clock now) {
+// The picture of the run's one set-up, `pictured` where it has results,
+// written to --picture's file; the status it leaves the run with.
+int PutPicture(const std::string& path, const CameraAndTarget& cameraAndTarget,
+               const std::optional<ProjectionInputs>& pictured, Files& files, Writer& errors) {
+  const auto report = [&](std::string_view why) {
+    errors.Put("celforo-calc: --picture: ");
+    errors.Put(why);
+    errors.Put('\n');
+  };
+  if (!pictured) {
+    report("the set-up has no results to draw; " + path + " is left as it was");
+    return kCalculationFailed;
+  }
+  std::variant<std::string, NoPicture> picture;
+  try {
+    picture = PictureDocument(cameraAndTarget, *pictured);
+  } catch (const RunTimeError& error) {
+    report(error.line() + "; " + path + " is left as it was");
+    return kCalculationFailed;
+  }
+  if (const NoPicture* none = std::get_if<NoPicture>(&picture)) {
+    report(std::string(none->why) + "; " + path + " is left as it was");
+    return kCalculationFailed;
+  }
+  const std::string& document = std::get<std::string>(picture);
+  if (const std::optional<StreamFailure> failure = files.Replace(path, document)) {
+    report("cannot write " + path + ": " + *failure);
+    return kStreamFailed;
+  }
+  return kSuccess;
+}
+
+// Computes the options' rows and writes them as they come, and the picture.
+int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors, Files& files,
+               Clock now) {
   UniversalTime instant;
   if (options.target) {
     const std::variant<UniversalTime, Misuse> read = InstantOfRun(*options.target, now);
@@ -112,16 +147,22 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
     return RunEvents(options, instant, output, errors);
   const bool withExtraction =
       std::holds_alternative<Sweep>(options.mode) || std::holds_alternative<Solve>(options.mode);
-  const Calculator calculator(CameraAndTargetAt(options, instant),
-                              withExtraction ? Lead::Extraction : Lead::None, layout.json);
+  const CameraAndTarget cameraAndTarget = CameraAndTargetAt(options, instant);
+  const Calculator calculator(cameraAndTarget, withExtraction ? Lead::Extraction : Lead::None,
+                              layout.json);
   Printer printer(layout, calculator.columns(), output, errors);
   const auto header = [&] {
     if (layout.header) printer.Header();
   };
   std::optional<StreamFailure> readFailure;
+  std::optional<ProjectionInputs> pictured;  // the one set-up, where it has results
   std::visit(
       Overloaded{
-          [&](const Single& single) { printer.PutCaptioned(calculator.Calculate(single.inputs)); },
+          [&](const Single& single) {
+            const Outcome outcome = calculator.Calculate(single.inputs);
+            printer.PutCaptioned(outcome);
+            if (std::holds_alternative<Row>(outcome)) pictured = single.inputs;
+          },
           [&](const Batch&) {
             header();
             readFailure = AnswerBatch(in, calculator, printer, output, errors);
@@ -137,7 +178,11 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
               printer.PutRow(outcome, Place{"row", row + 1});
             }
           },
-          [&](const Solve& solve) { printer.PutCaptioned(calculator.Calculate(solve)); },
+          [&](const Solve& solve) {
+            const Outcome outcome = calculator.Calculate(solve);
+            printer.PutCaptioned(outcome);
+            if (std::holds_alternative<Row>(outcome)) pictured = calculator.SetUpOf(solve);
+          },
           [&](const Night&) {},
           [&](const Events&) {},
       },
@@ -149,13 +194,15 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
     errors.Put('\n');
     return kStreamFailed;
   }
-  return printer.failed() ? kCalculationFailed : kSuccess;
+  const int status = printer.failed() ? kCalculationFailed : kSuccess;
+  if (!options.picture) return status;
+  return std::max(status, PutPicture(*options.picture, cameraAndTarget, pictured, files, errors));
 }
 
 // The program without its last word: a write failure, which the caller reports.
 int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, Writer& errors,
-        Clock now) {
-  const Parsed parsed = Parse(arguments);
+        Files& files, Clock now) {
+  const Parsed parsed = Parse(arguments, files);
   return std::visit(Overloaded{
                         [&](const HelpRequest&) -> int {
                           output.Put(UsageText());
@@ -171,8 +218,14 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
                           return kSuccess;
                         },
                         [&](const Misuse& misuse) -> int { return PutMisuse(misuse, errors); },
+                        [&](const Unreadable& unreadable) -> int {
+                          errors.Put("celforo-calc: ");
+                          errors.Put(unreadable.reason);
+                          errors.Put('\n');
+                          return kStreamFailed;
+                        },
                         [&](const Options& options) -> int {
-                          return RunOptions(options, in, output, errors, now);
+                          return RunOptions(options, in, output, errors, files, now);
                         },
                     },
                     parsed);
@@ -181,10 +234,10 @@ int Run(std::span<const std::string_view> arguments, Input& in, Writer& output, 
 }  // namespace
 
 int RunCelforoCalc(std::span<const std::string_view> arguments, Input& in, Output& out, Output& err,
-                   Clock now) {
+                   Files& files, Clock now) {
   Writer output(out);
   Writer errors(err);
-  const int status = Run(arguments, in, output, errors, now);
+  const int status = Run(arguments, in, output, errors, files, now);
   output.Flush();
   errors.Flush();
   const std::optional<StreamFailure>& failure =

@@ -43,8 +43,9 @@ constexpr std::string_view kIntroduction =
 
 constexpr std::string_view kEnding =
     "Exit status:\n"
-    "  0 computed, 1 a calculation failed, 2 misuse, 3 the input could not be read\n"
-    "  or the output not written.\n"
+    "  0 computed, 1 a calculation failed or a picture could not be drawn, 2 misuse,\n"
+    "  3 the input or the set-up file could not be read, or the output or the\n"
+    "  picture not written.\n"
     "\n"
     "Examples:\n"
     "  celforo-calc 2500 5 3\n"
@@ -59,18 +60,21 @@ constexpr std::string_view kEnding =
     "  celforo-calc --site 45.07,7.69,240 --target giove --pixel-size 3.75 2500 5 2.5\n"
     "  celforo-calc --tsv --night 30 --site 45.07,7.69 --target saturn 2500 5 3\n"
     "  celforo-calc --events --target jupiter --site 45.07,7.69 --date 2026-12-07\n"
-    "  celforo-calc --json --target jupiter --date 2027-02-19 --grs 40 2500 5 3\n";
+    "  celforo-calc --json --target jupiter --date 2027-02-19 --grs 40 2500 5 3\n"
+    "  celforo-calc --setup trip.json --date 2026-12-07T21:30 --picture trip.svg\n"
+    "  celforo-calc --setup trip.json --solve --date 2026-12-07T21:30\n";
 
 struct SectionRecord {
   HelpSection section;
   std::string_view heading;
 };
 
-constexpr std::array<SectionRecord, 5> kSections{{
+constexpr std::array<SectionRecord, 6> kSections{{
     {HelpSection::Solving, "Sweeping and solving:"},
     {HelpSection::Planning, "Planning columns:"},
     {HelpSection::Targets, "Target:"},
     {HelpSection::Sky, "The sky from a site:"},
+    {HelpSection::Files, "Set-up files and pictures:"},
     {HelpSection::Output, "Output:"},
 }};
 

@@ -17,13 +17,14 @@ struct Reading;
 // Why an option's value is refused, or nothing.
 using Problem = std::optional<std::string>;
 
-// What an option is: a switch without a value, a value of the set-up, a
-// value that chooses a sweep or a solve (one of those at most), or a request
-// answered at once (--help, --version).
+// What an option is: a switch without a value, a value of the set-up, an
+// option that chooses a sweep or a solve (one of those at most; all but
+// --solve with a value), or a request answered at once (--help, --version).
+// An option takes a value exactly where its row names one.
 enum class Role { Switch, Value, SweepOrSolve, Answer };
 
 // Where --help lists an option, in this order.
-enum class HelpSection { Solving, Planning, Targets, Sky, Output };
+enum class HelpSection { Solving, Planning, Targets, Sky, Files, Output };
 
 struct OptionRow {
   std::string_view name;   // "--aperture"

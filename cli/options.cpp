@@ -13,9 +13,12 @@
 #include "calc/date_time.h"
 #include "calc/numeric_text.h"
 #include "calc/quantity_rules.h"
+#include "calc/setup_file.h"
 #include "calc/site.h"
 #include "calc/strict_number.h"
 #include "cli/option_table.h"
+#include "cli/overloaded.h"
+#include "cli/setup_words.h"
 
 namespace celforo::cli {
 
@@ -31,6 +34,11 @@ struct Reading {
   std::optional<UniversalTime> instant;
   std::optional<int> nightMinutes;
   bool events = false;
+  Files* files = nullptr;                 // where --setup's file is read from
+  std::optional<Setup> setup;             // --setup's file, read
+  std::string_view setupPath;             // as given
+  std::optional<std::string> unreadable;  // why --setup's file cannot be read
+  bool solveFromFile = false;             // --solve
 };
 
 namespace {
@@ -265,6 +273,38 @@ Problem ReadDate(std::string_view value, Reading& reading) {
   return std::nullopt;
 }
 
+// The set-up file, read whole and refused with the reason where it is not
+// one; a file that cannot be read is no misuse, and is told apart.
+Problem ReadSetupFile(std::string_view value, Reading& reading) {
+  const std::string path(value);
+  const FileReading file = reading.files->Read(value, kMostSetupBytes + 1);
+  if (file.failure) {
+    reading.unreadable = "cannot read " + path + ": " + *file.failure;
+    return std::nullopt;
+  }
+  const std::string& text = file.bytes;
+  // Only so much is read: the file's own size is not known.
+  if (text.size() > kMostSetupBytes)
+    return path + ": more than the " + std::to_string(kMostSetupBytes) + " bytes a set-up may hold";
+  SetupReading setup = ReadSetup(text);
+  if (const SetupProblem* problem = std::get_if<SetupProblem>(&setup))
+    return path + ": " + problem->reason;
+  reading.setup = std::get<Setup>(std::move(setup));
+  reading.setupPath = value;
+  return std::nullopt;
+}
+
+Problem ReadSolveFromFile(std::string_view, Reading& reading) {
+  reading.solveFromFile = true;
+  return std::nullopt;
+}
+
+Problem ReadPicture(std::string_view value, Reading& reading) {
+  if (value.empty()) return "expected the name of the file to write, such as jupiter.svg";
+  reading.options.picture = std::string(value);
+  return std::nullopt;
+}
+
 constexpr OptionRow kOptionRows[] = {
     {"--extraction",
      "FROM:TO:STEP",
@@ -479,6 +519,47 @@ constexpr OptionRow kOptionRows[] = {
      "rising, a row each, starting with ORA, the instant, and carrying every column then; "
      "where the Sun does not set or does not rise, the 24 hours around its lowest. Not with a "
      "sweep, a solve or a batch."},
+    {"--setup",
+     "FILE",
+     Role::Value,
+     HelpSection::Files,
+     {},
+     ReadSetupFile,
+     "reads the set-up file FILE, JSON as the window's SALVA IMPOSTAZIONE writes it, as "
+     "options: its aperture, pixel size, sensor, wavelength, target, site, field stop, band, "
+     "minimum altitude and Red Spot longitude as --aperture, --pixel-size, --pixels, "
+     "--wavelength, --target, --site, --field-stop, --band, --min-altitude and --grs give "
+     "them, and with no operand its lengths as OBJECTIVE EYEPIECE EXTRACTION (OBJECTIVE and "
+     "EYEPIECE for a sweep or a solve; a file without them leaves the set-ups to standard "
+     "input), taken as the window's boxes take them, to 15 significant digits. An option or an "
+     "operand given as well wins over the file, and what an option needs (--pixels needs "
+     "--pixel-size) the file may give. A file holds no date: the instant is --date's, "
+     "or now. Its solve is applied only with --solve. A file of another version, one that is "
+     "no set-up and one over 65536 bytes are refused with the reason."},
+    {"--solve",
+     "",
+     Role::SweepOrSolve,
+     HelpSection::Files,
+     {"--setup"},
+     ReadSolveFromFile,
+     "the extraction giving the set-up file's solve, the planning panel's RAGGIUNGI and VALORE, "
+     "as the option of that aim gives it: a file's \"solve\": {\"aim\": \"sampling\", "
+     "\"value\": 2} solves as --sampling 2 would. Without --solve the file's solve is not "
+     "applied, as the panel does not solve when it opens a file but waits for ADATTA."},
+    {"--picture",
+     "FILE.svg",
+     Role::Value,
+     HelpSection::Files,
+     {"--pixel-size", "--pixels"},
+     ReadPicture,
+     "writes the planning picture of the one set-up (OBJECTIVE EYEPIECE EXTRACTION, the "
+     "file's, or the one a solve finds) to FILE.svg: the sensor's field to scale over the "
+     "target at the instant, north up and east to the left, with the moons, the Red Spot and "
+     "the field stop where they apply, and a line saying what it shows; in the day's colours, "
+     "the same bytes as the planning panel's ESPORTA IMMAGINE saves for the same inputs and "
+     "instant (the picture follows --grs, which the panel leaves at its default). A file there "
+     "before is replaced only once the picture is whole. Not with a sweep, a batch, --night or "
+     "--events."},
     {"--tsv",
      "",
      Role::Switch,
@@ -531,20 +612,80 @@ Misuse Refused(std::string_view option, std::string_view why) {
   return Misuse{std::string(option) + ": " + std::string(why)};
 }
 
-// The options given in `given` each with the options they need, or the first
-// that lacks one.
-std::optional<Misuse> LackingNeeds(const std::vector<const OptionRow*>& given) {
-  const auto isGiven = [&](std::string_view name) {
-    return std::any_of(given.begin(), given.end(),
-                       [&](const OptionRow* row) { return row->name == name; });
-  };
+// The row of the option named `name`, which is one of the table's.
+const OptionRow& RowNamed(std::string_view name) {
+  return *std::find_if(std::begin(kOptionRows), std::end(kOptionRows),
+                       [&](const OptionRow& option) { return option.name == name; });
+}
+
+bool Holds(const std::vector<std::string_view>& names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+// The options `row` needs that `supplied` lacks, in its order.
+std::vector<std::string_view> Lacking(const OptionRow& row,
+                                      const std::vector<std::string_view>& supplied) {
+  std::vector<std::string_view> lacking;
+  for (const std::string_view need : row.needs)
+    if (!need.empty() && !Holds(supplied, need)) lacking.push_back(need);
+  return lacking;
+}
+
+// The options given in `given` each with the options they need among those
+// `supplied` (given, or by the set-up file), or the first that lacks one.
+std::optional<Misuse> LackingNeeds(const std::vector<const OptionRow*>& given,
+                                   const std::vector<std::string_view>& supplied) {
   for (const OptionRow* row : given) {
-    const bool lacking =
-        std::any_of(row->needs.begin(), row->needs.end(),
-                    [&](std::string_view need) { return !need.empty() && !isGiven(need); });
-    if (!lacking) continue;
+    if (Lacking(*row, supplied).empty()) continue;
     const auto named = std::find(row->needs.begin(), row->needs.end(), std::string_view());
     return Refused(row->name, "needs " + NamesInProse({row->needs.begin(), named}));
+  }
+  return std::nullopt;
+}
+
+// The set-up file's values, each read by its option's reader where the
+// option is not in `supplied` (then added to it); its solve with --solve;
+// and, where no operand is given, its lengths into `lengths` as the operands
+// the run takes (none where the file has none).
+std::optional<Misuse> ApplySetupFile(Reading& reading, std::vector<std::string_view>& supplied,
+                                     bool operandsGiven, std::vector<std::string>& lengths) {
+  const SetupWords words = WordsOfSetup(*reading.setup);
+  const std::string path(reading.setupPath);
+  // The file's words are the program's own: an option refusing one would be
+  // at odds with the file's reader, and is told as the file's fault.
+  const auto read = [&](const OptionWord& word) -> std::optional<Misuse> {
+    if (Problem problem = RowNamed(word.option).read(word.value, reading)) {
+      return Refused("--setup",
+                     path + ": " + std::string(word.option) + " " + word.value + ": " + *problem);
+    }
+    return std::nullopt;
+  };
+  for (const OptionWord& word : words.options) {
+    if (Holds(supplied, word.option)) continue;
+    if (std::optional<Misuse> misuse = read(word)) return misuse;
+    supplied.push_back(word.option);
+  }
+  if (reading.solveFromFile) {
+    if (!words.solve) return Refused("--solve", path + " holds no solve");
+    const std::vector<std::string_view> lacking = Lacking(RowNamed(words.solve->option), supplied);
+    if (!lacking.empty()) {
+      return Refused("--solve", path + "'s solve, " + std::string(words.solve->option) + " " +
+                                    words.solve->value + ", needs " + NamesInProse(lacking));
+    }
+    if (std::optional<Misuse> misuse = read(*words.solve)) return misuse;
+  }
+  // The moons' events take no set-up; a sweep and a solve no extraction.
+  const bool anyLength = std::any_of(words.lengths.begin(), words.lengths.end(),
+                                     [](const auto& length) { return length.has_value(); });
+  if (operandsGiven || reading.events || !anyLength) return std::nullopt;
+  const std::size_t needed = reading.modeOption.empty() ? 3 : 2;
+  for (std::size_t i = 0; i < needed; ++i) {
+    if (!words.lengths[i]) {
+      return Refused("--setup", path + " has no \"" + std::string(kLengthKeys[i]) +
+                                    "\": give OBJECTIVE EYEPIECE" +
+                                    (needed == 3 ? " EXTRACTION" : ""));
+    }
+    lengths.push_back(*words.lengths[i]);
   }
   return std::nullopt;
 }
@@ -592,6 +733,24 @@ std::variant<Mode, Misuse> ModeOf(const Reading& reading,
   return Solve{reading.solve->first, reading.solve->second, operand(0), operand(1)};
 }
 
+// --picture draws one set-up: a misuse with any mode of more, or of none.
+std::optional<Misuse> PictureMisuse(const Mode& mode) {
+  const std::optional<std::string_view> why = std::visit(
+      Overloaded{
+          [](const Single&) -> std::optional<std::string_view> { return std::nullopt; },
+          [](const Solve&) -> std::optional<std::string_view> { return std::nullopt; },
+          [](const Batch&) -> std::optional<std::string_view> {
+            return "not with a batch: give OBJECTIVE EYEPIECE EXTRACTION";
+          },
+          [](const Sweep&) -> std::optional<std::string_view> { return "not with --extraction"; },
+          [](const Night&) -> std::optional<std::string_view> { return "not with --night"; },
+          [](const Events&) -> std::optional<std::string_view> { return "not with --events"; },
+      },
+      mode);
+  if (!why) return std::nullopt;
+  return Refused("--picture", *why);
+}
+
 }  // namespace
 
 std::span<const OptionRow> OptionRows() {
@@ -607,8 +766,9 @@ std::string NamesInProse(std::span<const std::string_view> names) {
   return text;
 }
 
-Parsed Parse(std::span<const std::string_view> arguments) {
+Parsed Parse(std::span<const std::string_view> arguments, Files& files) {
   Reading reading;
+  reading.files = &files;
   std::vector<std::string_view> operands;
   std::vector<const OptionRow*> given;
   bool operandsOnly = false;
@@ -631,7 +791,7 @@ Parsed Parse(std::span<const std::string_view> arguments) {
                                   [&](const OptionRow& option) { return option.name == name; });
     if (row == std::end(kOptionRows)) return Refused(name, "unknown option");
     std::string_view value;
-    if (row->role == Role::Answer || row->role == Role::Switch) {
+    if (row->value.empty()) {
       if (equals != std::string_view::npos) return Refused(name, "takes no value");
     } else if (equals != std::string_view::npos) {
       value = argument.substr(equals + 1);
@@ -644,7 +804,7 @@ Parsed Parse(std::span<const std::string_view> arguments) {
       if (name == "--help") return HelpRequest{};
       return VersionRequest{};
     }
-    if (row->role != Role::Switch && value.starts_with("--")) {
+    if (!row->value.empty() && value.starts_with("--")) {
       return Refused(name, "expected a value, got " + std::string(value));
     }
     if (row->role == Role::SweepOrSolve) {
@@ -652,14 +812,27 @@ Parsed Parse(std::span<const std::string_view> arguments) {
       reading.modeOption = row->name;
     }
     if (Problem problem = row->read(value, reading)) return Refused(name, *problem);
+    if (reading.unreadable) return Unreadable{Refused(name, *reading.unreadable).reason};
     given.push_back(row);
   }
-  if (std::optional<Misuse> lacking = LackingNeeds(given)) return *lacking;
+  std::vector<std::string_view> supplied;
+  for (const OptionRow* row : given) supplied.push_back(row->name);
+  std::vector<std::string> fileLengths;
+  if (reading.setup) {
+    if (std::optional<Misuse> misuse =
+            ApplySetupFile(reading, supplied, !operands.empty(), fileLengths))
+      return *misuse;
+    if (!fileLengths.empty()) operands.assign(fileLengths.begin(), fileLengths.end());
+  }
+  if (std::optional<Misuse> lacking = LackingNeeds(given, supplied)) return *lacking;
   const Layout& layout = reading.options.layout;
   if (layout.json && (layout.tsv || layout.header))
     return Refused("--json", layout.tsv ? "not with --tsv" : "not with --header");
   std::variant<Mode, Misuse> mode = ModeOf(reading, operands);
   if (Misuse* misuse = std::get_if<Misuse>(&mode)) return std::move(*misuse);
+  if (reading.options.picture) {
+    if (std::optional<Misuse> misuse = PictureMisuse(std::get<Mode>(mode))) return *misuse;
+  }
   Options options = std::move(reading.options);
   options.mode = std::get<Mode>(mode);
   if (reading.target) options.target = TargetChoice{*reading.target, reading.instant};

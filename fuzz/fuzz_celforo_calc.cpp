@@ -52,6 +52,14 @@ constexpr std::size_t kMostReads = 16'384;
 // The held line, the read block and the two output buffers, with room to spare.
 constexpr std::size_t kHeapLimit = kLineLimit + 8 * kReadBlock;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The set-up file the arguments may name as trip.json: every key a file has.
+constexpr std::string_view kTripSetup =
+    R"({"version": 1, "objective_focal_length": 2500, "eyepiece_focal_length": 5,
+        "eyepiece_extraction": 2.5, "aperture": 250, "pixel_size": 3.75,
+        "sensor": {"width": 1280, "height": 960}, "wavelength": 550, "target": "jupiter",
+        "solve": {"aim": "sampling", "value": 2},
+        "site": {"latitude": 45.07, "longitude": 7.69, "height": 240}, "field_stop": 5.5,
+        "band": {"from": 400, "to": 700}, "min_altitude": 30, "grs_longitude": 62})";
 
 [[noreturn]] void Broken(const char* what, std::size_t number = 0) {
   std::fprintf(stderr, "invariant broken: %s (%zu)\n", what, number);
@@ -186,7 +194,8 @@ constexpr std::array<BatchTarget, 8> kBatchTargets{{{"sun", false, false, 0},
 // --header, bit 2 the camera: aperture, pixel size and sensor, bit 3 a
 // target, bit 4 with the camera a wavelength, bits 5-7 which target), then
 // either ARGUMENTS NUL INPUT, the arguments one a line, or the INPUT of a
-// batch run with those options.
+// batch run with those options. The files the arguments name are in memory:
+// trip.json, a set-up of every key, and whatever --picture writes.
 void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return;
   const unsigned control = data[0];
@@ -249,12 +258,24 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
       readFails ? std::optional<cli::StreamFailure>("Input/output error") : std::nullopt);
   Sink out(outputRoom, in, tsv ? std::optional<std::size_t>(fields - 1) : std::nullopt);
   Sink err(errorRoom, in, std::nullopt);
+  cli::MemoryFiles files({{"trip.json", std::string(kTripSetup)}});
   StartAllocationMeter();
-  const int status = cli::RunCelforoCalc(arguments, in, out, err);
+  const int status = cli::RunCelforoCalc(arguments, in, out, err, files);
   const std::size_t heap = StopAllocationMeter();
 
   if (status < 0 || status > 3) Broken("exit status", static_cast<std::size_t>(status));
   if (heap > kHeapLimit) Broken("heap held at the peak", heap);
+  // A picture is written whole, once at most, by a run that computed its
+  // set-up; trip.json may be the name it is written to.
+  if (files.replaced() > 1) Broken("pictures written", files.replaced());
+  if (files.replaced() == 1 && status != cli::kSuccess && status != cli::kStreamFailed)
+    Broken("a picture written by a run that failed", static_cast<std::size_t>(status));
+  for (const auto& [name, bytes] : files.files()) {
+    if (bytes == kTripSetup) continue;
+    if (!bytes.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ") ||
+        !bytes.ends_with("</svg>\n"))
+      Broken("a picture not whole", bytes.size());
+  }
   // After a failed write nothing more is written, but the one report of it.
   if (out.writesAfterFailure() > 0 || err.writesAfterFailure() > 1) Broken("wrote on");
   if (out.failed() || err.failed()) {
@@ -264,7 +285,9 @@ void CheckCelforoCalc(const std::uint8_t* data, std::size_t size) {
     if (in.reads() != reads) Broken("read on after a failed write", in.reads() - reads);
     return;
   }
-  if (status == cli::kStreamFailed && !readFails) Broken("status 3 without a failure");
+  if (status == cli::kStreamFailed && !readFails &&
+      !err.first().starts_with("celforo-calc: --setup: cannot read "))
+    Broken("status 3 without a failure");
   if (status == cli::kUsage) {
     if (out.size() != 0) Broken("misuse with output");
     // The reason, the usage lines and where to find help.

@@ -2,7 +2,10 @@
 // and its data, the camera and target, and the instant of a run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -14,14 +17,17 @@
 #include "calc/site.h"
 #include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
+#include "cli/files.h"
 #include "cli/options.h"
+#include "cli/setup_words.h"
 
 namespace celforo::cli {
 namespace {
 
 Parsed ParseWords(std::initializer_list<std::string_view> words) {
   const std::vector<std::string_view> arguments(words);
-  return Parse(arguments);
+  MemoryFiles none;
+  return Parse(arguments, none);
 }
 
 // A mode as a line of text, to compare whole modes in one table.
@@ -233,7 +239,8 @@ TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
       for (std::size_t i = 0; i < c.needs.size(); ++i) {
         if (i != left) arguments.insert(arguments.end(), c.needs[i].begin(), c.needs[i].end());
       }
-      const Parsed parsed = Parse(arguments);
+      MemoryFiles none;
+      const Parsed parsed = Parse(arguments, none);
       if (left < c.needs.size()) {
         ASSERT_TRUE(std::holds_alternative<Misuse>(parsed)) << c.needs[left][0];
         EXPECT_EQ(std::get<Misuse>(parsed).reason.rfind(std::string(c.option) + ": needs ", 0), 0u)
@@ -254,17 +261,255 @@ TEST(CelforoCalcOptions, SolvesNeedWhatTheirCalculationNeeds) {
   }
 }
 
+// A set-up said as options: each value as its option's word, a length as
+// Form1 writes it into its box (15 significant digits).
+TEST(CelforoCalcOptions, SetupFileSaidAsOptions) {
+  celforo::Setup trip;
+  trip.objective = 2500;
+  trip.eyepiece = 5;
+  trip.extraction = 2.5;
+  trip.aperture = 250;
+  trip.pixelSize = 3.75;
+  trip.sensor = SensorPixels{1280, 960};
+  trip.wavelength = 550;
+  trip.target = Target::Jupiter;
+  trip.solve = SetupSolve{PlanAim::Sampling, 2};
+  trip.site = SetupSite{45.07, 7.69, 240};
+  trip.fieldStop = 5.5;
+  trip.band = SetupBand{400, 700};
+  trip.minAltitude = 30;
+  trip.grsLongitude = 62;
+  celforo::Setup odd;
+  odd.objective = -2500;
+  odd.eyepiece = 1e-7;
+  odd.extraction = 3.0000000000000004;  // the box shows 3
+  odd.pixelSize = 2.5e-7;
+  odd.site = SetupSite{-33.87, -70.5, -12};
+  odd.target = Target::Saturn;
+  odd.solve = SetupSolve{PlanAim::DiscPixels, 300.5};
+  celforo::Setup lengthOnly;
+  lengthOnly.extraction = 2.99999999976;
+  celforo::Setup scale;
+  scale.solve = SetupSolve{PlanAim::ImageScale, .15};
+  const struct {
+    const char* what;
+    celforo::Setup setup;
+    std::string options;  // the words, a space between
+    std::string solve;
+    std::array<std::optional<std::string>, 3> lengths;
+  } cases[] = {
+      {"every key",
+       trip,
+       "--aperture 250 --pixel-size 3.75 --pixels 1280x960 --wavelength 550 --target jupiter "
+       "--site 45.07,7.69,240 --field-stop 5.5 --band 400-700 --min-altitude 30 --grs 62",
+       "--sampling 2",
+       {" 2500", " 5", " 2.5"}},
+      {"signs, exponents and the box's digits",
+       odd,
+       "--pixel-size 2.5e-07 --target saturn --site -33.87,-70.5,-12",
+       "--target-pixels 300.5",
+       {"-2500", " 1E-07", " 3"}},
+      {"a length alone", lengthOnly, "", "", {std::nullopt, std::nullopt, " 2.99999999976"}},
+      {"a solve alone", scale, "", "--image-scale 0.15", {}},
+      {"nothing", celforo::Setup{}, "", "", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const SetupWords words = WordsOfSetup(c.setup);
+    std::string options;
+    for (const OptionWord& word : words.options)
+      options.append(options.empty() ? "" : " ").append(word.option).append(" ").append(word.value);
+    EXPECT_EQ(options, c.options);
+    EXPECT_EQ(words.solve ? std::string(words.solve->option) + " " + words.solve->value : "",
+              c.solve);
+    EXPECT_EQ(words.lengths, c.lengths);
+  }
+  EXPECT_EQ(SolveOption(PlanAim::FocalRatio), "--focal-ratio");
+}
+
+// A set-up file's whole content, with the keys celforo-calc alone has.
+constexpr std::string_view kTrip =
+    R"({"version": 1, "objective_focal_length": 2500, "eyepiece_focal_length": 5,
+        "eyepiece_extraction": 2.5, "aperture": 250, "pixel_size": 3.75,
+        "sensor": {"width": 1280, "height": 960}, "wavelength": 656, "target": "jupiter",
+        "solve": {"aim": "sampling", "value": 2},
+        "site": {"latitude": 45.07, "longitude": 7.69, "height": 240}, "field_stop": 5.5,
+        "band": {"from": 450, "to": 650}, "min_altitude": 20, "grs_longitude": 62})";
+
+MemoryFiles SetupFiles() {
+  return MemoryFiles({{"trip.json", std::string(kTrip)},
+                      {"camera.json", R"({"version": 1, "pixel_size": 2.9})"},
+                      {"box.json",
+                       R"({"version": 1, "objective_focal_length": 2500,
+                           "eyepiece_focal_length": 5, "eyepiece_extraction": 3.0000000000000004})"}});
+}
+
+// The file's values where no option gives them, its lengths where no operand
+// does, into the run's mode, camera and target.
+TEST(CelforoCalcOptions, SetupFileUnderTheOptionsGiven) {
+  const UniversalTime evening = UtcInstant({2026, 12, 7, 20, 30, 0});
+  const struct {
+    std::vector<std::string_view> arguments;
+    std::string mode;
+    std::optional<double> aperture, pixelSize;
+    double wavelength;
+    std::optional<Target> target;
+    bool site;
+    double bandFrom;
+  } cases[] = {
+      {{"--setup", "trip.json"},
+       "single 2500.000000 5.000000 2.500000",
+       250,
+       3.75,
+       656,
+       Target::Jupiter,
+       true,
+       450},
+      {{"--aperture", "200", "--setup=trip.json", "--wavelength", "550", "--band", "400-700"},
+       "single 2500.000000 5.000000 2.500000",
+       200,
+       3.75,
+       550,
+       Target::Jupiter,
+       true,
+       400},
+      {{"--setup", "trip.json", "--target", "saturn", "1", "2", "3"},
+       "single 1.000000 2.000000 3.000000",
+       250,
+       3.75,
+       656,
+       Target::Saturn,
+       true,
+       450},
+      {{"--setup", "trip.json", "--solve"},
+       "solve plan 2 for 2.000000 with 2500.000000 5.000000",
+       250,
+       3.75,
+       656,
+       Target::Jupiter,
+       true,
+       450},
+      {{"--setup", "trip.json", "--extraction", "1:3:1"},
+       "sweep 2500.000000 5.000000 rows 3",
+       250,
+       3.75,
+       656,
+       Target::Jupiter,
+       true,
+       450},
+      {{"--setup", "trip.json", "--events"}, "events", 250, 3.75, 656, Target::Jupiter, true, 450},
+      {{"--setup", "camera.json", "--pixels", "640x480"},
+       "batch",
+       std::nullopt,
+       2.9,
+       550,
+       std::nullopt,
+       false,
+       400},
+      {{"--setup", "box.json"},
+       "single 2500.000000 5.000000 3.000000",
+       std::nullopt,
+       std::nullopt,
+       550,
+       std::nullopt,
+       false,
+       400},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.mode);
+    MemoryFiles files = SetupFiles();
+    std::vector<std::string_view> arguments = c.arguments;
+    arguments.insert(arguments.end(), {"--date", "2026-12-07T20:30Z"});
+    const Parsed parsed = Parse(arguments, files);
+    ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<Misuse>(parsed).reason;
+    const Options& options = std::get<Options>(parsed);
+    EXPECT_EQ(Describe(options.mode), c.mode);
+    const CameraAndTarget& camera = options.cameraAndTarget;
+    EXPECT_EQ(camera.aperture, c.aperture);
+    EXPECT_EQ(camera.pixelSize, c.pixelSize);
+    EXPECT_EQ(camera.wavelength, c.wavelength);
+    EXPECT_EQ(camera.observing.site.has_value(), c.site);
+    EXPECT_EQ(camera.observing.band.from, c.bandFrom);
+    ASSERT_EQ(options.target.has_value(), c.target.has_value());
+    if (!c.target) continue;
+    EXPECT_EQ(options.target->target, *c.target);
+    EXPECT_EQ(options.target->instant, evening);  // a file holds no date
+  }
+  // The Red Spot's longitude, the minimum altitude, the field stop and the
+  // site, whole.
+  MemoryFiles files = SetupFiles();
+  const std::string_view trip[] = {"--setup", "trip.json"};
+  const Options options = std::get<Options>(Parse(trip, files));
+  EXPECT_EQ(options.cameraAndTarget.observing.redSpotLongitude, 62);
+  EXPECT_EQ(options.cameraAndTarget.observing.minimumAltitude, 20);
+  EXPECT_EQ(options.cameraAndTarget.fieldStop, 5.5);
+  EXPECT_EQ(options.cameraAndTarget.sensor, (SensorPixels{1280, 960}));
+  EXPECT_EQ(options.cameraAndTarget.observing.site->height, 240);
+  // A file that cannot be read is no misuse.
+  const std::string_view missing[] = {"--setup", "missing.json", "2500", "5", "3"};
+  const Parsed unread = Parse(missing, files);
+  ASSERT_TRUE(std::holds_alternative<Unreadable>(unread));
+  EXPECT_EQ(std::get<Unreadable>(unread).reason,
+            "--setup: cannot read missing.json: No such file or directory");
+}
+
 struct Outcome {
   int status;
   std::string out;
   std::string err;
 };
 
+// The picture is written once, whole, where the run has one set-up with
+// results; a write that fails is status 3 after the rows.
+TEST(CelforoCalcOptions, ThePictureIsWrittenOnceOrNotAtAll) {
+  const struct {
+    std::vector<std::string_view> arguments;
+    std::optional<StreamFailure> writeFailure;
+    int status;
+    std::size_t written;
+    std::string err;
+  } cases[] = {
+      {{"--setup", "trip.json"}, std::nullopt, kSuccess, 1, ""},
+      {{"--setup", "trip.json", "--solve"}, std::nullopt, kSuccess, 1, ""},
+      {{"--setup", "trip.json"},
+       "No space left on device",
+       kStreamFailed,
+       0,
+       "celforo-calc: --picture: cannot write sky.svg: No space left on device\n"},
+      {{"--setup", "trip.json", "2500", "0", "0"},
+       std::nullopt,
+       kCalculationFailed,
+       0,
+       "celforo-calc: Errore di run-time '6': Overflow\n"
+       "celforo-calc: --picture: the set-up has no results to draw; sky.svg is left as it was\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.err);
+    MemoryFiles files({{"trip.json", std::string(kTrip)}}, c.writeFailure);
+    std::vector<std::string_view> arguments = c.arguments;
+    arguments.insert(arguments.end(),
+                     {"--tsv", "--date", "2026-12-07T20:30Z", "--picture", "sky.svg"});
+    MemoryInput in("");
+    MemoryOutput out;
+    MemoryOutput err;
+    EXPECT_EQ(RunCelforoCalc(arguments, in, out, err, files), c.status);
+    EXPECT_EQ(err.text(), c.err);
+    EXPECT_EQ(std::count(out.text().begin(), out.text().end(), '\n'), 1);  // the row first
+    EXPECT_EQ(files.replaced(), c.written);
+    const std::string* picture = files.Find("sky.svg");
+    EXPECT_EQ(picture != nullptr, c.written == 1);
+    if (picture != nullptr) {
+      EXPECT_TRUE(picture->ends_with("</svg>\n"));
+    }
+  }
+}
+
 Outcome RunAt(std::initializer_list<std::string_view> arguments, Clock now) {
   MemoryInput in("2500 5 3\n2000 10 5\n");
   MemoryOutput out;
   MemoryOutput err;
-  const int status = RunCelforoCalc(arguments, in, out, err, now);
+  MemoryFiles none;
+  const int status = RunCelforoCalc(arguments, in, out, err, none, now);
   return {status, out.text(), err.text()};
 }
 

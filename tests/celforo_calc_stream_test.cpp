@@ -23,7 +23,8 @@ Outcome RunOn(std::initializer_list<std::string_view> arguments, Input& in,
               std::size_t outCapacity = std::string::npos) {
   MemoryOutput out(outCapacity);
   MemoryOutput err;
-  const int status = RunCelforoCalc(arguments, in, out, err);
+  MemoryFiles files;
+  const int status = RunCelforoCalc(arguments, in, out, err, files);
   return {status, out.text(), err.text()};
 }
 
@@ -80,7 +81,8 @@ TEST(CelforoCalcStreams, OutputIsWrittenAsItGrows) {
   MemoryOutput out;
   MemoryOutput err;
   const std::string_view arguments[] = {"--tsv", "--extraction", "1:99999:1", "0", "0"};
-  EXPECT_EQ(RunCelforoCalc(arguments, none, out, err), kCalculationFailed);
+  MemoryFiles files;
+  EXPECT_EQ(RunCelforoCalc(arguments, none, out, err, files), kCalculationFailed);
   EXPECT_EQ(out.text().size(), 99'999u * 4);
   EXPECT_GE(out.writes(), out.text().size() / 65'536);
 }

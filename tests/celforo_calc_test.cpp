@@ -60,6 +60,40 @@ Outcome RunProgram(const std::string& arguments, const std::string& input = {},
   return outcome;
 }
 
+// Files handed to --setup and --picture, in a folder of their own (the
+// scratch folder goes with each run), removed with the object.
+class TestFiles {
+public:
+  TestFiles()
+      : folder_(std::filesystem::temp_directory_path() /
+                ("celforo-calc-files-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(folder_);
+  }
+  ~TestFiles() { std::filesystem::remove_all(folder_); }
+  TestFiles(const TestFiles&) = delete;
+  TestFiles& operator=(const TestFiles&) = delete;
+
+  // The path of `name` in the folder.
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  // Writes `text` as `name` and gives its path.
+  std::string Write(const std::string& name, const std::string& text) const {
+    std::ofstream(folder_ / name, std::ios::binary) << text;
+    return Path(name);
+  }
+  const std::filesystem::path& folder() const { return folder_; }
+
+private:
+  std::filesystem::path folder_;
+};
+
+// The full set-up file the window systems' tests open and save: Jupiter from
+// a site, with a field stop and a solve.
+const std::string kTrip = std::string(CELFORO_TEST_DATA) + "/setup-trip.json";
+// Its values as options, but the lengths (2500 5 2.5) and the solve.
+const std::string kTripOptions =
+    "--aperture 250 --pixel-size 3.75 --pixels 1280x960 --wavelength 550 --target jupiter "
+    "--site 45.07,7.69,240 --field-stop 5.5 ";
+
 struct Case {
   const char* what;
   std::string arguments;
@@ -849,11 +883,207 @@ TEST(CelforoCalc, JsonInEveryMode) {
          "2\t5000\t15\t.154699\t2933.333333\n", ""});
 }
 
-TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
+// A set-up file through --setup is the options it holds: the same rows as
+// its values typed as options, in every mode; an option or an operand given
+// as well beats the file's.
+TEST(CelforoCalc, ASetupFileIsTheOptionsItHolds) {
+  const TestFiles files;
+  const std::string trip = "--setup " + kTrip + " ";
+  const std::string evening = "--date 2026-12-07T21:30+01:00 ";
+  const std::string every =
+      files.Write("every.json",
+                  R"({"version": 1, "objective_focal_length": 2500, "eyepiece_focal_length": 5,
+          "eyepiece_extraction": 2.5, "aperture": 250, "pixel_size": 3.75,
+          "sensor": {"width": 1280, "height": 960}, "wavelength": 550, "target": "jupiter",
+          "site": {"latitude": 45.07, "longitude": 7.69, "height": 240}, "field_stop": 5.5,
+          "band": {"from": 450, "to": 650}, "min_altitude": 20, "grs_longitude": 40})");
+  const std::string camera = files.Write("camera.json",
+                                         R"({"version": 1, "aperture": 200, "pixel_size": 2.9,
+          "sensor": {"width": 1920, "height": 1080}})");
   const struct {
-    const char* arguments;
-    const char* reason;
+    const char* what;
+    std::string withFile, withOptions, input;
   } cases[] = {
+      {"one set-up", trip + evening, kTripOptions + evening + "2500 5 2.5", ""},
+      {"tsv with captions", "--tsv --header " + trip + evening,
+       "--tsv --header " + kTripOptions + evening + "2500 5 2.5", ""},
+      {"json", "--json " + trip + evening, "--json " + kTripOptions + evening + "2500 5 2.5", ""},
+      {"a sweep takes the objective and the eyepiece", trip + evening + "--extraction 2:3:.5",
+       kTripOptions + evening + "--extraction 2:3:.5 2500 5", ""},
+      {"--solve is the file's solve", trip + evening + "--solve",
+       kTripOptions + evening + "--sampling 2 2500 5", ""},
+      {"a night", trip + "--tsv --night 60 --date 2026-12-07",
+       kTripOptions + "--tsv --night 60 --date 2026-12-07 2500 5 2.5", ""},
+      {"the moons' events pass the lengths over", trip + evening + "--events",
+       "--target jupiter --site 45.07,7.69,240 " + evening + "--events", ""},
+      {"the band, the minimum altitude and the Red Spot", "--setup " + every + " " + evening,
+       kTripOptions + "--band 450-650 --min-altitude 20 --grs 40 " + evening + "2500 5 2.5", ""},
+      {"no lengths: set-ups from standard input", "--tsv --setup " + camera,
+       "--tsv --aperture 200 --pixel-size 2.9 --pixels 1920x1080", "2500 5 3\n2000 10 5\n"},
+      {"what a solve needs, from the file", "--setup " + camera + " --image-scale .15 2500 5",
+       "--aperture 200 --pixel-size 2.9 --pixels 1920x1080 --image-scale .15 2500 5", ""},
+      {"options beat the file's values",
+       trip + evening + "--aperture 200 --target saturn --site -33.87,151.21 --pixels 640x480",
+       "--aperture 200 --pixel-size 3.75 --pixels 640x480 --wavelength 550 --target saturn "
+       "--site -33.87,151.21 --field-stop 5.5 " +
+           evening + "2500 5 2.5",
+       ""},
+      {"operands beat the file's lengths", trip + evening + "2000 10 5",
+       kTripOptions + evening + "2000 10 5", ""},
+      {"an option's solve beats the file's", trip + evening + "--focal-ratio 25",
+       kTripOptions + evening + "--focal-ratio 25 2500 5", ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Outcome withFile = RunProgram(c.withFile, c.input);
+    const Outcome withOptions = RunProgram(c.withOptions, c.input);
+    EXPECT_EQ(withFile.status, 0) << withFile.err;
+    EXPECT_NE(withFile.out, "");
+    EXPECT_EQ(withFile.out, withOptions.out);
+    EXPECT_EQ(withFile.err, withOptions.err);
+    EXPECT_EQ(withFile.status, withOptions.status);
+  }
+}
+
+// --picture writes the planning picture of the one set-up, the same bytes
+// from a file as from options, replaced whole or not at all.
+TEST(CelforoCalc, PictureOfTheOneSetUp) {
+  const TestFiles files;
+  const std::string evening = "--date 2026-12-07T21:30+01:00 ";
+  const std::string fromFile = files.Path("file.svg");
+  const std::string fromOptions = files.Path("options.svg");
+  files.Write("file.svg", "what was there");
+  const Outcome written =
+      RunInZone("Europe/Rome", "--setup " + kTrip + " " + evening + "--picture " + fromFile);
+  const Outcome same =
+      RunInZone("Europe/Rome", kTripOptions + evening + "--picture=" + fromOptions + " 2500 5 2.5");
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(written.err, "");
+  EXPECT_EQ(written.out, same.out);
+  const std::string picture = Slurp(fromFile);
+  EXPECT_EQ(picture, Slurp(fromOptions));
+  EXPECT_TRUE(picture.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ")) << picture;
+  EXPECT_TRUE(picture.ends_with("</svg>\n"));
+  // Its line tells the Red Spot's transit as the rows do, to the nearest
+  // minute (23:20:36 local).
+  EXPECT_NE(written.out.find("MACCHIA ROSSA                 2026-12-07T23:21+01:00"),
+            std::string::npos)
+      << written.out;
+  EXPECT_NE(picture.find(">Giove 40.0\xE2\x80\xB3 \xC2\xB7 259 px \xC2\xB7 GRS 23:21"),
+            std::string::npos)
+      << picture;
+  EXPECT_NE(picture.find("class=\"field-stop\""), std::string::npos);
+
+  // A solve draws the set-up it finds; without a pixel size and a sensor in
+  // the file, from the options.
+  const std::string solved = files.Path("solved.svg");
+  EXPECT_EQ(RunProgram("--setup " + kTrip + " " + evening + "--solve --picture " + solved).status,
+            0);
+  EXPECT_NE(Slurp(solved).find(" 176 px"), std::string::npos) << Slurp(solved);
+
+  // A link is followed to its file, and stays a link.
+  const std::string kept = files.Write("kept.svg", "what was there");
+  std::filesystem::create_symlink(kept, files.Path("link.svg"));
+  EXPECT_EQ(RunInZone("Europe/Rome",
+                      "--setup " + kTrip + " " + evening + "--picture " + files.Path("link.svg"))
+                .status,
+            0);
+  EXPECT_TRUE(std::filesystem::is_symlink(files.Path("link.svg")));
+  EXPECT_EQ(Slurp(kept), picture);
+
+  // No picture without results, nor of negative sizes: the file is left as it was.
+  const struct {
+    const char* what;
+    std::string arguments;
+    std::string err;
+  } refused[] = {
+      {"no results", "--tsv 0 5 3",
+       "celforo-calc: Errore di run-time '13': Tipo non corrispondente\n"
+       "celforo-calc: --picture: the set-up has no results to draw; " +
+           fromFile + " is left as it was\n"},
+      {"an extraction below 0", "--tsv 2500 5 -2.5",
+       "celforo-calc: --picture: the picture needs a magnification and an equivalent focal "
+       "length above 0; " +
+           fromFile + " is left as it was\n"},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.what);
+    files.Write("file.svg", "what was there");
+    const Outcome outcome =
+        RunProgram("--pixel-size 3.75 --pixels 640x480 --picture " + fromFile + " " + r.arguments);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, r.err);
+    EXPECT_EQ(Slurp(fromFile), "what was there");
+  }
+
+  // A write that fails midway (a file size limit the program may not pass)
+  // leaves the file as it was, and no half-written file beside it.
+  const std::string command = "trap '' XFSZ; ulimit -f 2; '" + std::string(CELFORO_CALC) +
+                              "' --tsv --setup " + kTrip + " " + evening + "--picture " + fromFile +
+                              " >" + files.Path("out") + " 2>" + files.Path("err");
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 3);
+  EXPECT_EQ(Slurp(files.Path("err")),
+            "celforo-calc: --picture: cannot write " + fromFile + ": File too large\n");
+  EXPECT_EQ(Slurp(fromFile), "what was there");
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(files.folder()))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"err", "file.svg", "kept.svg", "link.svg",
+                                             "options.svg", "out", "solved.svg"}));
+}
+
+TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
+  // Set-up files refused, and files that do not give what is asked of them.
+  const TestFiles files;
+  const std::string version2 = files.Write("version2.json", "{\"version\": 2}");
+  const std::string malformed = files.Write("malformed.json", "{\"version\": 1,}");
+  const std::string unknownKey = files.Write("unknown.json", "{\"version\": 1, \"zoom\": 2}");
+  const std::string large =
+      files.Write("large.json", "{\"version\": 1}" + std::string(70'000, ' '));
+  const std::string objective =
+      files.Write("objective.json", "{\"version\": 1, \"objective_focal_length\": 2500}");
+  const std::string noSolve = files.Write("no-solve.json", "{\"version\": 1, \"aperture\": 250}");
+  const std::string pixelsSolve =
+      files.Write("pixels-solve.json",
+                  "{\"version\": 1, \"pixel_size\": 3.75, \"solve\": {\"aim\": \"target_pixels\", "
+                  "\"value\": 300}}");
+  const struct {
+    std::string arguments;
+    std::string reason;
+  } cases[] = {
+      {"--setup " + version2 + " 2500 5 3",
+       "--setup: " + version2 +
+           ": line 1, column 13: \"version\": version 2, and this program reads version 1"},
+      {"--setup " + malformed,
+       "--setup: " + malformed + ": line 1, column 15: not JSON: expected a key"},
+      {"--setup " + unknownKey,
+       "--setup: " + unknownKey + ": line 1, column 16: unknown key \"zoom\""},
+      {"--setup " + large, "--setup: " + large + ": more than the 65536 bytes a set-up may hold"},
+      {"--setup " + objective,
+       "--setup: " + objective +
+           " has no \"eyepiece_focal_length\": give OBJECTIVE EYEPIECE EXTRACTION"},
+      {"--setup " + objective + " --focal-length 5000",
+       "--setup: " + objective + " has no \"eyepiece_focal_length\": give OBJECTIVE EYEPIECE"},
+      {"--solve 2500 5", "--solve: needs --setup"},
+      {"--solve=yes --setup " + kTrip, "--solve: takes no value"},
+      {"--setup " + noSolve + " --solve 2500 5", "--solve: " + noSolve + " holds no solve"},
+      {"--setup " + pixelsSolve + " --solve 2500 5",
+       "--solve: " + pixelsSolve + "'s solve, --target-pixels 300, needs --target"},
+      {"--setup " + kTrip + " --sampling 2 --solve",
+       "--solve: only one of --extraction, --focal-length, --magnification, --focal-ratio, "
+       "--image-scale, --sampling, --target-pixels and --solve"},
+      {"--picture p.svg 2500 5 3", "--picture: needs --pixel-size and --pixels"},
+      {"--picture p.svg --pixel-size 3.75 2500 5 3", "--picture: needs --pixel-size and --pixels"},
+      {"--picture p.svg --pixel-size 3.75 --pixels 640x480",
+       "--picture: not with a batch: give OBJECTIVE EYEPIECE EXTRACTION"},
+      {"--picture p.svg --pixel-size 3.75 --pixels 640x480 --extraction 1:2:1 2500 5",
+       "--picture: not with --extraction"},
+      {"--setup " + kTrip + " --picture p.svg --night 60", "--picture: not with --night"},
+      {"--setup " + kTrip + " --picture p.svg --events", "--picture: not with --events"},
+      {"--picture= --pixel-size 3.75 --pixels 640x480 2500 5 3",
+       "--picture: expected the name of the file to write, such as jupiter.svg"},
       {"1 2", "expected OBJECTIVE EYEPIECE EXTRACTION, got 2 operands"},
       {"1", "expected OBJECTIVE EYEPIECE EXTRACTION, got 1 operand"},
       {"--extraction 1:3:1 2500 5 3",
@@ -868,10 +1098,10 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       {"--extraction -- 2500 5", "--extraction: expected a value, got --"},
       {"--focal-length 1 --magnification 2 2500 5",
        "--magnification: only one of --extraction, --focal-length, --magnification, "
-       "--focal-ratio, --image-scale, --sampling and --target-pixels"},
+       "--focal-ratio, --image-scale, --sampling, --target-pixels and --solve"},
       {"--aperture 1 --pixel-size 2 --focal-ratio 1 --image-scale 2 2500 5",
        "--image-scale: only one of --extraction, --focal-length, --magnification, "
-       "--focal-ratio, --image-scale, --sampling and --target-pixels"},
+       "--focal-ratio, --image-scale, --sampling, --target-pixels and --solve"},
       {"--focal-ratio 20 2500 5", "--focal-ratio: needs --aperture"},
       {"--image-scale .15 2500 5", "--image-scale: needs --pixel-size"},
       {"--pixels 640x480 2500 5 3", "--pixels: needs --pixel-size"},
@@ -964,10 +1194,10 @@ TEST(CelforoCalc, MisuseIsAUsageErrorThatSaysWhy) {
       {"--aperture 250 --sampling 2 2500 5", "--sampling: needs --aperture and --pixel-size"},
       {"--target jupiter --aperture 250 --pixel-size 3.75 --sampling 2 --target-pixels 300 2500 5",
        "--target-pixels: only one of --extraction, --focal-length, --magnification, "
-       "--focal-ratio, --image-scale, --sampling and --target-pixels"},
+       "--focal-ratio, --image-scale, --sampling, --target-pixels and --solve"},
       {"--target-pixels 300 --sampling 2 2500 5",
        "--sampling: only one of --extraction, --focal-length, --magnification, --focal-ratio, "
-       "--image-scale, --sampling and --target-pixels"},
+       "--image-scale, --sampling, --target-pixels and --solve"},
       {"--aperture 250 --pixel-size 3.75 --sampling 2 2500 5 3",
        "expected OBJECTIVE EYEPIECE with --sampling, got 3 operands"},
       {"--target saturn --pixel-size 3.75 --target-pixels 300 2500",
@@ -1158,6 +1388,21 @@ TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {
       // The failure message itself cannot be written: the status still tells.
       {"full stderr", "--tsv 2500 5 0", "", 3, "\t\t\n", "", "2>/dev/full"},
       {"unreadable input", "--tsv", "", 3, "", "celforo-calc: read error: Is a directory\n", "</"},
+      // The set-up file and the picture's are read and written as the streams are.
+      {"no set-up file", "--setup /nonexistent/trip.json 2500 5 3", "", 3, "",
+       "celforo-calc: --setup: cannot read /nonexistent/trip.json: No such file or directory\n"},
+      {"a folder for a set-up file", "--setup / 2500 5 3", "", 3, "",
+       "celforo-calc: --setup: cannot read /: Is a directory\n"},
+      {"no folder for the picture",
+       "--tsv --pixel-size 3.75 --pixels 640x480 --picture "
+       "/nonexistent/p.svg 2500 5 2.5",
+       "", 3, "2\t5000\t15\t.154699\t1.650118\t1.237589\n",
+       "celforo-calc: --picture: cannot write /nonexistent/p.svg: No such file or directory\n"},
+      {"a picture on a full disk",
+       "--tsv --pixel-size 3.75 --pixels 640x480 --picture "
+       "/dev/full 2500 5 2.5",
+       "", 3, "2\t5000\t15\t.154699\t1.650118\t1.237589\n",
+       "celforo-calc: --picture: cannot write /dev/full: No space left on device\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -1167,7 +1412,7 @@ TEST(CelforoCalc, OutputOrInputThatFailsEndsTheRunWithStatus3) {
     EXPECT_EQ(outcome.err, c.err);
   }
   const Outcome help = RunProgram("--help");
-  EXPECT_NE(help.out.find("3 the input could"), std::string::npos) << help.out;
+  EXPECT_NE(help.out.find("3 the input or the set-up file could"), std::string::npos) << help.out;
 }
 
 // A child process on the given descriptors, which the child takes as its

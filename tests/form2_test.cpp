@@ -14,6 +14,7 @@
 #include <set>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -26,6 +27,7 @@
 #include "calc/setup_link.h"
 #include "cli/byte_stream.h"
 #include "cli/celforo_calc.h"
+#include "cli/files.h"
 #include "tests/support/memory_store.h"
 #include "ui/form2.h"
 #include "ui/night_picture.h"
@@ -1176,7 +1178,8 @@ std::map<std::string, std::string> CalcColumns(const std::vector<std::string>& a
   cli::MemoryInput in("");
   cli::MemoryOutput out;
   cli::MemoryOutput err;
-  EXPECT_EQ(cli::RunCelforoCalc(views, in, out, err), cli::kSuccess) << err.text();
+  cli::MemoryFiles none;
+  EXPECT_EQ(cli::RunCelforoCalc(views, in, out, err, none), cli::kSuccess) << err.text();
   const auto fields = [](std::string_view line) {
     std::vector<std::string> split;
     for (std::size_t tab; (tab = line.find('\t')) != std::string_view::npos;
@@ -1295,6 +1298,66 @@ TEST(Form2, TheNightsPictureFollowsTheSiteAndTheTarget) {
     EXPECT_EQ(window.nightPicture.height, kNightPictureHeight);
     EXPECT_EQ(window.nightPicture.shapes.size(), c.expected.shapes.size());
     EXPECT_EQ(window.nightPicture.description, c.expected.description);
+  }
+}
+
+// What the panel draws, as SVG, is what celforo-calc --picture writes for
+// the same set-up and instant: typed into Form1 and the panel, and given as
+// operands and options.
+TEST(Form2, PictureIsCelforoCalcs) {
+  const struct {
+    std::array<std::string, 3> lengths;
+    std::string aperture, pixel, sensor;
+    int target;  // OGGETTO's item; 0 is none
+    std::string date;
+    bool fit;  // ADATTA for the panel, --focal-ratio 20 for celforo-calc
+  } cases[] = {
+      {{"2500", "5", "2.5"}, "250", "3.75", "1280x960", 6, "2026-12-07 21:30", false},
+      {{"2000", "10", "5"},
+       " 2.5e2",
+       "2.9",
+       "1920\xC3\x97"
+       "1080",
+       7,
+       "2026-12-07T21:30",
+       false},
+      {{" 2500", "5mm", "3,7"}, "250", "3.75", "1280x960", 2, "2027-01-09T06:00", false},
+      {{"2500", "5", "1"}, "250", "3.75", "1280x960", 4, "2026-12-08T06:00", false},
+      {{"1000", "25", "2"}, "250", "3.75", "1280x960", 1, "2026-12-08T12:00", false},
+      {{"2500", "5", "3"}, "250", "3.75", "1280x960", 0, "2026-12-07T21:30", false},
+      {{"2500", "5", "3"}, "250", "3.75", "640x480", 6, "2026-12-07T21:30", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.target) + " " + c.date);
+    FakeForm2 window;
+    window.Start();
+    const ElementId boxes[] = {kText1, kText2, kText3};
+    for (std::size_t i = 0; i < 3; ++i) window.form1.Type(boxes[i], c.lengths[i]);
+    window.form1.form.onCommand1Clicked();
+    window.Type(kApertureBox, c.aperture);
+    window.Type(kPixelBox, c.pixel);
+    window.Type(kSensorBox, c.sensor);
+    window.Choose(kTargetChoice, c.target);
+    window.Type(kDateField, c.date);
+    if (c.fit) window.form.onFitClicked(kFitButton);
+    ASSERT_EQ(window.texts[kResultsProblem], "");
+
+    std::vector<std::string_view> arguments{"--aperture", c.aperture, "--pixel-size", c.pixel,
+                                            "--pixels",   c.sensor,   "--date",       c.date,
+                                            "--picture",  "panel.svg"};
+    if (c.target > 0) {
+      arguments.push_back("--target");
+      arguments.push_back(kTargets[static_cast<std::size_t>(c.target - 1)].italianName);
+    }
+    if (c.fit) arguments.insert(arguments.end(), {"--focal-ratio", "20"});
+    arguments.insert(arguments.end(), c.lengths.begin(), c.lengths.end() - (c.fit ? 1 : 0));
+    cli::MemoryInput in("");
+    cli::MemoryOutput out;
+    cli::MemoryOutput err;
+    cli::MemoryFiles files;
+    ASSERT_EQ(cli::RunCelforoCalc(arguments, in, out, err, files), cli::kSuccess) << err.text();
+    ASSERT_NE(files.Find("panel.svg"), nullptr);
+    EXPECT_EQ(*files.Find("panel.svg"), SvgDocument(window.picture));
   }
 }
 

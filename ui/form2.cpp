@@ -261,7 +261,7 @@ void Form2::Recompute() {
         return ClearResults(std::string(column.caption) + ": " + error.line());
       }
     }
-    view = ViewOf(camera, form1Results_->equivalentFocalLength, form1Results_->magnification);
+    view = SetUpView(camera, *form1Results_);
     advice = PlanAdvice(camera, *form1Results_);
   } catch (const RunTimeError& error) {
     return ClearResults(error.line());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -390,10 +391,18 @@ SensorView ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
     if (view.target->redSpotTransit) {
       view.redSpotLongitude =
           inputs.observing.redSpotLongitude.value_or(DefaultRedSpotLongitude(view.target->instant));
-      view.redSpotTransit = LocalCivilTime(*view.target->redSpotTransit);
+      // To the nearest minute, as the planning columns give it: the picture
+      // shows hours and minutes.
+      view.redSpotTransit =
+          LocalCivilTime(*view.target->redSpotTransit +
+                         std::chrono::duration_cast<Days>(std::chrono::seconds(30)));
     }
   }
   return view;
+}
+
+SensorView SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results) {
+  return ViewOf(inputs, results.equivalentFocalLength, results.magnification);
 }
 
 DisplayList PlanPicture(const SensorView& view) {

@@ -33,7 +33,7 @@ struct SensorView {
   // without a field stop or the magnification.
   std::optional<double> fieldStopPixels;
   // Jupiter: the Red Spot's System II longitude, and its next transit in
-  // the machine's local time.
+  // the machine's local time, to the nearest minute.
   std::optional<double> redSpotLongitude;
   std::optional<CivilTime> redSpotTransit;
 };
@@ -43,6 +43,11 @@ struct SensorView {
 // sensor (FieldStopPixels). Throws RunTimeError as the planning columns do.
 SensorView ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
                   std::optional<double> magnification = std::nullopt);
+
+// The view of a set-up's results, as the planning panel draws it and
+// celforo-calc --picture writes it: ViewOf with the results' equivalent
+// focal length and magnification.
+SensorView SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results);
 
 // The sensor's frame fitted into the picture with a margin and centred, the
 // target centred on it at the same scale: its disc turned to its pole and
