@@ -9,9 +9,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -25,6 +27,7 @@
 #include "tests/support/win32_program.h"
 #include "tests/support/win32_screen.h"
 #include "ui/form2.h"
+#include "ui/svg_writer.h"
 #include "win32/element_controls.h"
 #include "win32/form1_window.h"
 #include "win32/form2_window.h"
@@ -1049,6 +1052,157 @@ TEST_F(Win32Panel, NumbersAreReadAsCelforoCalcReadsThem) {
   }
 }
 
+// A path of this machine as Windows names it: "/work/x" is "Z:\work\x".
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path.front() == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::string FileBytes(const std::string& path) {
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "(none)";
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// The dialogs of this thread answered as the user would: a file dialog
+// given `path` and OK, a message read and closed.
+struct DialogsAnswered {
+  std::wstring path;
+  int fileDialogs = 0;
+  std::vector<std::string> messages;
+  HWND last = nullptr;  // answered, maybe not yet closed
+};
+DialogsAnswered* answering = nullptr;
+
+BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (window == answering->last) return FALSE;
+  answering->last = window;
+  const HWND name = [&] {
+    const HWND combo = GetDlgItem(window, cmb13);
+    if (combo != nullptr && IsWindowVisible(combo)) return combo;
+    return GetDlgItem(window, edt1);
+  }();
+  if (name != nullptr) {
+    ++answering->fileDialogs;
+    SetWindowTextW(name, answering->path.c_str());
+  } else {
+    const HWND text =
+        GetDlgItem(window, 0xFFFF) != nullptr ? GetDlgItem(window, 0xFFFF) : GetDlgItem(window, 21);
+    answering->messages.push_back(text != nullptr ? WindowText(text) : "?");
+  }
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
+  if (answering != nullptr) EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0);
+}
+
+// What `action` shows, answered.
+DialogsAnswered Answering(const std::string& path, const std::function<void()>& action) {
+  DialogsAnswered answers;
+  answers.path = Widen(path);
+  answering = &answers;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerDialogs);
+  action();
+  KillTimer(nullptr, timer);
+  answering = nullptr;
+  return answers;
+}
+
+// The set-up as a file through the system's dialogs, from the menu: the
+// committed trip opens with the results celforo-calc --setup gives for it,
+// and saved again is the same bytes; a malformed file is refused with its
+// reason and changes nothing; the picture exported as SVG is ui's document
+// of it, as PNG an image of its size.
+TEST_F(Win32Panel, TheSetUpFileOpensAndSavesAsCelforoCalcReadsIt) {
+  OpenPanel();
+  const auto command = [&](MenuCommand which) {
+    return [this, which] {
+      SendMessageW(form_->hwnd(), WM_COMMAND, MenuBar::IdOf(which), 0);
+      Pump();
+    };
+  };
+  const std::string trip = WindowsPath(CELFORO_SOURCE_DIR "/tests/data/setup-trip.json");
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::string saved = Narrow(folder) + "celforo-trip-saved.json";
+  const std::string broken = Narrow(folder) + "celforo-trip-broken.json";
+  const std::string svg = Narrow(folder) + "celforo-picture.svg";
+  const std::string png = Narrow(folder) + "celforo-picture.png";
+  for (const std::string& path : {saved, broken, svg, png}) DeleteFileW(Widen(path).c_str());
+
+  DialogsAnswered opened = Answering(trip, command(MenuCommand::OpenSetup));
+  EXPECT_EQ(opened.fileDialogs, 1);
+  EXPECT_EQ(opened.messages, std::vector<std::string>{});
+  EXPECT_EQ(WindowText(form_->element(kText3)), " 2.5");
+  EXPECT_EQ(TextOf(kTargetChoice), "Giove");
+  EXPECT_EQ(TextOf(kFieldStopBox), "5.5");
+  Type(kDateField, "2026-12-07 22:00");
+  const std::map<std::string, std::string> expected =
+      CelforoCalc({"--setup", trip, "--date", "2026-12-07T22:00"});
+  ASSERT_FALSE(expected.empty()) << "celforo-calc printed nothing";
+  for (const ElementId result : kForm2Results) {
+    const std::string caption(kForm2Elements[result].meaning);
+    const auto column = expected.find(caption);
+    std::string text = column != expected.end() ? column->second : "";
+    // A time, "2026-12-07T21:22Z", is shown by its hour and minute.
+    if (text.size() >= 16 && text[10] == 'T') text = text.substr(11, 5);
+    EXPECT_EQ(Driver::ValueOf(panel().hwnd(), caption), text) << caption;
+  }
+
+  DialogsAnswered written = Answering(saved, command(MenuCommand::SaveSetup));
+  EXPECT_EQ(written.fileDialogs, 1);
+  EXPECT_EQ(written.messages, std::vector<std::string>{});
+  EXPECT_EQ(FileBytes(saved), FileBytes(trip)) << "the same bytes";
+
+  // A file cut short: refused with why, nothing changed.
+  const std::string whole = FileBytes(trip);
+  WriteBytes(broken, whole.substr(0, whole.size() / 2));
+  Type(kApertureBox, "203");
+  const std::vector<std::string> before = Results();
+  DialogsAnswered refused = Answering(broken, command(MenuCommand::OpenSetup));
+  ASSERT_EQ(refused.messages.size(), 1u) << "no refusal shown";
+  EXPECT_NE(refused.messages[0].find("Impossibile aprire"), std::string::npos)
+      << refused.messages[0];
+  EXPECT_EQ(TextOf(kApertureBox), "203");
+  EXPECT_EQ(Results(), before);
+
+  // The picture, by the extension chosen.
+  const DisplayList& picture = panel().Shown(kPlanPicture);
+  Answering(svg, command(MenuCommand::ExportPicture));
+  EXPECT_EQ(FileBytes(svg), SvgDocument(picture));
+  Answering(png, command(MenuCommand::ExportPicture));
+  const std::string image = FileBytes(png);
+  ASSERT_GE(image.size(), 24u);
+  EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+  const auto bigEndian = [&](std::size_t at) {
+    return (static_cast<unsigned char>(image[at]) << 24) |
+           (static_cast<unsigned char>(image[at + 1]) << 16) |
+           (static_cast<unsigned char>(image[at + 2]) << 8) |
+           static_cast<unsigned char>(image[at + 3]);
+  };
+  EXPECT_EQ(bigEndian(16), std::lround(picture.width));
+  EXPECT_EQ(bigEndian(20), std::lround(picture.height));
+  for (const std::string& path : {saved, broken, svg, png}) DeleteFileW(Widen(path).c_str());
+}
 
 // Every result of the panel is the text celforo-calc prints for the same
 // set-up and inputs, the date in local time as the panel holds it.
