@@ -48,5 +48,38 @@ TEST(PanelPlacement, BesideTheWindowAndOnTheScreen) {
   }
 }
 
+// Where neither side has room for the panel, the main window makes room on
+// its right by moving left as little as it must, if the screen can hold both.
+TEST(PanelPlacement, TheMainWindowMakesRoomWhereNeitherSideHasIt) {
+  struct Case {
+    const char* what;
+    ScreenRect screen, main;
+    int width;
+    int left;
+  };
+  const Case cases[] = {
+      // Form1 centred on 1280 x 800 at 96 DPI, the two-column panel.
+      {"centred, 96 DPI", {0, 0, 1280, 770}, {468, 200, 343, 400}, 690, 239},
+      // And on 1920 x 1200 at 144 DPI.
+      {"centred, 144 DPI", {0, 0, 1920, 1170}, {703, 300, 514, 600}, 1025, 373},
+      {"room on the right: stays", {0, 0, 1920, 1080}, {100, 0, 343, 400}, 690, 100},
+      {"room on the left: stays", {0, 0, 1280, 800}, {937, 0, 343, 400}, 690, 937},
+      {"both just fit", {0, 0, 1041, 800}, {400, 0, 343, 400}, 690, 0},
+      {"a screen too narrow for both: stays", {0, 0, 1040, 800}, {400, 0, 343, 400}, 690, 400},
+      {"a second screen", {1280, 0, 1280, 800}, {1748, 0, 343, 400}, 690, 1519},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int left = MainLeftBesidePanel(c.screen, c.main, c.width);
+    EXPECT_EQ(left, c.left);
+    // The panel then opens on the moved window's right, on the screen.
+    if (left != c.main.left) {
+      ScreenRect moved = c.main;
+      moved.left = left;
+      EXPECT_EQ(PanelPlace(c.screen, moved, c.width, 100).x, left + c.main.width + kPanelGap);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace celforo

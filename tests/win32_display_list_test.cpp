@@ -14,6 +14,7 @@
 #include "tests/support/win32_screen.h"
 #include "win32/display_list_painter.h"
 #include "win32/gdi.h"
+#include "win32/png_encoder.h"
 
 namespace celforo::win32 {
 namespace {
@@ -119,6 +120,40 @@ TEST(Win32DisplayList, FarAndBrokenShapesHarmNothing) {
   const Painting painting = Paint(list, kDayPalette, 96);
   EXPECT_EQ(painting.At(25, 25), Packed(Colour(kDayPalette, Role::MoonDisc)));
   EXPECT_EQ(painting.At(35, 35), Packed(Colour(kDayPalette, Role::SkyGround)));
+}
+
+// The exported PNG: CRC-32 as published (the check value of "123456789",
+// and IEND's CRC every PNG file ends with), and a 1 x 1 red image byte for
+// byte: signature, IHDR, the row in one stored deflate block with its
+// Adler-32 (1 + 255 = 256, 1 + 256 * 3 = 769), IEND.
+TEST(Win32Png, EncodesAsThePngSpecificationSays) {
+  EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+  EXPECT_EQ(Crc32("IEND"), 0xAE426082u);
+  const std::vector<std::uint32_t> red{0xFF0000};
+  const std::string png = EncodePng(1, 1, red);
+  const auto chunk = [](std::string type, std::string data) {
+    std::string out;
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(static_cast<char>((data.size() >> shift) & 0xFF));
+    const std::uint32_t crc = Crc32(type + data);
+    out += type + data;
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(static_cast<char>((crc >> shift) & 0xFF));
+    return out;
+  };
+  const std::string expected =
+      std::string("\x89PNG\r\n\x1A\n", 8) +
+      chunk("IHDR", std::string("\0\0\0\1\0\0\0\1\x08\x02\0\0\0", 13)) +
+      chunk("IDAT",
+            std::string("\x78\x01\x01\x04\x00\xFB\xFF\x00\xFF\x00\x00\x03\x01\x01\x00", 15)) +
+      chunk("IEND", "");
+  EXPECT_EQ(png, expected);
+  EXPECT_EQ(png.substr(png.size() - 4), std::string("\xAE\x42\x60\x82", 4));
+  // More than one stored block: 200 x 200 is 120,200 bytes of rows.
+  const std::vector<std::uint32_t> grey(200 * 200, 0x808080);
+  const std::string large = EncodePng(200, 200, grey);
+  EXPECT_GT(large.size(), 120200u);
+  EXPECT_LT(large.size(), 120200u + 100);
 }
 
 }  // namespace

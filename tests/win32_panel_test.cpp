@@ -9,9 +9,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,11 +21,13 @@
 #include <string>
 #include <vector>
 
+#include "calc/sensors.h"
 #include "tests/support/win32_accessible_driver.h"
 #include "tests/support/win32_keys.h"
 #include "tests/support/win32_program.h"
 #include "tests/support/win32_screen.h"
 #include "ui/form2.h"
+#include "ui/svg_writer.h"
 #include "win32/element_controls.h"
 #include "win32/form1_window.h"
 #include "win32/form2_window.h"
@@ -86,6 +90,13 @@ std::vector<std::string> Lines(std::string_view items) {
   std::istringstream in{std::string(items)};
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
+}
+
+// The place of VISUALIZZA in the menu bar.
+int VisualizzaMenu() {
+  for (std::size_t menu = 0; menu < kMenus.size(); ++menu)
+    if (kMenus[menu] == "&VISUALIZZA") return static_cast<int>(menu);
+  return -1;
 }
 
 class Win32Panel : public ::testing::Test {
@@ -175,7 +186,9 @@ protected:
 // Nothing of the panel exists until it is asked for; F2 opens it beside
 // Form1, its focus in its first field; F2 again, from either window, hides
 // and shows it where it was; its close box hides it; the menu's item opens
-// it too. Form1 itself is untouched.
+// it too. Form1, centred, has no room on either side for the two columns on
+// the screens the panel is made for (1280 x 800 at 96 DPI, 1920 x 1200 at
+// 144): it moves left just enough for both, and is otherwise untouched.
 TEST_F(Win32Panel, IsBuiltWhenFirstAskedForAndF2ShowsAndHidesIt) {
   EXPECT_EQ(form_->panel(), nullptr);
   EXPECT_EQ(FindWindowW(L"CelforoForm2", nullptr), nullptr);
@@ -192,13 +205,16 @@ TEST_F(Win32Panel, IsBuiltWhenFirstAskedForAndF2ShowsAndHidesIt) {
   RECT form1, beside;
   GetWindowRect(form_->hwnd(), &form1);
   GetWindowRect(window, &beside);
-  EXPECT_EQ(form1.left, form1Before.left);
-  EXPECT_EQ(form1.top, form1Before.top);
-  EXPECT_GE(beside.left, form1.right) << "on Form1's right, where the screen has room";
-  EXPECT_LE(beside.left, form1.right + 2 * static_cast<LONG>(shown.dpi()) / 10);
-  // Level with Form1, or as high as it must be for the screen to hold it.
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(form1.top, form1Before.top);
+  EXPECT_EQ(form1.right - form1.left, form1Before.right - form1Before.left);
+  EXPECT_LT(form1.left, form1Before.left) << "neither side had room";
+  EXPECT_GE(form1.left, work.left);
+  EXPECT_EQ(beside.right, work.right) << "Form1 moved no more than it had to";
+  EXPECT_GE(beside.left, form1.right) << "on Form1's right";
+  EXPECT_LE(beside.left, form1.right + 2 * static_cast<LONG>(shown.dpi()) / 10);
+  // Level with Form1, or as high as it must be for the screen to hold it.
   EXPECT_EQ(beside.top, std::min(form1.top, work.bottom - (beside.bottom - beside.top)));
   EXPECT_LE(beside.bottom, work.bottom);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
@@ -228,7 +244,7 @@ TEST_F(Win32Panel, IsBuiltWhenFirstAskedForAndF2ShowsAndHidesIt) {
 
   // The menu's item, first in VISUALIZZA.
   wchar_t caption[64] = {};
-  GetMenuStringW(GetSubMenu(form_->menu(), 0), 0, caption, 64, MF_BYPOSITION);
+  GetMenuStringW(GetSubMenu(form_->menu(), VisualizzaMenu()), 0, caption, 64, MF_BYPOSITION);
   EXPECT_EQ(std::wstring(caption), L"&PIANIFICAZIONE\tF2");
 }
 
@@ -269,6 +285,12 @@ TEST_F(Win32Panel, ElementsLieWhereTheTableSaysAsTheirKindsOfControl) {
       continue;
     }
     ASSERT_NE(control, nullptr);
+    // What the page alone has is not shown here.
+    if (record.platforms == Platforms::PageOnly) {
+      EXPECT_FALSE(IsWindowVisible(control));
+      continue;
+    }
+    EXPECT_TRUE(IsWindowVisible(control));
     const RECT expected = Bounds(record, dpi);
     const RECT at = InParent(control);
     EXPECT_EQ(at.left, expected.left);
@@ -320,7 +342,12 @@ TEST_F(Win32Panel, ElementsLieWhereTheTableSaysAsTheirKindsOfControl) {
                        reinterpret_cast<LPARAM>(item));
           items.push_back(Narrow(item));
         }
-        EXPECT_EQ(items, Lines(record.caption));
+        // STRUMENTI's lists hold "—" with nothing kept, the camera's then
+        // the sensors known.
+        std::vector<std::string> expectedItems = Lines(record.caption);
+        if (id == kKitSections[2].choice)
+          for (const Sensor& sensor : Sensors()) expectedItems.emplace_back(sensor.name);
+        EXPECT_EQ(items, expectedItems);
         // Each item is whole in the box's own room for it, in its font.
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
@@ -388,9 +415,13 @@ TEST_F(Win32Panel, ElementsLieWhereTheTableSaysAsTheirKindsOfControl) {
     }();
     return id < kForm2Elements.size() ? std::string(kForm2Elements[id].name) : "?";
   };
-  const std::vector<std::string> order{"Text4",  "Text5",     "Text6",    "Text7",
-                                       "Combo1", "DTPicker1", "Command3", "Combo2",
-                                       "Text8",  "Command4",  "Text4"};
+  // From the first field of the set-up to the end of the first column, on
+  // through STRUMENTI at its head (the second column has nothing to type).
+  const std::vector<std::string> order{"Text4",    "Text5",     "Text6",     "Text7",    "Text10",
+                                       "Combo1",   "DTPicker1", "Command3",  "Text11",   "Text12",
+                                       "Text13",   "Combo2",    "Text8",     "Command4", "Text9",
+                                       "Command5", "Command6",  "Combo3",    "Command7", "Command8",
+                                       "Combo4",   "Command9",  "Command10", "Combo5",   "Text4"};
   std::vector<std::string> visited;
   for (std::size_t press = 0; press < order.size(); ++press) {
     visited.push_back(focusName());
@@ -621,6 +652,117 @@ TEST_F(Win32Panel, InputsAreRememberedAndAnythingElseIgnored) {
   }
 }
 
+// STRUMENTI, driven by the buttons' accessible names: a telescope, an
+// eyepiece and a camera saved under NOME are in the registry at once, one
+// value each, and listed again at the next start; choosing one fills the
+// panel's fields and Form1's box and Form1 calculates; ELIMINA takes one from
+// the list and the registry; a kept entry that cannot be read is passed over
+// and named, the others listed.
+TEST_F(Win32Panel, StrumentiKeepsTheKitInTheRegistry) {
+  const HWND window = OpenPanel().hwnd();
+  const auto items = [&](ElementId choice) {
+    std::vector<std::string> shown;
+    const auto count = SendMessageW(Field(choice), CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      wchar_t item[128] = {};
+      SendMessageW(Field(choice), CB_GETLBTEXT, static_cast<WPARAM>(i),
+                   reinterpret_cast<LPARAM>(item));
+      shown.push_back(Narrow(item));
+    }
+    return shown;
+  };
+  const std::string none = "\xE2\x80\x94";
+  const auto withSensors = [](std::vector<std::string> names) {
+    for (const Sensor& sensor : Sensors()) names.emplace_back(sensor.name);
+    return names;
+  };
+  SetWindowTextW(form_->element(kText1), L"2032");
+  SetWindowTextW(form_->element(kText2), L"10");
+  Pump();
+  Type(kApertureBox, "203.2");
+  Type(kFieldStopBox, "9.2");
+  Type(kPixelBox, "2.9");
+  Type(kSensorBox, "1936x1096");
+  const struct {
+    const char* name;
+    const char* button;
+    const wchar_t* key;
+    const char* kept;
+  } saved[] = {
+      {"C8", "SALVA TELESCOPIO", L"kit/Telescope1",
+       R"({"name":"C8","focal_length":2032,"aperture":203.2})"},
+      {"Pl\xC3\xB6ssl 10", "SALVA OCULARE", L"kit/Eyepiece1",
+       "{\"name\":\"Pl\xC3\xB6ssl 10\",\"focal_length\":10,\"field_stop\":9.2}"},
+      {"ASI462", "SALVA CAMERA", L"kit/Camera1",
+       R"({"name":"ASI462","pixel_size":2.9,"width":1936,"height":1096,"colour":true})"},
+  };
+  for (const auto& entry : saved) {
+    SCOPED_TRACE(entry.name);
+    Type(kNameBox, entry.name);
+    ASSERT_TRUE(Driver::Press(window, entry.button));
+    Pump();
+    EXPECT_EQ(KeptPanelText(entry.key), entry.kept);
+    EXPECT_EQ(TextOf(kNameProblem), "");
+  }
+  // A name refused is said under NOME, nothing kept.
+  Type(kNameBox, " ");
+  ASSERT_TRUE(Driver::Press(window, "SALVA OCULARE"));
+  Pump();
+  EXPECT_NE(TextOf(kNameProblem), "");
+  EXPECT_TRUE(panel().invalid(kNameBox));
+  EXPECT_EQ(KeptPanelText(L"kit/Eyepiece2"), "(none)");
+
+  // The next start, with a value no entry reads back from beside them.
+  form_.reset();
+  Pump();
+  const std::wstring broken = L"{\"name\":\"Ortho 6\",\"focal_length\":";
+  KeepPanelValue(L"kit/Eyepiece2", REG_SZ, broken.c_str(),
+                 static_cast<DWORD>((broken.size() + 1) * sizeof(wchar_t)));
+  StartForm1();
+  OpenPanel();
+  EXPECT_EQ(items(kKitSections[0].choice), (std::vector<std::string>{none, "C8"}));
+  EXPECT_EQ(items(kKitSections[1].choice), (std::vector<std::string>{none, "Pl\xC3\xB6ssl 10"}));
+  EXPECT_EQ(items(kKitSections[2].choice), withSensors({none, "ASI462"}));
+  EXPECT_EQ(TextOf(kSkippedLine), "Voci illeggibili saltate: kit/Eyepiece2.");
+
+  // Chosen, each fills what it holds; the telescope and the eyepiece Form1's
+  // box too, and Form1 calculates (2032 * 10 / 3 at 203.2 is f/33.33).
+  SetWindowTextW(form_->element(kText1), L"2500");
+  SetWindowTextW(form_->element(kText2), L"5");
+  Type(kApertureBox, "250");
+  Type(kFieldStopBox, "");
+  Type(kPixelBox, "3.75");
+  Type(kSensorBox, "1280x960");
+  Choose(kKitSections[0].choice, "C8");
+  EXPECT_EQ(WindowText(form_->element(kText1)), " 2032");
+  EXPECT_EQ(TextOf(kApertureBox), "203.2");
+  Choose(kKitSections[1].choice, "Pl\xC3\xB6ssl 10");
+  EXPECT_EQ(WindowText(form_->element(kText2)), " 10");
+  EXPECT_EQ(TextOf(kFieldStopBox), "9.2");
+  EXPECT_NE(WindowText(form_->element(kLabel2)), "") << "Form1 calculated";
+  EXPECT_EQ(Driver::ValueOf(panel().hwnd(), "RAPPORTO FOCALE"), "33.333333");
+  Choose(kKitSections[2].choice, "ASI462");
+  EXPECT_EQ(TextOf(kPixelBox), "2.9");
+  EXPECT_EQ(TextOf(kSensorBox), "1936x1096");
+
+  // ELIMINA OCULARE: the list and the registry without it.
+  Choose(kKitSections[1].choice, "Pl\xC3\xB6ssl 10");
+  ASSERT_TRUE(Driver::Press(panel().hwnd(), "ELIMINA OCULARE"));
+  Pump();
+  EXPECT_EQ(items(kKitSections[1].choice), std::vector<std::string>{none});
+  EXPECT_EQ(KeptPanelText(L"kit/Eyepiece1"), "(none)");
+  EXPECT_EQ(KeptPanelText(L"kit/Telescope1"), saved[0].kept);
+  // The lists hold their items whole, as tall as they need.
+  for (const KitSection& section : kKitSections) {
+    RECT dropped;
+    SendMessageW(Field(section.choice), CB_GETDROPPEDCONTROLRECT, 0,
+                 reinterpret_cast<LPARAM>(&dropped));
+    const auto row = SendMessageW(Field(section.choice), CB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(dropped.bottom - dropped.top,
+              row * SendMessageW(Field(section.choice), CB_GETCOUNT, 0, 0));
+  }
+}
+
 // Every field and result carries its caption as its accessible name, read
 // through the controls' accessible objects; a result's value is what it
 // shows; the picture is named and described by its display list.
@@ -679,9 +821,11 @@ TEST_F(Win32Panel, AtNightEveryPixelIsRedOnBlack) {
   const auto at = [&](const Capture& capture, int twipsX, int twipsY) {
     return capture.At(TwipsAt(twipsX, dpi), TwipsAt(twipsY, dpi));
   };
-  EXPECT_EQ(at(day, 60, 60), 0xC0FFFFu);      // the ground
-  EXPECT_EQ(at(day, 150, 5000), 0xC0C0C0u);   // Shape2's left side
-  EXPECT_EQ(at(day, 4900, 3570), 0xC0C0C0u);  // its top, at the right
+  EXPECT_EQ(at(day, 60, 60), 0xC0FFFFu);  // the ground
+  // The results' frame, Shape2, in the second column.
+  const ElementRecord& frame = kForm2Elements[Form2Index("Shape2")];
+  EXPECT_EQ(at(day, frame.left, frame.top + frame.height / 2), 0xC0C0C0u);  // its left side
+  EXPECT_EQ(at(day, frame.left + frame.width - 60, frame.top), 0xC0C0C0u);  // its top, at the right
   EXPECT_GT(day.NotNight(), 10000);
   if (!Folder().empty())
     day.Save(Folder() + "/win32-panel-client-dpi" + std::to_string(dpi) + ".bmp");
@@ -906,6 +1050,158 @@ TEST_F(Win32Panel, NumbersAreReadAsCelforoCalcReadsThem) {
     const CalcRun run = RunCelforoCalc({"--pixel-size", typed, "2500", "5", "3"});
     EXPECT_EQ(run.status == 2, !problem.empty()) << run.output;
   }
+}
+
+// A path of this machine as Windows names it: "/work/x" is "Z:\work\x".
+std::string WindowsPath(std::string path) {
+  if (!path.empty() && path.front() == '/') path = "Z:" + path;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+std::string FileBytes(const std::string& path) {
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "(none)";
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// The dialogs of this thread answered as the user would: a file dialog
+// given `path` and OK, a message read and closed.
+struct DialogsAnswered {
+  std::wstring path;
+  int fileDialogs = 0;
+  std::vector<std::string> messages;
+  HWND last = nullptr;  // answered, maybe not yet closed
+};
+DialogsAnswered* answering = nullptr;
+
+BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
+  if (!IsWindowVisible(window) || ClassName(window) != L"#32770") return TRUE;
+  if (window == answering->last) return FALSE;
+  answering->last = window;
+  const HWND name = [&] {
+    const HWND combo = GetDlgItem(window, cmb13);
+    if (combo != nullptr && IsWindowVisible(combo)) return combo;
+    return GetDlgItem(window, edt1);
+  }();
+  if (name != nullptr) {
+    ++answering->fileDialogs;
+    SetWindowTextW(name, answering->path.c_str());
+  } else {
+    const HWND text =
+        GetDlgItem(window, 0xFFFF) != nullptr ? GetDlgItem(window, 0xFFFF) : GetDlgItem(window, 21);
+    answering->messages.push_back(text != nullptr ? WindowText(text) : "?");
+  }
+  PostMessageW(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
+  if (answering != nullptr) EnumThreadWindows(GetCurrentThreadId(), AnswerDialog, 0);
+}
+
+// What `action` shows, answered.
+DialogsAnswered Answering(const std::string& path, const std::function<void()>& action) {
+  DialogsAnswered answers;
+  answers.path = Widen(path);
+  answering = &answers;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerDialogs);
+  action();
+  KillTimer(nullptr, timer);
+  answering = nullptr;
+  return answers;
+}
+
+// The set-up as a file through the system's dialogs, from the menu: the
+// committed trip opens with the results celforo-calc --setup gives for it,
+// and saved again is the same bytes; a malformed file is refused with its
+// reason and changes nothing; the picture exported as SVG is ui's document
+// of it, as PNG an image of its size.
+TEST_F(Win32Panel, TheSetUpFileOpensAndSavesAsCelforoCalcReadsIt) {
+  OpenPanel();
+  const auto command = [&](MenuCommand which) {
+    return [this, which] {
+      SendMessageW(form_->hwnd(), WM_COMMAND, MenuBar::IdOf(which), 0);
+      Pump();
+    };
+  };
+  const std::string trip = WindowsPath(CELFORO_SOURCE_DIR "/tests/data/setup-trip.json");
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  const std::string saved = Narrow(folder) + "celforo-trip-saved.json";
+  const std::string broken = Narrow(folder) + "celforo-trip-broken.json";
+  const std::string svg = Narrow(folder) + "celforo-picture.svg";
+  const std::string png = Narrow(folder) + "celforo-picture.png";
+  for (const std::string& path : {saved, broken, svg, png}) DeleteFileW(Widen(path).c_str());
+
+  DialogsAnswered opened = Answering(trip, command(MenuCommand::OpenSetup));
+  EXPECT_EQ(opened.fileDialogs, 1);
+  EXPECT_EQ(opened.messages, std::vector<std::string>{});
+  EXPECT_EQ(WindowText(form_->element(kText3)), " 2.5");
+  EXPECT_EQ(TextOf(kTargetChoice), "Giove");
+  EXPECT_EQ(TextOf(kFieldStopBox), "5.5");
+  Type(kDateField, "2026-12-07 22:00");
+  const std::map<std::string, std::string> expected =
+      CelforoCalc({"--setup", trip, "--date", "2026-12-07T22:00"});
+  ASSERT_FALSE(expected.empty()) << "celforo-calc printed nothing";
+  for (const ElementId result : kForm2Results) {
+    const std::string caption(kForm2Elements[result].meaning);
+    const auto column = expected.find(caption);
+    std::string text = column != expected.end() ? column->second : "";
+    // A time, "2026-12-07T21:22Z", is shown by its hour and minute.
+    if (text.size() >= 16 && text[10] == 'T') text = text.substr(11, 5);
+    EXPECT_EQ(Driver::ValueOf(panel().hwnd(), caption), text) << caption;
+  }
+
+  DialogsAnswered written = Answering(saved, command(MenuCommand::SaveSetup));
+  EXPECT_EQ(written.fileDialogs, 1);
+  EXPECT_EQ(written.messages, std::vector<std::string>{});
+  EXPECT_EQ(FileBytes(saved), FileBytes(trip)) << "the same bytes";
+
+  // A file cut short: refused with why, nothing changed.
+  const std::string whole = FileBytes(trip);
+  WriteBytes(broken, whole.substr(0, whole.size() / 2));
+  Type(kApertureBox, "203");
+  const std::vector<std::string> before = Results();
+  DialogsAnswered refused = Answering(broken, command(MenuCommand::OpenSetup));
+  ASSERT_EQ(refused.messages.size(), 1u) << "no refusal shown";
+  EXPECT_NE(refused.messages[0].find("Impossibile aprire"), std::string::npos)
+      << refused.messages[0];
+  EXPECT_EQ(TextOf(kApertureBox), "203");
+  EXPECT_EQ(Results(), before);
+
+  // The picture, by the extension chosen.
+  const DisplayList& picture = panel().Shown(kPlanPicture);
+  Answering(svg, command(MenuCommand::ExportPicture));
+  EXPECT_EQ(FileBytes(svg), SvgDocument(picture));
+  Answering(png, command(MenuCommand::ExportPicture));
+  const std::string image = FileBytes(png);
+  ASSERT_GE(image.size(), 24u);
+  EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+  const auto bigEndian = [&](std::size_t at) {
+    return (static_cast<unsigned char>(image[at]) << 24) |
+           (static_cast<unsigned char>(image[at + 1]) << 16) |
+           (static_cast<unsigned char>(image[at + 2]) << 8) |
+           static_cast<unsigned char>(image[at + 3]);
+  };
+  EXPECT_EQ(bigEndian(16), std::lround(picture.width));
+  EXPECT_EQ(bigEndian(20), std::lround(picture.height));
+  for (const std::string& path : {saved, broken, svg, png}) DeleteFileW(Widen(path).c_str());
 }
 
 // Every result of the panel is the text celforo-calc prints for the same

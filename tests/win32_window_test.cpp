@@ -512,16 +512,33 @@ TEST_F(Win32Window, MenuBarCarriesTheCommandsOutsideTheClientArea) {
   const HWND window = form_->hwnd();
   const HMENU bar = GetMenu(window);
   ASSERT_NE(bar, nullptr);
-  ASSERT_EQ(GetMenuItemCount(bar), 2);
   const auto caption = [](HMENU menu, UINT item, UINT by) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, item, text, 64, by);
     return std::wstring(text);
   };
-  EXPECT_EQ(caption(bar, 0, MF_BYPOSITION), L"&VISUALIZZA");
-  EXPECT_EQ(caption(bar, 1, MF_BYPOSITION), L"&?");
+  // FILE, VISUALIZZA and ?, each with its items in order, a shortcut key
+  // shown after a tab.
+  const std::vector<std::wstring> menus{L"&FILE", L"&VISUALIZZA", L"&?"};
+  const std::vector<std::vector<std::wstring>> items{
+      {L"&SALVA IMPOSTAZIONE\u2026", L"&APRI IMPOSTAZIONE\u2026", L"&ESPORTA IMMAGINE\u2026"},
+      {L"&PIANIFICAZIONE\tF2", L"&NOTTE\tF3"},
+      {L"&INFORMAZIONI SU CELFORO"}};
+  ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(menus.size()));
+  ASSERT_EQ(kMenus.size(), menus.size()) << "the menus the window system is given";
+  for (std::size_t m = 0; m < menus.size(); ++m) {
+    EXPECT_EQ(caption(bar, static_cast<UINT>(m), MF_BYPOSITION), menus[m]);
+    const HMENU menu = GetSubMenu(bar, static_cast<int>(m));
+    ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items[m].size())) << m;
+    for (std::size_t i = 0; i < items[m].size(); ++i)
+      EXPECT_EQ(caption(menu, static_cast<UINT>(i), MF_BYPOSITION), items[m][i]);
+  }
+  // Each item carries its command.
+  for (const MenuItemRecord& item : kMenuItems) {
+    const std::wstring shown = caption(bar, MenuBar::IdOf(item.command), MF_BYCOMMAND);
+    EXPECT_EQ(shown.substr(0, shown.find(L'\t')), Widen(item.caption));
+  }
   const WORD notte = MenuBar::IdOf(MenuCommand::NightMode);
-  EXPECT_EQ(caption(GetSubMenu(bar, 0), notte, MF_BYCOMMAND), L"&NOTTE\tF3");
   EXPECT_EQ(GetMenuState(bar, notte, MF_BYCOMMAND) & MF_CHECKED, 0u);
   MENUBARINFO info{};
   info.cbSize = sizeof info;

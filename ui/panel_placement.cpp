@@ -13,6 +13,14 @@ int Within(int start, int size, int low, int high) {
 
 }  // namespace
 
+int MainLeftBesidePanel(const ScreenRect& screen, const ScreenRect& main, int width, int gap) {
+  const bool fitsOnTheRight = main.right() + gap + width <= screen.right();
+  const bool fitsOnTheLeft = main.left - gap - width >= screen.left;
+  if (fitsOnTheRight || fitsOnTheLeft) return main.left;
+  const int moved = screen.right() - width - gap - main.width;
+  return moved >= screen.left ? std::min(main.left, moved) : main.left;
+}
+
 ScreenPoint PanelPlace(const ScreenRect& screen, const ScreenRect& main, int width, int height,
                        int gap) {
   const int onTheRight = main.right() + gap;

@@ -17,6 +17,15 @@ struct ScreenRect {
 // The space left between the two windows.
 inline constexpr int kPanelGap = 8;
 
+// Where the main window's frame, `main`, stands while the panel, `width`
+// wide, opens beside it: where it is when the panel fits on either side;
+// else moved left as little as needed for both to lie side by side on
+// `screen`, the panel on its right, its top kept; where it is when even that
+// cannot be. A window 343 wide centred at 468 on a screen 1280 wide, and a
+// panel 690 wide: moved to 239, the panel at 590.
+int MainLeftBesidePanel(const ScreenRect& screen, const ScreenRect& main, int width,
+                        int gap = kPanelGap);
+
 // The top-left corner of the panel's frame, `width` x `height`, beside the
 // main window's frame `main` on `screen`. Where neither side has room, it
 // goes to the side with more and is pushed back onto the screen; its top is

@@ -139,6 +139,16 @@ void Choice::Choose(int item) {
   choosing_ = false;
 }
 
+void Choice::SetItems(std::span<const std::string> items) {
+  choosing_ = true;
+  SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : items)
+    SendMessageW(hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+  SendMessageW(hwnd(), CB_SETCURSEL, 0, 0);
+  choosing_ = false;
+  Fit();
+}
+
 int Choice::Count() const {
   return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
 }

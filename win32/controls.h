@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -91,6 +92,9 @@ public:
   // Chooses an item; no onChanged follows.
   void Choose(int item);
   int Count() const;
+  // Replaces the items, the list as tall as they need, the first chosen; no
+  // onChanged follows.
+  void SetItems(std::span<const std::string> items);
 
   // The user chose another item.
   std::function<void()> onChanged;

@@ -5,6 +5,9 @@
 #include <algorithm>
 
 #include "ui/panel_placement.h"
+#include "win32/files.h"
+#include "win32/night_message.h"
+#include "win32/picture_png.h"
 #include "win32/picture_view.h"
 #include "win32/text.h"
 
@@ -19,6 +22,8 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = 0;
 // The width of the mark around a field that cannot be used, at 96 DPI.
 constexpr int kMarkWidth = 2;
+// The title of the panel's refusals, as of Form1's run-time errors.
+constexpr std::string_view kRefusalTitle = "CELFORO";
 
 POINT CornerOf(HWND window) {
   RECT frame{};
@@ -72,10 +77,16 @@ void Form2Window::ShowBeside(HWND form1) {
   GetMonitorInfoW(MonitorFromWindow(form1, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
   const RECT frame = FrameAround(dpi());
-  const ScreenPoint place =
-      PanelPlace({work.left, work.top, work.right - work.left, work.bottom - work.top},
-                 {owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top},
-                 frame.right - frame.left, frame.bottom - frame.top, ScaleForDpi(kPanelGap, dpi()));
+  const ScreenRect screen{work.left, work.top, work.right - work.left, work.bottom - work.top};
+  ScreenRect main{owner.left, owner.top, owner.right - owner.left, owner.bottom - owner.top};
+  const int width = frame.right - frame.left;
+  const int gap = ScaleForDpi(kPanelGap, dpi());
+  // Form1 makes room where neither of its sides has it.
+  if (const int left = MainLeftBesidePanel(screen, main, width, gap); left != main.left) {
+    SetWindowPos(form1, nullptr, left, main.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    main.left = left;
+  }
+  const ScreenPoint place = PanelPlace(screen, main, width, frame.bottom - frame.top, gap);
   FitClientArea(place.x, place.y);
   Show();
 }
@@ -119,6 +130,10 @@ void Form2Window::NameElements() {
   for (ElementId id = 0; id < kForm2Elements.size(); ++id) {
     const ElementRecord& record = kForm2Elements[id];
     if (HoldsValue(record.kind)) accessibleTexts().SetName(element(id), record.meaning);
+    // A button by what it does where its caption alone is not enough:
+    // "SALVA TELESCOPIO".
+    if (record.kind == ElementKind::PushButton && ButtonName(record) != record.caption)
+      accessibleTexts().SetName(element(id), ButtonName(record));
     if (kForm2Relations.namesValue[id]) accessibleTexts().SetName(element(id), "");
   }
 }
@@ -192,6 +207,10 @@ void Form2Window::SetPicture(ElementId picture, const DisplayList& list) {
   accessibleTexts().SetDescription(view->hwnd(), list.description);
 }
 
+const DisplayList& Form2Window::Shown(ElementId picture) const {
+  return static_cast<const PictureView*>(control(picture))->list();
+}
+
 std::optional<std::string> Form2Window::Remembered(std::string_view key) const {
   return settings_.Read(key);
 }
@@ -202,28 +221,41 @@ void Form2Window::Remember(std::string_view key, std::string_view value) {
 
 void Form2Window::SetItems(ElementId choice, std::span<const std::string> items) {
   const Raised quiet(quiet_);
-  const HWND list = element(choice);
-  SendMessageW(list, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items)
-    SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-  static_cast<class Choice*>(control(choice))->Choose(0);
+  static_cast<class Choice*>(control(choice))->SetItems(items);
 }
 
-std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view, std::span<const FileKind>) {
-  return std::nullopt;
+std::optional<ChosenFile> Form2Window::AskFileToWrite(std::string_view name,
+                                                      std::span<const FileKind> kinds) {
+  return win32::AskFileToWrite(hwnd(), name, kinds);
 }
 
-std::optional<std::string> Form2Window::WriteFile(const ChosenFile&, std::string_view) {
-  return std::string("Non ancora possibile qui.");
+std::optional<std::string> Form2Window::WriteFile(const ChosenFile& file, std::string_view bytes) {
+  return WriteWholeFile(file.name, bytes);
 }
 
-void Form2Window::AskFileToRead(FileKind, std::size_t) {}
-
-std::optional<std::string> Form2Window::PngImage(const DisplayList&) {
-  return std::nullopt;
+void Form2Window::AskFileToRead(FileKind kind, std::size_t mostBytes) {
+  const std::optional<std::wstring> path = win32::AskFileToRead(hwnd(), kind);
+  if (!path) return;
+  const FileRead read = ReadFileStart(*path, mostBytes);
+  if (read.problem) return form2_.onFileNotRead(kind, *read.problem);
+  form2_.onFileRead(kind, read.bytes);
 }
 
-void Form2Window::ShowRefusal(std::string_view) {}
+std::optional<std::string> Form2Window::PngImage(const DisplayList& list) {
+  return PngOfPicture(list);
+}
+
+void Form2Window::ShowRefusal(std::string_view text) {
+  // Form1 waits too while it is shown, as the panel waits for Form1's.
+  const HWND form1 = GetWindow(hwnd(), GW_OWNER);
+  const bool wasDisabled = form1 != nullptr && EnableWindow(form1, FALSE);
+  if (theme() == Theme::Night) {
+    ShowNightMessage(hwnd(), MessageKind::Error, kRefusalTitle, text, palette());
+  } else {
+    MessageBoxW(hwnd(), Widen(text).c_str(), Widen(kRefusalTitle).c_str(), MB_OK | MB_ICONERROR);
+  }
+  if (form1 != nullptr && IsWindow(form1) && !wasDisabled) EnableWindow(form1, TRUE);
+}
 
 void Form2Window::CopyLink(std::string_view) {}
 

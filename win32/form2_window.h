@@ -28,7 +28,8 @@ public:
   Form2Window(HINSTANCE instance, HWND owner, Form1& form1, Theme theme);
 
   // Shows the panel beside `form1` (on its right where the screen has room,
-  // else on its left), the focus in its first field.
+  // else on its left; where neither side has it, `form1` moves left as
+  // little as needed for both to fit), the focus in its first field.
   void ShowBeside(HWND form1);
   // Shows it again where it was, the focus where it was; Hide hides it, as
   // its close box does.
@@ -39,6 +40,9 @@ public:
 
   // The panel's handlers, for the menu's commands that are the panel's.
   Form2& form2() { return form2_; }
+
+  // What a picture shows.
+  const DisplayList& Shown(ElementId picture) const;
 
   // Whether a field is marked as holding a text that cannot be used.
   bool invalid(ElementId field) const { return invalid_[field]; }
@@ -62,9 +66,8 @@ private:
   std::optional<std::string> Remembered(std::string_view key) const override;
   void Remember(std::string_view key, std::string_view value) override;
   void SetItems(ElementId choice, std::span<const std::string> items) override;
-  // The set-up's files, the picture exported and the page's own operations:
-  // not yet carried out on Windows (the files are neither asked for nor
-  // written, and the panel's refusals are not shown).
+  // The set-up's files and the picture exported, by the system's dialogs;
+  // the page's own operations (CopyLink, AskPosition) are never asked here.
   std::optional<ChosenFile> AskFileToWrite(std::string_view name,
                                            std::span<const FileKind> kinds) override;
   std::optional<std::string> WriteFile(const ChosenFile& file, std::string_view bytes) override;

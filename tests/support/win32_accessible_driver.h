@@ -10,9 +10,11 @@
 
 #include <oleacc.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "tests/support/win32_keys.h"
@@ -95,7 +97,29 @@ public:
   // The one control of `window` named `name` that holds a value or acts (a
   // caption of the same name, a static text, passed over); null when there
   // is none, or more than one.
+  // A control found once is looked up again by asking it alone whether it
+  // is still the window's and still so named, not every child of the window
+  // (a hundred calls into the other process, in the planning panel).
   static HWND Named(HWND window, std::string_view name) {
+    std::map<std::pair<HWND, std::string>, HWND, std::less<>>& known = Known();
+    const std::pair<HWND, std::string> key{window, std::string(name)};
+    if (const auto seen = known.find(key); seen != known.end()) {
+      if (IsWindow(seen->second) && GetParent(seen->second) == window &&
+          Read(seen->second, Text::Name) == name)
+        return seen->second;
+      known.erase(seen);
+    }
+    const HWND control = Find(window, name);
+    if (control != nullptr) known[key] = control;
+    return control;
+  }
+
+  static std::map<std::pair<HWND, std::string>, HWND, std::less<>>& Known() {
+    static std::map<std::pair<HWND, std::string>, HWND, std::less<>> known;
+    return known;
+  }
+
+  static HWND Find(HWND window, std::string_view name) {
     std::vector<HWND> found = AllNamed(window, name);
     if (found.size() > 1) {
       std::erase_if(found, [](HWND control) {
