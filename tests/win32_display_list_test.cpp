@@ -126,7 +126,7 @@ TEST(Win32DisplayList, FarAndBrokenShapesHarmNothing) {
 // and IEND's CRC every PNG file ends with), and a 1 x 1 red image byte for
 // byte: signature, IHDR, the row in one stored deflate block with its
 // Adler-32 (1 + 255 = 256, 1 + 256 * 3 = 769), IEND.
-TEST(Win32Png, EncodesAsThePngSpecificationSays) {
+TEST(Win32Png, EncodesAsThePngStandardSays) {
   EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
   EXPECT_EQ(Crc32("IEND"), 0xAE426082u);
   const std::vector<std::uint32_t> red{0xFF0000};

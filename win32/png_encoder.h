@@ -1,5 +1,5 @@
 // Pixels written as a PNG file, without a compression library: the image
-// data in stored (uncompressed) deflate blocks, as the PNG specification
+// data in stored (uncompressed) deflate blocks, as the PNG standard
 // (ISO/IEC 15948, W3C PNG 2nd edition) allows, with its CRC-32 and Adler-32.
 #pragma once
 
