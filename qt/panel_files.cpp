@@ -54,6 +54,17 @@ void Prepare(QFileDialog& dialog, Theme theme) {
     button->setIcon(NightIcon(button->icon(), ink));
   // The folders' list keeps the icons it was given before: none by night.
   for (QComboBox* list : dialog.findChildren<QComboBox*>()) list->setIconSize(QSize(0, 0));
+  // Its scroll bars (a long folder name in the places' list brings one) in
+  // the night's red on black, their arrows left out as the night has no grey.
+  dialog.setStyleSheet(
+      QStringLiteral("QScrollBar { background: black; border: 1px solid %1; }"
+                     "QScrollBar::handle { background: %1; min-width: 12px; min-height: 12px; }"
+                     "QScrollBar::add-line, QScrollBar::sub-line { background: black;"
+                     " border: 1px solid %1; }"
+                     "QScrollBar::add-page, QScrollBar::sub-page { background: black; }"
+                     "QScrollBar::left-arrow, QScrollBar::right-arrow, QScrollBar::up-arrow,"
+                     " QScrollBar::down-arrow { width: 0; height: 0; }")
+          .arg(ink.name()));
 }
 
 }  // namespace
