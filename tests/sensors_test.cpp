@@ -25,7 +25,7 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 14u);
+  EXPECT_GE(sensors.size(), 16u);
   std::set<std::string> names;
   // The sensor first, so that the list is searched by it, then the camera the
   // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
@@ -83,6 +83,10 @@ TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
       {"IMX585 (INNO-MAKER CAM-IMX585-Color)", 2.9, 3840, 2160, SensorColour::Colour},
       // Framos: 3840 x 2160 (4K / 8MP), 2 x 2 um, colour (RGB).
       {"IMX678 (Framos FSM:GO IMX678C)", 2, 3840, 2160, SensorColour::Colour},
+      // Hikrobot's datasheet: Sony IMX178, 2.4 um x 2.4 um, 3072 x 2048, a
+      // mono (UM) and a colour (UC) camera.
+      {"IMX178 (Hikrobot MV-CB060-10UM)", 2.4, 3072, 2048, SensorColour::Mono},
+      {"IMX178 (Hikrobot MV-CB060-10UC)", 2.4, 3072, 2048, SensorColour::Colour},
       // Balluff: 1280 (H) x 960 (V), 3.75 um, the 1012dG grey.
       {"MT9M034 (mvBlueFOX3-1012dG)", 3.75, 1280, 960, SensorColour::Mono},
       // Basler: 1456 x 1088 full resolution, 3.45 um, colour.
