@@ -14,11 +14,12 @@
 #endif
 
 namespace celforo::cli {
-namespace {
 
 StreamFailure SystemFailure(int error) {
   return std::strerror(error);
 }
+
+namespace {
 
 #if defined(_WIN32)
 // The Windows calls take and give int counts.

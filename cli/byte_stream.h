@@ -16,6 +16,9 @@ namespace celforo::cli {
 // Why a read or a write failed, in the system's words ("Is a directory").
 using StreamFailure = std::string;
 
+// The system's words for errno value `error`: EISDIR gives "Is a directory".
+StreamFailure SystemFailure(int error);
+
 // The outcome of one read: the bytes that came (none at the end of the
 // input), or why the read failed.
 struct ReadResult {

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -19,10 +18,6 @@
 
 namespace celforo::cli {
 namespace {
-
-StreamFailure SystemFailure(int error) {
-  return std::strerror(error);
-}
 
 // The most a temporary name is tried with another number before giving up.
 constexpr int kTemporaryNames = 100;
