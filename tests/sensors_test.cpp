@@ -25,7 +25,7 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 16u);
+  EXPECT_GE(sensors.size(), 17u);
   std::set<std::string> names;
   // The sensor first, so that the list is searched by it, then the camera the
   // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
@@ -89,8 +89,10 @@ TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
       {"IMX178 (Hikrobot MV-CB060-10UC)", 2.4, 3072, 2048, SensorColour::Colour},
       // Balluff: 1280 (H) x 960 (V), 3.75 um, the 1012dG grey.
       {"MT9M034 (mvBlueFOX3-1012dG)", 3.75, 1280, 960, SensorColour::Mono},
-      // Basler: 1456 x 1088 full resolution, 3.45 um, colour.
+      // Basler: 1456 x 1088 full resolution (1440 x 1080 by default), 3.45
+      // um, a colour ace and a mono dart camera.
       {"IMX273 (Basler acA1440-220uc)", 3.45, 1456, 1088, SensorColour::Colour},
+      {"IMX273 (Basler daA1440-220um)", 3.45, 1456, 1088, SensorColour::Mono},
   };
   for (const Row& row : rows) {
     const std::optional<Sensor> sensor = SensorByName(row.name);
