@@ -25,7 +25,7 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 17u);
+  EXPECT_GE(sensors.size(), 18u);
   std::set<std::string> names;
   // The sensor first, so that the list is searched by it, then the camera the
   // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
@@ -87,6 +87,9 @@ TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
       // mono (UM) and a colour (UC) camera.
       {"IMX178 (Hikrobot MV-CB060-10UM)", 2.4, 3072, 2048, SensorColour::Mono},
       {"IMX178 (Hikrobot MV-CB060-10UC)", 2.4, 3072, 2048, SensorColour::Colour},
+      // Balluff: IMX183, 5544 (H) x 3692 (V) effective pixels of 2.4 um,
+      // measured on the grey scale version.
+      {"IMX183 (mvBlueFOX3-2205 grey)", 2.4, 5544, 3692, SensorColour::Mono},
       // Balluff: 1280 (H) x 960 (V), 3.75 um, the 1012dG grey.
       {"MT9M034 (mvBlueFOX3-1012dG)", 3.75, 1280, 960, SensorColour::Mono},
       // Basler: 1456 x 1088 full resolution (1440 x 1080 by default), 3.45
