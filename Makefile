@@ -89,6 +89,11 @@ format-check:
 clean:
 	rm -rf build
 
+# The Windows panel's pictures show what the Linux ones do: from Turin, with a
+# 3.2 mm field stop, on the night of 2026-12-17 in Italy's time.
+WINDOWS_PANEL = TZ=Europe/Rome tools/windows-screenshot --value Text11=45.07 --value Text12=7.69 --value Text13=240 \
+  --value Text10=3.2
+
 # Refreshes the README's pictures of the window, by day and by night: the Qt
 # ones from the window tests' grabs, the web page's from its browser suite, the
 # Windows ones from the screen under Wine.
@@ -113,10 +118,13 @@ screenshot:
 	tools/windows-screenshot --night 96 docs/form1-windows-night.png
 	for dpi in 96 144; do \
 	  suffix=$$([ $$dpi = 96 ] || echo -$$dpi); \
-	  for target in Giove:jupiter Saturno:saturn; do \
-	    tools/windows-screenshot --panel $${target%:*} $$dpi \
-	      docs/panel-$${target#*:}-windows$$suffix.png; \
-	    tools/windows-screenshot --night --panel $${target%:*} $$dpi \
-	      docs/panel-$${target#*:}-night-windows$$suffix.png; \
+	  for shot in Giove:jupiter:04 Saturno:saturn:19; do \
+	    target=$${shot%%:*}; name=$${shot#*:}; hour=$${name#*:}; name=$${name%:*}; \
+	    $(WINDOWS_PANEL) --at "2026-12-17 $$hour:00" \
+	      --panel $$target $$dpi docs/panel-$$name-windows$$suffix.png; \
+	    $(WINDOWS_PANEL) --at "2026-12-17 $$hour:00" \
+	      --night --panel $$target $$dpi docs/panel-$$name-night-windows$$suffix.png; \
 	  done; \
 	done
+	$(WINDOWS_PANEL) --at "2026-12-17 07:00" \
+	  --panel Venere 96 docs/panel-venus-windows.png
