@@ -387,7 +387,9 @@ private slots:
         form.close();
       }
     });
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });
+    // The watchdog dies with the form: left running, it would end whatever
+    // event loop a later test runs ten seconds on, a file dialog's say.
+    QTimer::singleShot(10000, &form, [] { QCoreApplication::exit(99); });
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!form.isVisible());
   }
