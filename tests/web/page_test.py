@@ -34,6 +34,7 @@ from pathlib import Path
 from PIL import Image
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
@@ -112,8 +113,13 @@ def element(id_):
     return driver.find_element(By.ID, id_)
 
 
-def wait_for(condition, what, seconds=10, session=None):
-    WebDriverWait(session or driver, seconds).until(lambda _: condition(), what)
+def wait_for(condition, what, seconds=10, session=None, navigating=False):
+    """Until condition() holds. While a page is `navigating` away, a script cut
+    short by the old document's unload (WebKit's "Callback was not called
+    before the unload event") counts as not yet."""
+    ignored = (NoSuchFrameException,) if navigating else ()
+    WebDriverWait(session or driver, seconds, ignored_exceptions=ignored).until(
+        lambda _: condition(), what)
 
 
 def open_page():
@@ -378,10 +384,12 @@ def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
                     assert hold.reached.wait(10), f"{order}: {hold.path} was never asked for"
                     wait_for(lambda: session.execute_script(
                         "return location.origin === arguments[0] && typeof Module === 'object'"
-                        " && " + before_release, ordered.origin), order, session=session)
+                        " && " + before_release, ordered.origin), order, session=session,
+                        navigating=True)
                     assert not started(session), order
                     hold.release()
-                    wait_for(lambda: started(session), f"{order}: the results", session=session)
+                    wait_for(lambda: started(session), f"{order}: the results", session=session,
+                             navigating=True)
                 finally:
                     ordered.stop()
         finally:
