@@ -91,8 +91,8 @@ clean:
 
 # The Windows panel's pictures show what the Linux ones do: from Turin, with a
 # 3.2 mm field stop, on the night of 2026-12-17 in Italy's time.
-WINDOWS_PANEL = TZ=Europe/Rome tools/windows-screenshot --value Text11=45.07 --value Text12=7.69 --value Text13=240 \
-  --value Text10=3.2
+WINDOWS_PANEL = TZ=Europe/Rome tools/windows-screenshot --value Text11=45.07 \
+  --value Text12=7.69 --value Text13=240 --value Text10=3.2
 
 # Refreshes the README's pictures of the window, by day and by night: the Qt
 # ones from the window tests' grabs, the web page's from its browser suite, the

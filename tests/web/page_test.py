@@ -32,9 +32,9 @@ import xml.etree.ElementTree as ElementTree
 from pathlib import Path
 
 from PIL import Image
+from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
-from selenium.common.exceptions import NoSuchFrameException
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
