@@ -65,9 +65,9 @@ std::uint64_t Micros(double magnitude) {
 // The three steps give the same text: q has at most 15 digits, so the double
 // read back from the six-decimal text, written at 15 significant digits,
 // gives back exactly q / 10^6 (15 digits survive a trip through a double).
-std::string ShortResultText(double value) {
+Computed<std::string> ShortResultText(double value) {
   const std::uint64_t micros = Micros(std::fabs(value));
-  if (micros == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+  if (micros == 0) return RunTimeError(RunTimeErrorKind::TypeMismatch);
   std::string text(1, std::signbit(value) ? '-' : ' ');
   char digits[24];
   const std::uint64_t whole = micros / 1'000'000;
@@ -203,21 +203,21 @@ std::string SixDecimalText(double value, char decimalSeparator) {
   return text;
 }
 
-std::string ResultText(double value) {
-  if (!std::isfinite(value)) throw RunTimeError(RunTimeErrorKind::Overflow);
+Computed<std::string> ResultText(double value) {
+  if (!std::isfinite(value)) return RunTimeError(RunTimeErrorKind::Overflow);
 #if defined(__SIZEOF_INT128__)
   if (std::fabs(value) < 1e9) return ShortResultText(value);
 #endif
   const std::string shown = SixDecimalText(value, '.');
   const NumberScan readBack = ScanNumber(shown);
-  if (readBack.consumed == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+  if (readBack.consumed == 0) return RunTimeError(RunTimeErrorKind::TypeMismatch);
   return SignedNumberText(readBack.value);
 }
 
 // 5e-7 as a double lies just below the true 5e-7, and the double after it
 // just above: a magnitude up to it rounds to zero, ties to even or not.
-std::string MeasureText(double value) {
-  if (std::fabs(value) <= 5e-7) return " 0";
+Computed<std::string> MeasureText(double value) {
+  if (std::fabs(value) <= 5e-7) return std::string(" 0");
   return ResultText(value);
 }
 

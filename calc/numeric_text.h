@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/run_time_error.h"
+
 namespace celforo {
 
 struct NumberScan {
@@ -42,16 +44,16 @@ std::string SignedNumberText(double value);
 std::string SixDecimalText(double value, char decimalSeparator = '.');
 
 // The shown text of a result: SixDecimalText, read back, SignedNumberText:
-// 1.6666666666666667 is written " 1.666667". Throws RunTimeError with
-// TypeMismatch when the value rounds to zero at six decimals, and with
-// Overflow when it is infinite or NaN.
-std::string ResultText(double value);
+// 1.6666666666666667 is written " 1.666667". Fails with TypeMismatch when
+// the value rounds to zero at six decimals, and with Overflow when it is
+// infinite or NaN.
+Computed<std::string> ResultText(double value);
 
 // The shown text of a measurement (an altitude, an angle, an offset), where
 // zero is a value like any other: ResultText, but a value that rounds to
 // zero at six decimals is " 0" rather than a failure: 4e-7 is written " 0",
-// -12.5 "-12.5". Throws RunTimeError with Overflow when it is infinite or NaN.
-std::string MeasureText(double value);
+// -12.5 "-12.5". Fails with Overflow when it is infinite or NaN.
+Computed<std::string> MeasureText(double value);
 
 // The value rounded to `decimals` places (0 to 9), ties to even on the exact
 // binary value, with a leading zero and "." as the point: 47.25 with one

@@ -106,69 +106,76 @@ bool HasMoons(const CameraAndTarget& c) {
   return c.target && c.target->moons;
 }
 
-PlanValue FocalRatioOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> FocalRatioOf(const CameraAndTarget& c, const ProjectionResults& r) {
   return FocalRatio(r.equivalentFocalLength, *c.aperture);
 }
-PlanValue ImageScaleOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> ImageScaleOf(const CameraAndTarget& c, const ProjectionResults& r) {
   return ImageScale(r.equivalentFocalLength, *c.pixelSize);
 }
-PlanValue FieldWidthOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> FieldWidthOf(const CameraAndTarget& c, const ProjectionResults& r) {
   return FieldOfView(r.equivalentFocalLength, *c.pixelSize, c.sensor->width);
 }
-PlanValue FieldHeightOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> FieldHeightOf(const CameraAndTarget& c, const ProjectionResults& r) {
   return FieldOfView(r.equivalentFocalLength, *c.pixelSize, c.sensor->height);
 }
 // A diameter: an inverted image (a negative magnification) is as large.
-PlanValue FieldStopOf(const CameraAndTarget& c, const ProjectionResults& r) {
-  return std::fabs(FieldStopPixels(*c.fieldStop, r.magnification, *c.pixelSize));
+Computed<PlanValue> FieldStopOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  const Computed<double> pixels = FieldStopPixels(*c.fieldStop, r.magnification, *c.pixelSize);
+  if (!pixels) return *pixels.error();
+  return std::fabs(*pixels);
 }
-PlanValue DiameterOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> DiameterOf(const CameraAndTarget& c, const ProjectionResults&) {
   return Diameter(c);
 }
-PlanValue DiscPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> DiscPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
   return DiscPixels(r.equivalentFocalLength, *c.pixelSize, Diameter(c));
 }
-PlanValue RingsOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> RingsOf(const CameraAndTarget& c, const ProjectionResults&) {
   return c.target->size.ringsDiameter;
 }
-PlanValue SamplingOf(const CameraAndTarget& c, const ProjectionResults& r) {
-  return Sampling(FocalRatio(r.equivalentFocalLength, *c.aperture), c.wavelength, *c.pixelSize);
+Computed<PlanValue> SamplingOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  const Computed<double> focalRatio = FocalRatio(r.equivalentFocalLength, *c.aperture);
+  if (!focalRatio) return *focalRatio.error();
+  return Sampling(*focalRatio, c.wavelength, *c.pixelSize);
 }
-PlanValue CaptureOf(const CameraAndTarget& c, const ProjectionResults& r) {
-  return LongestCapture(ImageScale(r.equivalentFocalLength, *c.pixelSize),
-                        RecordOf(c.target->target).rotationHours, Diameter(c));
+Computed<PlanValue> CaptureOf(const CameraAndTarget& c, const ProjectionResults& r) {
+  const Computed<double> imageScale = ImageScale(r.equivalentFocalLength, *c.pixelSize);
+  if (!imageScale) return *imageScale.error();
+  return LongestCapture(*imageScale, RecordOf(c.target->target).rotationHours, Diameter(c));
 }
-PlanValue AltitudeOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> AltitudeOf(const CameraAndTarget& c, const ProjectionResults&) {
   return Sky(c).now.altitude;
 }
-PlanValue AzimuthOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> AzimuthOf(const CameraAndTarget& c, const ProjectionResults&) {
   return Sky(c).now.azimuth;
 }
-PlanValue AirMassOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> AirMassOf(const CameraAndTarget& c, const ProjectionResults&) {
   const std::optional<double> airMass = AirMass(Sky(c).now.altitude);
   if (!airMass) return NoValue{kBelowHorizon};
   return *airMass;
 }
-PlanValue DispersionOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> DispersionOf(const CameraAndTarget& c, const ProjectionResults&) {
   const std::optional<double> dispersion = DispersionArcseconds(c);
   if (!dispersion) return NoValue{kBelowHorizon};
   return *dispersion;
 }
-PlanValue DispersionPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
+Computed<PlanValue> DispersionPixelsOf(const CameraAndTarget& c, const ProjectionResults& r) {
   const std::optional<double> dispersion = DispersionArcseconds(c);
   if (!dispersion) return NoValue{kBelowHorizon};
-  return *dispersion / std::fabs(ImageScale(r.equivalentFocalLength, *c.pixelSize));
+  const Computed<double> imageScale = ImageScale(r.equivalentFocalLength, *c.pixelSize);
+  if (!imageScale) return *imageScale.error();
+  return *dispersion / std::fabs(*imageScale);
 }
-PlanValue RiseOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> RiseOf(const CameraAndTarget& c, const ProjectionResults&) {
   return EventValue(Sky(c).events.rise, kNoRise);
 }
-PlanValue TransitOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> TransitOf(const CameraAndTarget& c, const ProjectionResults&) {
   return EventValue(Sky(c).events.transit, kNoTransit);
 }
-PlanValue SetOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> SetOf(const CameraAndTarget& c, const ProjectionResults&) {
   return EventValue(Sky(c).events.set, kNoSet);
 }
-PlanValue BestTimeOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> BestTimeOf(const CameraAndTarget& c, const ProjectionResults&) {
   const BestTime& best = Sky(c).night.best;
   switch (best.state) {
     case BestTimeState::Found: return best.time;
@@ -177,47 +184,51 @@ PlanValue BestTimeOf(const CameraAndTarget& c, const ProjectionResults&) {
   }
   return PlanWord{kNeverDark};
 }
-PlanValue AboveFromOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> AboveFromOf(const CameraAndTarget& c, const ProjectionResults&) {
   return AboveMinimum(c, &TimeSpan::start);
 }
-PlanValue AboveUntilOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> AboveUntilOf(const CameraAndTarget& c, const ProjectionResults&) {
   return AboveMinimum(c, &TimeSpan::end);
 }
-PlanValue PhaseOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> PhaseOf(const CameraAndTarget& c, const ProjectionResults&) {
   return 100.0 * c.target->disc.illuminatedFraction;
 }
-PlanValue PhaseAngleOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> PhaseAngleOf(const CameraAndTarget& c, const ProjectionResults&) {
   return c.target->disc.phaseAngle;
 }
-PlanValue BrightLimbOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> BrightLimbOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->disc.brightLimbAngle;
 }
-PlanValue PoleOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> PoleOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->disc.northPoleAngle;
 }
-PlanValue MeridianOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> MeridianOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->disc.centralMeridian;
 }
-PlanValue SystemIOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> SystemIOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->disc.systemI;
 }
-PlanValue SystemIIOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> SystemIIOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->disc.systemII;
 }
-PlanValue RedSpotOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> RedSpotOf(const CameraAndTarget& c, const ProjectionResults&) {
   return *c.target->redSpotTransit;
 }
 
-double ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+Computed<double> ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value) {
   return ExtractionForFocalRatio(objective, eyepiece, *c.aperture, value);
 }
-double ForImageScale(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+Computed<double> ForImageScale(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value) {
   return ExtractionForImageScale(objective, eyepiece, *c.pixelSize, value);
 }
-double ForSampling(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+Computed<double> ForSampling(double objective, double eyepiece, const CameraAndTarget& c,
+                             double value) {
   return ExtractionForSampling(objective, eyepiece, *c.aperture, *c.pixelSize, c.wavelength, value);
 }
-double ForDiscPixels(double objective, double eyepiece, const CameraAndTarget& c, double value) {
+Computed<double> ForDiscPixels(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value) {
   return ExtractionForDiscPixels(objective, eyepiece, *c.pixelSize, Diameter(c), value);
 }
 

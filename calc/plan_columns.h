@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "calc/projection.h"
+#include "calc/run_time_error.h"
 #include "calc/target_on_date.h"
 #include "calc/targets.h"
 #include "calc/time_scale.h"
@@ -113,9 +114,9 @@ struct PlanColumn {
   // Whether the value depends on the set-up's results; if not, it is the
   // same for every set-up of a run, and may be computed once.
   bool bySetUp;
-  // The value for a set-up's results; called only where the column applies.
-  // Throws RunTimeError.
-  PlanValue (*compute)(const CameraAndTarget&, const ProjectionResults&);
+  // The value for a set-up's results, or the run-time error computing it
+  // met; called only where the column applies.
+  Computed<PlanValue> (*compute)(const CameraAndTarget&, const ProjectionResults&);
 };
 
 // What a solve can aim at, beyond the equivalent focal length and the
@@ -127,9 +128,9 @@ struct PlanSolve {
   PlanAim aim;
   std::string_view caption;                  // the column whose value is aimed at
   bool (*possible)(const CameraAndTarget&);  // what it needs is given
-  // The extraction that gives `value`. Throws RunTimeError.
-  double (*extraction)(double objectiveFocalLength, double eyepieceFocalLength,
-                       const CameraAndTarget&, double value);
+  // The extraction that gives `value`, or the run-time error that stops it.
+  Computed<double> (*extraction)(double objectiveFocalLength, double eyepieceFocalLength,
+                                 const CameraAndTarget&, double value);
 };
 
 namespace plan_columns {
@@ -153,48 +154,52 @@ bool HasSystems(const CameraAndTarget& c);
 bool HasMoons(const CameraAndTarget& c);
 
 // Each column's and each solve's value.
-PlanValue FocalRatioOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue ImageScaleOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue FieldWidthOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue FieldHeightOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue FieldStopOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue DiameterOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue DiscPixelsOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue RingsOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue SamplingOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue CaptureOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue AltitudeOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue AzimuthOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue AirMassOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue DispersionOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue DispersionPixelsOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue RiseOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue TransitOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue SetOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue BestTimeOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue AboveFromOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue AboveUntilOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue PhaseOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue PhaseAngleOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue BrightLimbOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue PoleOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue MeridianOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue SystemIOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue SystemIIOf(const CameraAndTarget& c, const ProjectionResults& r);
-PlanValue RedSpotOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> FocalRatioOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> ImageScaleOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> FieldWidthOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> FieldHeightOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> FieldStopOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> DiameterOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> DiscPixelsOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> RingsOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> SamplingOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> CaptureOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> AltitudeOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> AzimuthOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> AirMassOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> DispersionOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> DispersionPixelsOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> RiseOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> TransitOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> SetOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> BestTimeOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> AboveFromOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> AboveUntilOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> PhaseOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> PhaseAngleOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> BrightLimbOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> PoleOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> MeridianOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> SystemIOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> SystemIIOf(const CameraAndTarget& c, const ProjectionResults& r);
+Computed<PlanValue> RedSpotOf(const CameraAndTarget& c, const ProjectionResults& r);
 
 // A moon's offset from Jupiter's centre in Jupiter's equatorial radii, x
 // towards the west or y towards Jupiter's north.
 template <GalileanMoon kMoon, bool kX>
-PlanValue MoonOffsetOf(const CameraAndTarget& c, const ProjectionResults&) {
+Computed<PlanValue> MoonOffsetOf(const CameraAndTarget& c, const ProjectionResults&) {
   const JovianOffset& offset = (*c.target->moons)[static_cast<std::size_t>(kMoon)].offset;
   return kX ? offset.x : offset.y;
 }
 
-double ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c, double value);
-double ForImageScale(double objective, double eyepiece, const CameraAndTarget& c, double value);
-double ForSampling(double objective, double eyepiece, const CameraAndTarget& c, double value);
-double ForDiscPixels(double objective, double eyepiece, const CameraAndTarget& c, double value);
+Computed<double> ForFocalRatio(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value);
+Computed<double> ForImageScale(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value);
+Computed<double> ForSampling(double objective, double eyepiece, const CameraAndTarget& c,
+                             double value);
+Computed<double> ForDiscPixels(double objective, double eyepiece, const CameraAndTarget& c,
+                               double value);
 
 }  // namespace plan_columns
 

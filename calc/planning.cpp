@@ -15,80 +15,98 @@ constexpr double kNanometresPerMicrometre = 1000.0;
 constexpr double kMicrometresPerMillimetre = 1000.0;
 
 // tan(diameter / 2) of an angle in arcseconds.
-double HalfTangent(double diameter) {
-  return Checked(std::tan(Checked(diameter) * kRadiansPerArcsecond / 2.0));
+double HalfTangent(CheckedArithmetic& a, double diameter) {
+  return a.Checked(std::tan(a.Checked(diameter) * kRadiansPerArcsecond / 2.0));
 }
 
 // The equivalent focal length that gives `imageScale` with `pixelSize`.
-double FocalLengthForImageScale(double pixelSize, double imageScale) {
-  return CheckedQuotient(Checked(kImageScaleFactor * Checked(pixelSize)), Checked(imageScale));
+double FocalLengthForImageScale(CheckedArithmetic& a, double pixelSize, double imageScale) {
+  return a.Quotient(a.Checked(kImageScaleFactor * a.Checked(pixelSize)), a.Checked(imageScale));
 }
 
 }  // namespace
 
-double FocalRatio(double equivalentFocalLength, double aperture) {
-  return CheckedQuotient(Checked(equivalentFocalLength), Checked(aperture));
+Computed<double> FocalRatio(double equivalentFocalLength, double aperture) {
+  CheckedArithmetic a;
+  return a.Result(a.Quotient(a.Checked(equivalentFocalLength), a.Checked(aperture)));
 }
 
-double ImageScale(double equivalentFocalLength, double pixelSize) {
-  return CheckedQuotient(Checked(kImageScaleFactor * Checked(pixelSize)),
-                         Checked(equivalentFocalLength));
+Computed<double> ImageScale(double equivalentFocalLength, double pixelSize) {
+  CheckedArithmetic a;
+  return a.Result(a.Quotient(a.Checked(kImageScaleFactor * a.Checked(pixelSize)),
+                             a.Checked(equivalentFocalLength)));
 }
 
-double FieldOfView(double equivalentFocalLength, double pixelSize, double pixels) {
-  const double across = Checked(Checked(pixels) * Checked(pixelSize));
+Computed<double> FieldOfView(double equivalentFocalLength, double pixelSize, double pixels) {
+  CheckedArithmetic a;
+  const double across = a.Checked(a.Checked(pixels) * a.Checked(pixelSize));
   const double halfTangent =
-      CheckedQuotient(across, Checked(2000.0 * Checked(equivalentFocalLength)));
-  return Checked(2.0 * std::atan(halfTangent) * kArcminutesPerRadian);
+      a.Quotient(across, a.Checked(2000.0 * a.Checked(equivalentFocalLength)));
+  return a.Result(a.Checked(2.0 * std::atan(halfTangent) * kArcminutesPerRadian));
 }
 
-double ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocalLength,
-                               double aperture, double focalRatio) {
-  const double focalLength = Checked(Checked(focalRatio) * Checked(aperture));
+Computed<double> ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double aperture, double focalRatio) {
+  CheckedArithmetic a;
+  const double focalLength = a.Checked(a.Checked(focalRatio) * a.Checked(aperture));
+  if (a.failed()) return a.Result(focalLength);
   return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
 }
 
-double ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
-                               double pixelSize, double imageScale) {
-  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength,
-                                  FocalLengthForImageScale(pixelSize, imageScale));
+Computed<double> ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double pixelSize, double imageScale) {
+  CheckedArithmetic a;
+  const double focalLength = FocalLengthForImageScale(a, pixelSize, imageScale);
+  if (a.failed()) return a.Result(focalLength);
+  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
 }
 
-double Sampling(double focalRatio, double wavelength, double pixelSize) {
-  const double wavelengthMicrometres = Checked(wavelength) / kNanometresPerMicrometre;
-  return CheckedQuotient(Checked(wavelengthMicrometres * Checked(focalRatio)), Checked(pixelSize));
+Computed<double> Sampling(double focalRatio, double wavelength, double pixelSize) {
+  CheckedArithmetic a;
+  const double wavelengthMicrometres = a.Checked(wavelength) / kNanometresPerMicrometre;
+  return a.Result(
+      a.Quotient(a.Checked(wavelengthMicrometres * a.Checked(focalRatio)), a.Checked(pixelSize)));
 }
 
-double DiscPixels(double equivalentFocalLength, double pixelSize, double diameter) {
-  const double across = Checked(2000.0 * Checked(equivalentFocalLength) * HalfTangent(diameter));
-  return CheckedQuotient(across, Checked(pixelSize));
+Computed<double> DiscPixels(double equivalentFocalLength, double pixelSize, double diameter) {
+  CheckedArithmetic a;
+  const double across =
+      a.Checked(2000.0 * a.Checked(equivalentFocalLength) * HalfTangent(a, diameter));
+  return a.Result(a.Quotient(across, a.Checked(pixelSize)));
 }
 
-double LongestCapture(double imageScale, double rotationHours, double diameter) {
-  const double period = Checked(Checked(rotationHours) * kSecondsPerHour);
-  return CheckedQuotient(Checked(Checked(imageScale) * period),
-                         Checked(std::numbers::pi * Checked(diameter)));
+Computed<double> LongestCapture(double imageScale, double rotationHours, double diameter) {
+  CheckedArithmetic a;
+  const double period = a.Checked(a.Checked(rotationHours) * kSecondsPerHour);
+  return a.Result(a.Quotient(a.Checked(a.Checked(imageScale) * period),
+                             a.Checked(std::numbers::pi * a.Checked(diameter))));
 }
 
-double ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
-                             double aperture, double pixelSize, double wavelength,
-                             double sampling) {
-  const double wavelengthMicrometres = Checked(wavelength) / kNanometresPerMicrometre;
+Computed<double> ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
+                                       double aperture, double pixelSize, double wavelength,
+                                       double sampling) {
+  CheckedArithmetic a;
+  const double wavelengthMicrometres = a.Checked(wavelength) / kNanometresPerMicrometre;
   const double focalRatio =
-      CheckedQuotient(Checked(Checked(sampling) * Checked(pixelSize)), wavelengthMicrometres);
+      a.Quotient(a.Checked(a.Checked(sampling) * a.Checked(pixelSize)), wavelengthMicrometres);
+  if (a.failed()) return a.Result(focalRatio);
   return ExtractionForFocalRatio(objectiveFocalLength, eyepieceFocalLength, aperture, focalRatio);
 }
 
-double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
-                               double pixelSize, double diameter, double pixels) {
-  const double focalLength = CheckedQuotient(Checked(Checked(pixels) * Checked(pixelSize)),
-                                             Checked(2000.0 * HalfTangent(diameter)));
+Computed<double> ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double pixelSize, double diameter, double pixels) {
+  CheckedArithmetic a;
+  const double focalLength = a.Quotient(a.Checked(a.Checked(pixels) * a.Checked(pixelSize)),
+                                        a.Checked(2000.0 * HalfTangent(a, diameter)));
+  if (a.failed()) return a.Result(focalLength);
   return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
 }
 
-double FieldStopPixels(double fieldStop, double magnification, double pixelSize) {
-  const double onSensor = Checked(Checked(fieldStop) * Checked(magnification));
-  return CheckedQuotient(Checked(onSensor * kMicrometresPerMillimetre), Checked(pixelSize));
+Computed<double> FieldStopPixels(double fieldStop, double magnification, double pixelSize) {
+  CheckedArithmetic a;
+  const double onSensor = a.Checked(a.Checked(fieldStop) * a.Checked(magnification));
+  return a.Result(
+      a.Quotient(a.Checked(onSensor * kMicrometresPerMillimetre), a.Checked(pixelSize)));
 }
 
 // The corners lie sqrt(width^2 + height^2) / 2 from the centre; a stop

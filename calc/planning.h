@@ -10,6 +10,7 @@
 #pragma once
 
 #include "calc/astronomical_constants.h"
+#include "calc/run_time_error.h"
 
 namespace celforo {
 
@@ -18,74 +19,75 @@ namespace celforo {
 inline constexpr double kImageScaleFactor = kArcsecondsPerRadian / 1000.0;
 
 // The effective focal ratio, equivalentFocalLength / aperture: 5000 and 250
-// give 20. Throws RunTimeError: DivisionByZero for an aperture of zero,
+// give 20. Fails with DivisionByZero for an aperture of zero,
 // Overflow for 0 / 0 and for anything not finite.
-double FocalRatio(double equivalentFocalLength, double aperture);
+Computed<double> FocalRatio(double equivalentFocalLength, double aperture);
 
 // Arcseconds of sky on one pixel, kImageScaleFactor * pixelSize /
 // equivalentFocalLength: 3.75 um and 5000 mm give 0.1546986046853223.
-// Throws RunTimeError as FocalRatio does.
-double ImageScale(double equivalentFocalLength, double pixelSize);
+// Fails as FocalRatio does.
+Computed<double> ImageScale(double equivalentFocalLength, double pixelSize);
 
 // The angle in arcminutes that `pixels` pixels side by side span, the exact
 // angle 2 * atan(pixels * pixelSize / (2000 * equivalentFocalLength)), not the
 // small-angle pixels * ImageScale / 60: 1280 pixels of 3.75 um at 5000 mm span
-// 3.3002366... arcminutes. Throws RunTimeError as FocalRatio does.
-double FieldOfView(double equivalentFocalLength, double pixelSize, double pixels);
+// 3.3002366... arcminutes. Fails as FocalRatio does.
+Computed<double> FieldOfView(double equivalentFocalLength, double pixelSize, double pixels);
 
 // The extraction giving focal ratio `focalRatio` with `aperture`: the one
 // giving the equivalent focal length focalRatio * aperture, so 2500, 5, 250
-// and 20 give 2.5. Throws RunTimeError as ExtractionForFocalLength does.
-double ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocalLength,
-                               double aperture, double focalRatio);
+// and 20 give 2.5. Fails as ExtractionForFocalLength does.
+Computed<double> ExtractionForFocalRatio(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double aperture, double focalRatio);
 
 // The extraction giving `imageScale` arcseconds per pixel of `pixelSize`
 // micrometres: the one giving the equivalent focal length kImageScaleFactor *
-// pixelSize / imageScale. Throws RunTimeError as ExtractionForFocalLength
+// pixelSize / imageScale. Fails as ExtractionForFocalLength
 // does, with DivisionByZero for an image scale of zero.
-double ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
-                               double pixelSize, double imageScale);
+Computed<double> ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double pixelSize, double imageScale);
 
 // The sampling Q = wavelength * focalRatio / pixelSize, the wavelength in
 // nanometres and the pixel size in micrometres: 550 nm at f/20 on 3.75 um
 // pixels is 2.933333... Q = 2 samples the diffraction cutoff at the Nyquist
-// rate; below 2 the camera undersamples. Throws RunTimeError as FocalRatio.
-double Sampling(double focalRatio, double wavelength, double pixelSize);
+// rate; below 2 the camera undersamples. Fails as FocalRatio does.
+Computed<double> Sampling(double focalRatio, double wavelength, double pixelSize);
 
 // The pixels a disc of `diameter` arcseconds spans, from the exact angle:
 // 2000 * equivalentFocalLength * tan(diameter / 2) / pixelSize, so 45
-// arcseconds at 5000 mm on 3.75 um pixels span 290.888... Throws
-// RunTimeError as FocalRatio does.
-double DiscPixels(double equivalentFocalLength, double pixelSize, double diameter);
+// arcseconds at 5000 mm on 3.75 um pixels span 290.888... Fails
+// as FocalRatio does.
+Computed<double> DiscPixels(double equivalentFocalLength, double pixelSize, double diameter);
 
 // The longest capture, in seconds, before a feature at the centre of a disc
 // of `diameter` arcseconds, turning once in `rotationHours`, moves by one
 // pixel of `imageScale` arcseconds: imageScale * period / (pi * diameter),
 // so .15 arcsec/pixel on Jupiter (9.925 h) at 45 arcseconds gives
-// 37.91... s. Throws RunTimeError as FocalRatio does.
-double LongestCapture(double imageScale, double rotationHours, double diameter);
+// 37.91... s. Fails as FocalRatio does.
+Computed<double> LongestCapture(double imageScale, double rotationHours, double diameter);
 
 // The extraction giving sampling `sampling`: the one giving the focal ratio
 // sampling * pixelSize / wavelength (nanometres over micrometres, / 1000).
-// Throws RunTimeError as ExtractionForFocalRatio does, with DivisionByZero
+// Fails as ExtractionForFocalRatio does, with DivisionByZero
 // for a wavelength of zero.
-double ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
-                             double aperture, double pixelSize, double wavelength, double sampling);
+Computed<double> ExtractionForSampling(double objectiveFocalLength, double eyepieceFocalLength,
+                                       double aperture, double pixelSize, double wavelength,
+                                       double sampling);
 
 // The extraction that makes a disc of `diameter` arcseconds span `pixels`
 // pixels: the one giving the equivalent focal length pixels * pixelSize /
-// (2000 * tan(diameter / 2)). Throws RunTimeError as ExtractionForFocalLength
+// (2000 * tan(diameter / 2)). Fails as ExtractionForFocalLength
 // does, with DivisionByZero for a diameter of zero.
-double ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
-                               double pixelSize, double diameter, double pixels);
+Computed<double> ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
+                                         double pixelSize, double diameter, double pixels);
 
 // The field stop's image on the sensor, in pixels: the eyepiece re-images
 // the focal plane and its field stop with it, magnified by the projection's
 // magnification, so a stop of `fieldStop` millimetres spans fieldStop *
 // magnification * 1000 / pixelSize pixels of `pixelSize` micrometres: a
-// 5.5 mm stop at 2x on 3.75 um pixels spans 2933.33... Throws RunTimeError
+// 5.5 mm stop at 2x on 3.75 um pixels spans 2933.33... Fails
 // as FocalRatio does.
-double FieldStopPixels(double fieldStop, double magnification, double pixelSize);
+Computed<double> FieldStopPixels(double fieldStop, double magnification, double pixelSize);
 
 // Whether a sensor of `width` x `height` pixels centred in the field stop's
 // image, `stopPixels` across, has its corners outside it (vignetting): its

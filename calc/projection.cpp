@@ -4,25 +4,29 @@
 
 namespace celforo {
 
-ProjectionResults ComputeProjection(const ProjectionInputs& inputs) {
-  const double objective = Checked(inputs.objectiveFocalLength);
-  const double eyepiece = Checked(inputs.eyepieceFocalLength);
-  const double extraction = Checked(inputs.eyepieceExtraction);
+Computed<ProjectionResults> ComputeProjection(const ProjectionInputs& inputs) {
+  CheckedArithmetic a;
+  const double objective = a.Checked(inputs.objectiveFocalLength);
+  const double eyepiece = a.Checked(inputs.eyepieceFocalLength);
+  const double extraction = a.Checked(inputs.eyepieceExtraction);
   ProjectionResults results{};
-  results.magnification = CheckedQuotient(eyepiece, extraction);
-  results.equivalentFocalLength = Checked(results.magnification * objective);
-  results.focalPlaneDistance = Checked(eyepiece * Checked(1.0 + results.magnification));
-  return results;
+  results.magnification = a.Quotient(eyepiece, extraction);
+  results.equivalentFocalLength = a.Checked(results.magnification * objective);
+  results.focalPlaneDistance = a.Checked(eyepiece * a.Checked(1.0 + results.magnification));
+  return a.Result(results);
 }
 
-double ExtractionForFocalLength(double objectiveFocalLength, double eyepieceFocalLength,
-                                double equivalentFocalLength) {
-  const double product = Checked(Checked(eyepieceFocalLength) * Checked(objectiveFocalLength));
-  return CheckedQuotient(product, Checked(equivalentFocalLength));
+Computed<double> ExtractionForFocalLength(double objectiveFocalLength, double eyepieceFocalLength,
+                                          double equivalentFocalLength) {
+  CheckedArithmetic a;
+  const double product =
+      a.Checked(a.Checked(eyepieceFocalLength) * a.Checked(objectiveFocalLength));
+  return a.Result(a.Quotient(product, a.Checked(equivalentFocalLength)));
 }
 
-double ExtractionForMagnification(double eyepieceFocalLength, double magnification) {
-  return CheckedQuotient(Checked(eyepieceFocalLength), Checked(magnification));
+Computed<double> ExtractionForMagnification(double eyepieceFocalLength, double magnification) {
+  CheckedArithmetic a;
+  return a.Result(a.Quotient(a.Checked(eyepieceFocalLength), a.Checked(magnification)));
 }
 
 }  // namespace celforo

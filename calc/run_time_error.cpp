@@ -23,9 +23,6 @@ std::string_view RunTimeErrorDescription(RunTimeErrorKind kind) noexcept {
   return {};
 }
 
-RunTimeError::RunTimeError(RunTimeErrorKind kind)
-    : std::runtime_error(std::string(RunTimeErrorDescription(kind))), kind_(kind) {}
-
 namespace {
 
 // "Errore di run-time '11':", `separator`, then the description.

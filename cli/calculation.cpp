@@ -9,7 +9,7 @@
 namespace celforo::cli {
 namespace {
 
-double ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget) {
+Computed<double> ExtractionFor(const Solve& solve, const CameraAndTarget& cameraAndTarget) {
   return std::visit(Overloaded{[&](ProjectionAim aim) {
                                  return aim == ProjectionAim::FocalLength
                                             ? ExtractionForFocalLength(solve.objective,
@@ -31,16 +31,21 @@ Calculator::Calculator(const CameraAndTarget& cameraAndTarget, Lead lead, bool j
   const std::span<const PlanColumn* const> plan = columns_.plan();
   for (std::size_t i = 0; i < plan.size(); ++i) {
     if (plan[i]->bySetUp) continue;
-    try {
-      constants_[i].text = ValueField(plan[i]->compute(cameraAndTarget_, {}), plan[i]->form, json_);
-    } catch (const RunTimeError& error) {
-      constants_[i].failure = error.kind();
+    const Computed<PlanValue> value = plan[i]->compute(cameraAndTarget_, {});
+    const Computed<std::string> text =
+        value ? ValueField(*value, plan[i]->form, json_) : *value.error();
+    if (text) {
+      constants_[i].text = *text;
+    } else {
+      constants_[i].failure = text.error()->kind();
     }
   }
 }
 
-void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
-  const ProjectionResults results = ComputeProjection(inputs);
+std::optional<RunTimeErrorKind> Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
+  const Computed<ProjectionResults> computed = ComputeProjection(inputs);
+  if (!computed) return computed.error()->kind();
+  const ProjectionResults& results = *computed;
   if (columns_.lead() == Lead::Extraction) {
     row.Add(InputField(inputs.eyepieceExtraction, json_));
   } else if (columns_.lead() == Lead::Time) {
@@ -48,19 +53,26 @@ void Calculator::Fill(const ProjectionInputs& inputs, Row& row) const {
   }
   for (const double result :
        {results.magnification, results.equivalentFocalLength, results.focalPlaneDistance}) {
-    row.Add(NumberField(result, NumberForm::Result, json_));
+    const Computed<std::string> field = NumberField(result, NumberForm::Result, json_);
+    if (!field) return field.error()->kind();
+    row.Add(*field);
   }
   const std::span<const PlanColumn* const> plan = columns_.plan();
   for (std::size_t i = 0; i < plan.size(); ++i) {
     const PlanColumn& column = *plan[i];
     if (column.bySetUp) {
-      row.Add(ValueField(column.compute(cameraAndTarget_, results), column.form, json_));
+      const Computed<PlanValue> value = column.compute(cameraAndTarget_, results);
+      if (!value) return value.error()->kind();
+      const Computed<std::string> field = ValueField(*value, column.form, json_);
+      if (!field) return field.error()->kind();
+      row.Add(*field);
     } else if (constants_[i].failure) {
-      throw RunTimeError(*constants_[i].failure);
+      return constants_[i].failure;
     } else {
       row.AddShared(constants_[i].text);
     }
   }
+  return std::nullopt;
 }
 
 Outcome Calculator::Calculate(const ProjectionInputs& inputs) const {
@@ -76,24 +88,22 @@ void Calculator::Calculate(const ProjectionInputs& inputs, Outcome& outcome) con
   Row* row = std::get_if<Row>(&outcome);
   if (row == nullptr) row = &outcome.emplace<Row>();
   row->Clear();
-  try {
-    Fill(inputs, *row);
-  } catch (const RunTimeError& error) {
-    outcome = Failure{error.kind()};
-  }
+  if (const std::optional<RunTimeErrorKind> failure = Fill(inputs, *row))
+    outcome = Failure{*failure};
 }
 
-ProjectionInputs Calculator::SetUpOf(const Solve& solve) const {
-  return {solve.objective, solve.eyepiece, ExtractionFor(solve, cameraAndTarget_)};
+Computed<ProjectionInputs> Calculator::SetUpOf(const Solve& solve) const {
+  const Computed<double> extraction = ExtractionFor(solve, cameraAndTarget_);
+  if (!extraction) return *extraction.error();
+  return ProjectionInputs{solve.objective, solve.eyepiece, *extraction};
 }
 
 Outcome Calculator::Calculate(const Solve& solve) const {
+  const Computed<ProjectionInputs> setUp = SetUpOf(solve);
+  if (!setUp) return Failure{setUp.error()->kind()};
   Outcome outcome(std::in_place_type<Row>);
-  try {
-    Fill(SetUpOf(solve), std::get<Row>(outcome));
-  } catch (const RunTimeError& error) {
-    outcome = Failure{error.kind()};
-  }
+  if (const std::optional<RunTimeErrorKind> failure = Fill(*setUp, std::get<Row>(outcome)))
+    outcome = Failure{*failure};
   return outcome;
 }
 

@@ -36,12 +36,13 @@ public:
 
   // The extraction a solve aims at, and its set-up.
   Outcome Calculate(const Solve& solve) const;
-  // The set-up a solve finds. Throws RunTimeError.
-  ProjectionInputs SetUpOf(const Solve& solve) const;
+  // The set-up a solve finds, or why it finds none.
+  Computed<ProjectionInputs> SetUpOf(const Solve& solve) const;
 
 private:
-  // The texts of a set-up's fields into an empty `row`. Throws RunTimeError.
-  void Fill(const ProjectionInputs& inputs, Row& row) const;
+  // The texts of a set-up's fields into an empty `row`; the run-time error
+  // that stopped it, if one did.
+  std::optional<RunTimeErrorKind> Fill(const ProjectionInputs& inputs, Row& row) const;
 
   // A column's text computed once, or how computing it failed.
   struct Constant {

@@ -112,13 +112,13 @@ int PutPicture(const std::string& path, const CameraAndTarget& cameraAndTarget,
     report("the set-up has no results to draw; " + path + " is left as it was");
     return kCalculationFailed;
   }
-  std::variant<std::string, NoPicture> picture;
-  try {
-    picture = PictureDocument(cameraAndTarget, *pictured);
-  } catch (const RunTimeError& error) {
-    report(error.line() + "; " + path + " is left as it was");
+  const Computed<std::variant<std::string, NoPicture>> computed =
+      PictureDocument(cameraAndTarget, *pictured);
+  if (!computed) {
+    report(computed.error()->line() + "; " + path + " is left as it was");
     return kCalculationFailed;
   }
+  const std::variant<std::string, NoPicture>& picture = *computed;
   if (const NoPicture* none = std::get_if<NoPicture>(&picture)) {
     report(std::string(none->why) + "; " + path + " is left as it was");
     return kCalculationFailed;
@@ -181,7 +181,9 @@ int RunOptions(const Options& options, Input& in, Writer& output, Writer& errors
           [&](const Solve& solve) {
             const Outcome outcome = calculator.Calculate(solve);
             printer.PutCaptioned(outcome);
-            if (std::holds_alternative<Row>(outcome)) pictured = calculator.SetUpOf(solve);
+            if (!std::holds_alternative<Row>(outcome)) return;
+            if (const Computed<ProjectionInputs> setUp = calculator.SetUpOf(solve))
+              pictured = *setUp;
           },
           [&](const Night&) {},
           [&](const Events&) {},

@@ -21,7 +21,8 @@ std::vector<Row> EventRows(UniversalTime from, const std::optional<Site>& site, 
     row.Add(WordField(kMoonEventTexts[static_cast<std::size_t>(phenomenon.kind)], json));
     if (site) {
       const double altitude = PositionFromSite(Target::Jupiter, *site, phenomenon.when).altitude;
-      row.Add(NumberField(altitude, NumberForm::Measurement, json));
+      // An altitude is finite, and a measurement is shown whatever its size.
+      row.Add(*NumberField(altitude, NumberForm::Measurement, json));
     }
   }
   return rows;

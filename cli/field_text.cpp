@@ -13,9 +13,9 @@ namespace celforo::cli {
 // platforms' mathematical libraries round their sines and arctangents
 // differently in the last bit, which the shortest text of the double would
 // show and six decimals do not.
-std::string NumberField(double value, NumberForm form, bool json) {
-  std::string text = form == NumberForm::Result ? ResultText(value) : MeasureText(value);
-  if (json) return ShortestText(ReadNumber(text));
+Computed<std::string> NumberField(double value, NumberForm form, bool json) {
+  Computed<std::string> text = form == NumberForm::Result ? ResultText(value) : MeasureText(value);
+  if (json && text) return ShortestText(ReadNumber(*text));
   return text;
 }
 
@@ -36,13 +36,17 @@ std::string WordField(std::string_view word, bool json) {
   return json ? JsonString(word) : ' ' + std::string(word);
 }
 
-std::string ValueField(const PlanValue& value, NumberForm form, bool json) {
+Computed<std::string> ValueField(const PlanValue& value, NumberForm form, bool json) {
   return std::visit(
       Overloaded{
           [&](double number) { return NumberField(number, form, json); },
-          [&](UniversalTime instant) { return InstantField(instant, json); },
-          [&](PlanWord word) { return WordField(word.text, json); },
-          [&](NoValue none) { return json ? std::string(kJsonNull) : WordField(none.why, false); },
+          [&](UniversalTime instant) -> Computed<std::string> {
+            return InstantField(instant, json);
+          },
+          [&](PlanWord word) -> Computed<std::string> { return WordField(word.text, json); },
+          [&](NoValue none) -> Computed<std::string> {
+            return json ? std::string(kJsonNull) : WordField(none.why, false);
+          },
       },
       value);
 }

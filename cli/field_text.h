@@ -12,10 +12,10 @@
 namespace celforo::cli {
 
 // A number a result or a column shows, in its form: " 1.666667", or in JSON
-// the shortest text of that shown value, "1.666667", ".5" as "0.5". Throws
-// RunTimeError where the form does (a result that rounds to zero, anything
-// not finite), in JSON as in text, so that a set-up fails alike in both.
-std::string NumberField(double value, NumberForm form, bool json);
+// the shortest text of that shown value, "1.666667", ".5" as "0.5". Fails
+// where the form does (a result that rounds to zero, anything not finite),
+// in JSON as in text, so that a set-up fails alike in both.
+Computed<std::string> NumberField(double value, NumberForm form, bool json);
 
 // An input written back, the extraction of a sweep or a solve: as the
 // window writes a box, " 2.99999999976", or in JSON "2.99999999976"
@@ -30,8 +30,8 @@ std::string InstantField(UniversalTime instant, bool json);
 std::string WordField(std::string_view word, bool json);
 
 // A column's value: its number, instant or word; a NoValue is its word, in
-// JSON null.
-std::string ValueField(const PlanValue& value, NumberForm form, bool json);
+// JSON null. Fails as NumberField does.
+Computed<std::string> ValueField(const PlanValue& value, NumberForm form, bool json);
 
 // What JSON writes for a value that is absent.
 inline constexpr std::string_view kJsonNull = "null";

@@ -5,13 +5,16 @@
 
 namespace celforo::cli {
 
-std::variant<std::string, NoPicture> PictureDocument(const CameraAndTarget& camera,
-                                                     const ProjectionInputs& inputs) {
-  const ProjectionResults results = ComputeProjection(inputs);
-  if (!(results.magnification > 0 && results.equivalentFocalLength > 0)) {
+Computed<std::variant<std::string, NoPicture>> PictureDocument(const CameraAndTarget& camera,
+                                                               const ProjectionInputs& inputs) {
+  const Computed<ProjectionResults> results = ComputeProjection(inputs);
+  if (!results) return *results.error();
+  if (!(results->magnification > 0 && results->equivalentFocalLength > 0)) {
     return NoPicture{"the picture needs a magnification and an equivalent focal length above 0"};
   }
-  return SvgDocument(PlanPicture(SetUpView(camera, results)));
+  const Computed<SensorView> view = SetUpView(camera, *results);
+  if (!view) return *view.error();
+  return SvgDocument(PlanPicture(*view));
 }
 
 }  // namespace celforo::cli

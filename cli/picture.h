@@ -10,6 +10,7 @@
 
 #include "calc/plan_columns.h"
 #include "calc/projection.h"
+#include "calc/run_time_error.h"
 
 namespace celforo::cli {
 
@@ -22,10 +23,10 @@ struct NoPicture {
 };
 
 // The picture of `inputs` for `camera`, whose target is already computed at
-// the run's instant and which has a pixel size and a sensor. Throws
-// RunTimeError where the set-up has no results, as the window's
-// calculation does, or its view cannot be drawn.
-std::variant<std::string, NoPicture> PictureDocument(const CameraAndTarget& camera,
-                                                     const ProjectionInputs& inputs);
+// the run's instant and which has a pixel size and a sensor. Fails where
+// the set-up has no results, as the window's calculation does, or its view
+// cannot be drawn.
+Computed<std::variant<std::string, NoPicture>> PictureDocument(const CameraAndTarget& camera,
+                                                               const ProjectionInputs& inputs);
 
 }  // namespace celforo::cli

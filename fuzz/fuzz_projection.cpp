@@ -51,16 +51,12 @@ namespace {
   return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
-// A text, or the kind of the RunTimeError that took its place.
+// A text, or the kind of the run-time error that took its place.
 using Outcome = std::variant<std::string, RunTimeErrorKind>;
 
-template <typename Function>
-Outcome Attempt(Function function) {
-  try {
-    return function();
-  } catch (const RunTimeError& error) {
-    return error.kind();
-  }
+Outcome OutcomeOf(const Computed<std::string>& computed) {
+  if (!computed) return computed.error()->kind();
+  return *computed;
 }
 
 std::string Describe(const Outcome& outcome) {
@@ -178,13 +174,13 @@ bool RoundsToZero(double value) {
 // SignedNumberText; infinities and NaN fail with Overflow, and a value that
 // rounds to zero with TypeMismatch.
 void CheckResultText(double value) {
-  const Outcome actual = Attempt([&] { return ResultText(value); });
-  const Outcome expected = Attempt([&]() -> std::string {
-    if (!std::isfinite(value)) throw RunTimeError(RunTimeErrorKind::Overflow);
+  const Outcome actual = OutcomeOf(ResultText(value));
+  const Outcome expected = [&]() -> Outcome {
+    if (!std::isfinite(value)) return RunTimeErrorKind::Overflow;
     const NumberScan readBack = ScanNumber(SixDecimalText(value));
-    if (readBack.consumed == 0) throw RunTimeError(RunTimeErrorKind::TypeMismatch);
+    if (readBack.consumed == 0) return RunTimeErrorKind::TypeMismatch;
     return SignedNumberText(readBack.value);
-  });
+  }();
   if (actual != expected) Broken("ResultText", Describe(actual), Describe(expected));
   if (std::isfinite(value) &&
       (actual == Outcome(RunTimeErrorKind::TypeMismatch)) != RoundsToZero(value))
@@ -221,15 +217,16 @@ void CheckComputation(double objective, double eyepiece, double extraction) {
     if (!Finite(magnification * objective, 1 + magnification, eyepiece * (1 + magnification)))
       expected = kOverflow;
   }
-  try {
-    const ProjectionResults results = ComputeProjection({objective, eyepiece, extraction});
-    if (expected) Broken("computed where it should fail", extraction);
-    CheckResultText(results.magnification);
-    CheckResultText(results.equivalentFocalLength);
-    CheckResultText(results.focalPlaneDistance);
-  } catch (const RunTimeError& error) {
-    if (error.kind() != expected) Broken("ComputeProjection failed otherwise", extraction);
+  const Computed<ProjectionResults> results = ComputeProjection({objective, eyepiece, extraction});
+  if (!results) {
+    if (results.error()->kind() != expected)
+      Broken("ComputeProjection failed otherwise", extraction);
+    return;
   }
+  if (expected) Broken("computed where it should fail", extraction);
+  CheckResultText(results->magnification);
+  CheckResultText(results->equivalentFocalLength);
+  CheckResultText(results->focalPlaneDistance);
 }
 
 // The solved extraction fails as its quotient does; when all stays in the
@@ -243,35 +240,35 @@ void CheckSolve(double objective, double eyepiece, double wanted) {
       !Finite(objective, eyepiece, wanted) || !std::isfinite(product)
           ? std::optional(kOverflow)
           : QuotientFailure(product, wanted);
-  try {
-    const double extraction = ExtractionForFocalLength(objective, eyepiece, wanted);
+  if (const Computed<double> extraction = ExtractionForFocalLength(objective, eyepiece, wanted);
+      !extraction) {
+    if (extraction.error()->kind() != expected)
+      Broken("ExtractionForFocalLength failed otherwise", wanted);
+  } else {
     if (expected) Broken("focal length solved where it should fail", wanted);
-    if (normal(objective) && normal(eyepiece) && normal(product) && normal(extraction) &&
-        normal(eyepiece / extraction)) {
-      try {
-        const double back =
-            ComputeProjection({objective, eyepiece, extraction}).equivalentFocalLength;
-        if (std::fabs(back - wanted) > kTolerance * std::fabs(wanted))
+    if (normal(objective) && normal(eyepiece) && normal(product) && normal(*extraction) &&
+        normal(eyepiece / *extraction)) {
+      if (const Computed<ProjectionResults> back =
+              ComputeProjection({objective, eyepiece, *extraction})) {
+        if (std::fabs(back->equivalentFocalLength - wanted) > kTolerance * std::fabs(wanted))
           Broken("focal length round trip", wanted);
-      } catch (const RunTimeError&) {
       }
     }
-  } catch (const RunTimeError& error) {
-    if (error.kind() != expected) Broken("ExtractionForFocalLength failed otherwise", wanted);
   }
 
   expected =
       !Finite(eyepiece, wanted, 0) ? std::optional(kOverflow) : QuotientFailure(eyepiece, wanted);
-  try {
-    const double extraction = ExtractionForMagnification(eyepiece, wanted);
+  if (const Computed<double> extraction = ExtractionForMagnification(eyepiece, wanted);
+      !extraction) {
+    if (extraction.error()->kind() != expected)
+      Broken("ExtractionForMagnification failed otherwise", wanted);
+  } else {
     if (expected) Broken("magnification solved where it should fail", wanted);
-    if (normal(eyepiece) && normal(wanted) && normal(extraction)) {
-      const double back = eyepiece / extraction;  // the magnification ComputeProjection forms
+    if (normal(eyepiece) && normal(wanted) && normal(*extraction)) {
+      const double back = eyepiece / *extraction;  // the magnification ComputeProjection forms
       if (std::fabs(back - wanted) > kTolerance * std::fabs(wanted))
         Broken("magnification round trip", wanted);
     }
-  } catch (const RunTimeError& error) {
-    if (error.kind() != expected) Broken("ExtractionForMagnification failed otherwise", wanted);
   }
 }
 

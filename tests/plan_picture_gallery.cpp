@@ -39,7 +39,7 @@ void Write(const std::string& path, const std::string& text) {
 
 void Picture(const std::string& folder, const std::string& name, const CameraAndTarget& camera,
              double focalLength = 5000, double magnification = 2) {
-  const DisplayList list = PlanPicture(ViewOf(camera, focalLength, magnification));
+  const DisplayList list = PlanPicture(*ViewOf(camera, focalLength, magnification));
   Write(folder + "/" + name + "-day.svg", SvgDocument(list));
   Write(folder + "/" + name + "-night.svg",
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + SvgMarkup(list, kNightPalette) + "\n");

@@ -87,7 +87,7 @@ SensorView CalcView(Target target, UniversalTime instant, std::optional<double> 
   camera.sensor = SensorPixels{1280, 960};
   camera.fieldStop = fieldStop;
   camera.target = TargetOnDateAt(target, instant, camera.observing);
-  return ViewOf(camera, 5000, 2);
+  return *ViewOf(camera, 5000, 2);
 }
 
 TEST(PlanPicture, ToScaleOverTheSensorsFrame) {
@@ -372,8 +372,8 @@ TEST(PlanPicture, FieldStopCircleAndVignetting) {
   camera.pixelSize = 3.75;
   camera.sensor = SensorPixels{1280, 960};
   camera.fieldStop = 5.5;
-  EXPECT_NEAR(*ViewOf(camera, 5000, 2).fieldStopPixels, 2933.333, 1e-3);
-  EXPECT_FALSE(ViewOf(camera, 5000).fieldStopPixels);
+  EXPECT_NEAR(*ViewOf(camera, 5000, 2)->fieldStopPixels, 2933.333, 1e-3);
+  EXPECT_FALSE(ViewOf(camera, 5000)->fieldStopPixels);
 }
 
 // The moons hidden behind the disc or in its shadow are not drawn, and are

@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include <cstddef>
+#include <utility>
 
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
@@ -50,13 +51,21 @@ void Form1::SetBoxesAndCalculate(const std::array<std::optional<std::string>, 3>
   CalculateAndShowOrReport();
 }
 
-void Form1::CalculateAndShow() {
-  const ProjectionResults results = ComputeProjection(Inputs());
-  window_.SetCaption(kLabel1, ResultText(results.magnification));
-  window_.SetCaption(kLabel2, ResultText(results.equivalentFocalLength));
-  window_.SetCaption(kLabel8, ResultText(results.focalPlaneDistance));
-  results_ = results;
-  if (listener_ != nullptr) listener_->onForm1ResultsShown(results);
+std::optional<RunTimeError> Form1::CalculateAndShow() {
+  const Computed<ProjectionResults> results = ComputeProjection(Inputs());
+  if (!results) return results.error();
+  const std::array<std::pair<ElementId, double>, 3> shown{
+      {{kLabel1, results->magnification},
+       {kLabel2, results->equivalentFocalLength},
+       {kLabel8, results->focalPlaneDistance}}};
+  for (const auto& [label, value] : shown) {
+    const Computed<std::string> text = ResultText(value);
+    if (!text) return text.error();
+    window_.SetCaption(label, *text);
+  }
+  results_ = *results;
+  if (listener_ != nullptr) listener_->onForm1ResultsShown(*results);
+  return std::nullopt;
 }
 
 void Form1::ClearResults() {
@@ -73,12 +82,10 @@ void Form1::ForgetResults() {
 }
 
 void Form1::CalculateAndShowOrReport() {
-  try {
-    CalculateAndShow();
-  } catch (const RunTimeError& error) {
+  if (const std::optional<RunTimeError> error = CalculateAndShow()) {
     // What the labels show now is not the boxes' results.
     ForgetResults();
-    ReportRunTimeError(error);
+    ReportRunTimeError(*error);
   }
 }
 

@@ -67,13 +67,13 @@ public:
 
 private:
   // Reads the three boxes, computes, and sets the three results in order;
-  // a RunTimeError leaves the results set before it in place.
-  void CalculateAndShow();
+  // a run-time error, given back, leaves the results set before it in place.
+  std::optional<RunTimeError> CalculateAndShow();
   void ClearResults();
   // The results are no longer those of the boxes: the listener is told.
   void ForgetResults();
 
-  // CalculateAndShow for the handlers: a RunTimeError is reported in a
+  // CalculateAndShow for the handlers: a run-time error is reported in a
   // message box, after which the window goes on with the user's texts.
   void CalculateAndShowOrReport();
   void ReportRunTimeError(const RunTimeError& error);

@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 
+#include "calc/checked_arithmetic.h"
 #include "calc/date_time.h"
 #include "calc/ephemeris.h"
 #include "calc/numeric_text.h"
@@ -36,12 +38,12 @@ std::string_view KeyOf(const Form2Field& field) {
 
 // The shown text of a column's value, as celforo-calc prints it, without
 // the sign column of a positive number; an instant as its local HH:MM.
-std::string ColumnText(const PlanColumn& column, const PlanValue& value) {
+Computed<std::string> ColumnText(const PlanColumn& column, const PlanValue& value) {
   if (const double* number = std::get_if<double>(&value)) {
-    std::string text =
+    const Computed<std::string> text =
         column.form == NumberForm::Result ? ResultText(*number) : MeasureText(*number);
-    if (!text.empty() && text[0] == ' ') text.erase(0, 1);
-    return text;
+    if (!text || text->empty() || (*text)[0] != ' ') return text;
+    return text->substr(1);
   }
   // Rounded to the nearest minute, as celforo-calc prints it: "21:22" of
   // "2026-12-07T21:22+01:00".
@@ -98,19 +100,20 @@ DisplayList NightPictureOf(const Form2Inputs& inputs, const std::optional<NightP
 
 }  // namespace
 
-std::string PlanAdvice(const CameraAndTarget& camera, const ProjectionResults& results) {
+Computed<std::string> PlanAdvice(const CameraAndTarget& camera, const ProjectionResults& results) {
+  CheckedArithmetic a;
   std::string advice;
   if (plan_columns::HasSkyAndPixels(camera)) {
-    const PlanValue dispersion = plan_columns::DispersionPixelsOf(camera, results);
+    const PlanValue dispersion = a.Take(plan_columns::DispersionPixelsOf(camera, results));
     if (const double* pixels = std::get_if<double>(&dispersion); pixels && *pixels > 1)
       advice = kAdcAdvice;
   }
   if (plan_columns::HasFieldStop(camera) && camera.sensor) {
-    const double stop = std::get<double>(plan_columns::FieldStopOf(camera, results));
+    const double stop = std::get<double>(a.Take(plan_columns::FieldStopOf(camera, results)));
     if (CornersOutsideStop(camera.sensor->width, camera.sensor->height, stop))
       advice += (advice.empty() ? "" : " \xC2\xB7 ") + std::string(kVignettingAdvice);
   }
-  return advice;
+  return a.Result(std::move(advice));
 }
 
 Form2::Form2(Form2Operations& window, Form1& form1, SettingsStore& store, UniversalTime (*now)())
@@ -195,15 +198,14 @@ void Form2::onFitClicked(ElementId) {
     return ShowProblem(kValueBox, wantsTarget ? kChooseTarget : kFixInputs);
   }
   const ProjectionInputs setUp = form1_.Inputs();
-  double extraction = 0;
-  try {
-    extraction = solve.extraction(setUp.objectiveFocalLength, setUp.eyepieceFocalLength, camera,
-                                  inputs.value);
-  } catch (const RunTimeError& error) {
-    return ShowProblem(kValueBox, "Non raggiungibile (" + std::string(error.description()) + ").");
+  const Computed<double> extraction =
+      solve.extraction(setUp.objectiveFocalLength, setUp.eyepieceFocalLength, camera, inputs.value);
+  if (!extraction) {
+    return ShowProblem(
+        kValueBox, "Non raggiungibile (" + std::string(extraction.error()->description()) + ").");
   }
   ShowProblem(kValueBox, {});
-  form1_.SetExtractionAndCalculate(SignedNumberText(extraction));
+  form1_.SetExtractionAndCalculate(SignedNumberText(*extraction));
 }
 
 void Form2::onForm1ResultsShown(const ProjectionResults& results) {
@@ -265,28 +267,23 @@ void Form2::Recompute() {
 
   const CameraAndTarget camera = CameraAndTargetOf(reading.inputs, night ? &night->sky : nullptr);
   std::array<std::string, kForm2Columns.size()> texts;
-  SensorView view;
-  std::string advice;
-  try {
-    for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
-      const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
-      if (!column.applies(camera)) continue;
-      try {
-        texts[i] = ColumnText(column, column.compute(camera, *form1Results_));
-      } catch (const RunTimeError& error) {
-        return ClearResults(std::string(column.caption) + ": " + error.line());
-      }
-    }
-    view = SetUpView(camera, *form1Results_);
-    advice = PlanAdvice(camera, *form1Results_);
-  } catch (const RunTimeError& error) {
-    return ClearResults(error.line());
+  for (std::size_t i = 0; i < kForm2Columns.size(); ++i) {
+    const PlanColumn& column = *ColumnByCaption(kForm2Columns[i]);
+    if (!column.applies(camera)) continue;
+    const Computed<PlanValue> value = column.compute(camera, *form1Results_);
+    const Computed<std::string> text = value ? ColumnText(column, *value) : *value.error();
+    if (!text) return ClearResults(std::string(column.caption) + ": " + text.error()->line());
+    texts[i] = *text;
   }
+  const Computed<SensorView> view = SetUpView(camera, *form1Results_);
+  if (!view) return ClearResults(view.error()->line());
+  const Computed<std::string> advice = PlanAdvice(camera, *form1Results_);
+  if (!advice) return ClearResults(advice.error()->line());
   for (std::size_t i = 0; i < kForm2Columns.size(); ++i)
     window_.SetCaption(kForm2Results[i], texts[i]);
   window_.SetCaption(kResultsProblem, "");
-  window_.SetCaption(kAdviceLine, advice);
-  picture_ = PlanPicture(view);
+  window_.SetCaption(kAdviceLine, *advice);
+  picture_ = PlanPicture(*view);
   pictureShowsSetUp_ = true;
   window_.SetPicture(kPlanPicture, picture_);
 }

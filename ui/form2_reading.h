@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,7 +71,7 @@ inline constexpr std::array<Form2Field, 12> kForm2Fields{{
 consteval std::size_t FieldIndex(ElementId field) {
   for (std::size_t i = 0; i < kForm2Fields.size(); ++i)
     if (kForm2Fields[i].field == field) return i;
-  throw "not a field of the panel";
+  std::abort();  // no constant expression: what is not a field does not compile
 }
 
 // What a field holds: a box's or the date-time field's text, or the item

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 namespace celforo {
@@ -104,7 +105,7 @@ template <std::size_t N>
 consteval ElementId IndexIn(const std::array<ElementRecord, N>& elements, std::string_view name) {
   for (ElementId i = 0; i < N; ++i)
     if (elements[i].name == name) return i;
-  throw "no element of that name";
+  std::abort();  // no constant expression: a name not in the table does not compile
 }
 
 // The font every element with text uses, and the families tried in its place

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/checked_arithmetic.h"
 #include "calc/jupiter_sight.h"
 #include "calc/planning.h"
 #include "ui/disc_figure.h"
@@ -373,21 +374,22 @@ private:
 
 }  // namespace
 
-SensorView ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
-                  std::optional<double> magnification) {
+Computed<SensorView> ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
+                            std::optional<double> magnification) {
+  CheckedArithmetic a;
   SensorView view;
   view.sensor = *inputs.sensor;
   const double pixelSize = *inputs.pixelSize;
-  view.fieldWidth = FieldOfView(equivalentFocalLength, pixelSize, view.sensor.width);
-  view.fieldHeight = FieldOfView(equivalentFocalLength, pixelSize, view.sensor.height);
+  view.fieldWidth = a.Take(FieldOfView(equivalentFocalLength, pixelSize, view.sensor.width));
+  view.fieldHeight = a.Take(FieldOfView(equivalentFocalLength, pixelSize, view.sensor.height));
   if (inputs.fieldStop && magnification)
-    view.fieldStopPixels = FieldStopPixels(*inputs.fieldStop, *magnification, pixelSize);
+    view.fieldStopPixels = a.Take(FieldStopPixels(*inputs.fieldStop, *magnification, pixelSize));
   view.target = inputs.target;
   if (view.target) {
     const TargetSize& size = view.target->size;
-    view.discPixels = DiscPixels(equivalentFocalLength, pixelSize, size.diameter);
+    view.discPixels = a.Take(DiscPixels(equivalentFocalLength, pixelSize, size.diameter));
     if (size.ringsDiameter > 0)
-      view.ringsPixels = DiscPixels(equivalentFocalLength, pixelSize, size.ringsDiameter);
+      view.ringsPixels = a.Take(DiscPixels(equivalentFocalLength, pixelSize, size.ringsDiameter));
     if (view.target->redSpotTransit) {
       view.redSpotLongitude =
           inputs.observing.redSpotLongitude.value_or(DefaultRedSpotLongitude(view.target->instant));
@@ -398,10 +400,10 @@ SensorView ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
                          std::chrono::duration_cast<Days>(std::chrono::seconds(30)));
     }
   }
-  return view;
+  return a.Result(std::move(view));
 }
 
-SensorView SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results) {
+Computed<SensorView> SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results) {
   return ViewOf(inputs, results.equivalentFocalLength, results.magnification);
 }
 

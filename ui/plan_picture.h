@@ -40,14 +40,14 @@ struct SensorView {
 
 // The view of an equivalent focal length for a camera with a sensor; with
 // the projection's `magnification` too, the field stop of `inputs` on the
-// sensor (FieldStopPixels). Throws RunTimeError as the planning columns do.
-SensorView ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
-                  std::optional<double> magnification = std::nullopt);
+// sensor (FieldStopPixels). Fails as the planning columns do.
+Computed<SensorView> ViewOf(const CameraAndTarget& inputs, double equivalentFocalLength,
+                            std::optional<double> magnification = std::nullopt);
 
 // The view of a set-up's results, as the planning panel draws it and
 // celforo-calc --picture writes it: ViewOf with the results' equivalent
 // focal length and magnification.
-SensorView SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results);
+Computed<SensorView> SetUpView(const CameraAndTarget& inputs, const ProjectionResults& results);
 
 // The sensor's frame fitted into the picture with a margin and centred, the
 // target centred on it at the same scale: its disc turned to its pole and
