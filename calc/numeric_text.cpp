@@ -15,6 +15,29 @@
 namespace celforo {
 namespace {
 
+static_assert(FMT_VERSION == 90100, "WritePrecise follows {fmt} 9.1's own steps");
+
+// What fmt::format_to(out, "{:.6f}") writes, or "{:.14e}" with `exponent`,
+// for a finite `value` of at least zero, `precision` digits after the point:
+// {fmt}'s own steps for a precision, its digits (format_float, ties to even
+// on the exact binary value) and their layout (write_float). Its public entry
+// reads the notation at run time and so keeps a branch for hexadecimal,
+// which hands the value to the C library's snprintf; taking the two steps
+// alone leaves snprintf, and the printf behind it, out of the program.
+char* WritePrecise(char* out, double value, int precision, bool exponent) {
+  namespace detail = fmt::detail;
+  fmt::basic_format_specs<char> specs;
+  specs.precision = precision;
+  specs.type = exponent ? fmt::presentation_type::exp_lower : fmt::presentation_type::fixed_lower;
+  detail::float_specs floatSpecs = detail::parse_float_type_spec(specs);
+  const int digits = exponent ? precision + 1 : precision;  // an exponent's first digit too
+  fmt::memory_buffer buffer;
+  const int exponent10 = detail::format_float(value, digits, floatSpecs, buffer);
+  floatSpecs.precision = digits;
+  const detail::big_decimal_fp decimal{buffer.data(), static_cast<int>(buffer.size()), exponent10};
+  return detail::write_float(out, decimal, specs, floatSpecs, detail::locale_ref{});
+}
+
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -139,7 +162,7 @@ std::string SignedNumberText(double value) {
 
   // "d.dddddddddddddde+XX": the first digit, 14 more, the exponent.
   char buffer[32];
-  const char* written = fmt::format_to(buffer, FMT_COMPILE("{:.14e}"), std::fabs(value));
+  const char* written = WritePrecise(buffer, std::fabs(value), 14, true);
   const std::string_view scientific(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t letter = scientific.find('e');
   std::string digits;
@@ -187,7 +210,7 @@ std::string SixDecimalText(double value, char decimalSeparator) {
   if (!std::isfinite(value)) return NonFiniteText(value, decimalSeparator);
   // The largest double has 309 integer digits; six decimals and a point follow.
   char buffer[330];
-  const char* written = fmt::format_to(buffer, FMT_COMPILE("{:.6f}"), std::fabs(value));
+  const char* written = WritePrecise(buffer, std::fabs(value), 6, false);
   std::string_view fixed(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t point = fixed.find('.');
   std::string_view integer = fixed.substr(0, point);
@@ -224,9 +247,13 @@ Computed<std::string> MeasureText(double value) {
 std::string FixedText(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   if (decimals > 9) decimals = 9;
+  // As "{:.9f}" writes it: a sign for any negative value, NaN's included.
+  std::string text = std::signbit(value) ? "-" : "";
+  if (std::isnan(value)) return text + "nan";
+  if (std::isinf(value)) return text + "inf";
   char buffer[400];  // the most a double takes in fixed notation, with nine decimals
-  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{:.{}f}"), value, decimals);
-  return std::string(static_cast<const char*>(buffer), end);
+  const char* const end = WritePrecise(buffer, std::fabs(value), decimals, false);
+  return text.append(static_cast<const char*>(buffer), end);
 }
 
 std::string ShortestText(double value) {
