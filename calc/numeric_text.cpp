@@ -8,34 +8,55 @@
 // Doubles are read by fast_float and written by {fmt}, the same code on every
 // platform: both are correctly rounded and know no locale.
 #include <fast_float/fast_float.h>
-#include <fmt/compile.h>
+#include <fmt/format.h>
 
 #include "calc/run_time_error.h"
 
 namespace celforo {
 namespace {
 
-static_assert(FMT_VERSION == 90100, "WritePrecise follows {fmt} 9.1's own steps");
+static_assert(FMT_VERSION == 90100, "WriteDecimal follows {fmt} 9.1's own steps");
 
-// What fmt::format_to(out, "{:.6f}") writes, or "{:.14e}" with `exponent`,
-// for a finite `value` of at least zero, `precision` digits after the point:
-// {fmt}'s own steps for a precision, its digits (format_float, ties to even
-// on the exact binary value) and their layout (write_float). Its public entry
-// reads the notation at run time and so keeps a branch for hexadecimal,
-// which hands the value to the C library's snprintf; taking the two steps
-// alone leaves snprintf, and the printf behind it, out of the program.
-char* WritePrecise(char* out, double value, int precision, bool exponent) {
+enum class Notation { Shortest, Fixed, Exponent };
+
+// What fmt::format_to(out, "{}") writes for a finite `value` of at least
+// zero, or "{:.6f}" (Fixed) or "{:.14e}" (Exponent) with `precision` digits
+// after the point: {fmt}'s own steps, its digits (format_float: Dragonbox
+// for the shortest, else ties to even on the exact binary value) and their
+// layout (do_write_float). Its public entries take the notation at run time
+// and so keep a branch for hexadecimal, which hands the value to the C
+// library's snprintf, and one for a locale's digit grouping; taking the
+// steps alone, with no grouping, leaves both out of the program. The
+// shortest text is the one "{}" writes: fmt lays out the same digits with
+// the same rule where no precision is given.
+char* WriteDecimal(char* out, double value, Notation notation, int precision = -1) {
   namespace detail = fmt::detail;
   fmt::basic_format_specs<char> specs;
-  specs.precision = precision;
-  specs.type = exponent ? fmt::presentation_type::exp_lower : fmt::presentation_type::fixed_lower;
+  specs.precision = notation == Notation::Shortest ? -1 : precision;
+  specs.type = notation == Notation::Fixed      ? fmt::presentation_type::fixed_lower
+               : notation == Notation::Exponent ? fmt::presentation_type::exp_lower
+                                                : fmt::presentation_type::none;
   detail::float_specs floatSpecs = detail::parse_float_type_spec(specs);
-  const int digits = exponent ? precision + 1 : precision;  // an exponent's first digit too
+  // An exponent's first digit counts among the digits asked for.
+  const int digits = notation == Notation::Exponent ? specs.precision + 1 : specs.precision;
   fmt::memory_buffer buffer;
   const int exponent10 = detail::format_float(value, digits, floatSpecs, buffer);
   floatSpecs.precision = digits;
   const detail::big_decimal_fp decimal{buffer.data(), static_cast<int>(buffer.size()), exponent10};
-  return detail::write_float(out, decimal, specs, floatSpecs, detail::locale_ref{});
+  return detail::do_write_float<char*, detail::big_decimal_fp, char,
+                                detail::fallback_digit_grouping<char>>(out, decimal, specs,
+                                                                       floatSpecs, {});
+}
+
+// As fmt writes a double that may be negative or not finite: a sign for any
+// negative value, NaN's included, then "inf" or "nan" or the digits.
+std::string SignedDecimal(double value, Notation notation, int precision = -1) {
+  std::string text = std::signbit(value) ? "-" : "";
+  if (std::isnan(value)) return text + "nan";
+  if (std::isinf(value)) return text + "inf";
+  char buffer[400];  // the most a double takes in fixed notation, with nine decimals
+  const char* const end = WriteDecimal(buffer, std::fabs(value), notation, precision);
+  return text.append(static_cast<const char*>(buffer), end);
 }
 
 bool IsDigit(char c) {
@@ -162,7 +183,7 @@ std::string SignedNumberText(double value) {
 
   // "d.dddddddddddddde+XX": the first digit, 14 more, the exponent.
   char buffer[32];
-  const char* written = WritePrecise(buffer, std::fabs(value), 14, true);
+  const char* written = WriteDecimal(buffer, std::fabs(value), Notation::Exponent, 14);
   const std::string_view scientific(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t letter = scientific.find('e');
   std::string digits;
@@ -210,7 +231,7 @@ std::string SixDecimalText(double value, char decimalSeparator) {
   if (!std::isfinite(value)) return NonFiniteText(value, decimalSeparator);
   // The largest double has 309 integer digits; six decimals and a point follow.
   char buffer[330];
-  const char* written = WritePrecise(buffer, std::fabs(value), 6, false);
+  const char* written = WriteDecimal(buffer, std::fabs(value), Notation::Fixed, 6);
   std::string_view fixed(buffer, static_cast<std::size_t>(written - buffer));
   const std::size_t point = fixed.find('.');
   std::string_view integer = fixed.substr(0, point);
@@ -247,19 +268,11 @@ Computed<std::string> MeasureText(double value) {
 std::string FixedText(double value, int decimals) {
   if (decimals < 0) decimals = 0;
   if (decimals > 9) decimals = 9;
-  // As "{:.9f}" writes it: a sign for any negative value, NaN's included.
-  std::string text = std::signbit(value) ? "-" : "";
-  if (std::isnan(value)) return text + "nan";
-  if (std::isinf(value)) return text + "inf";
-  char buffer[400];  // the most a double takes in fixed notation, with nine decimals
-  const char* const end = WritePrecise(buffer, std::fabs(value), decimals, false);
-  return text.append(static_cast<const char*>(buffer), end);
+  return SignedDecimal(value, Notation::Fixed, decimals);
 }
 
 std::string ShortestText(double value) {
-  char buffer[32];  // "-1.2345678901234567e-308" at most
-  const char* const end = fmt::format_to(buffer, FMT_COMPILE("{}"), value);
-  return std::string(static_cast<const char*>(buffer), end);
+  return SignedDecimal(value, Notation::Shortest);
 }
 
 }  // namespace celforo
