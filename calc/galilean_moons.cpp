@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
 #include <span>
 
 #include "calc/astronomical_constants.h"
@@ -46,13 +48,45 @@ struct Multiple {
   signed char times;
 };
 
+// A decimal as the whole number of units of `scale`: 0.84287 in units of
+// 1e-7 (a scale of 1e7) is 8428700. Only where that number divided by the
+// scale gives back the very double of the decimal; anything else is no
+// constant expression, and its table does not compile.
+consteval std::int32_t Scaled(double value, double scale) {
+  const double scaled = value * scale;
+  const auto units = static_cast<std::int32_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+  if (static_cast<double>(units) / scale != value) std::abort();
+  return units;
+}
+
 // coefficient * sin (or cos) of the sum of the multiples, plus `sigma` times
-// the moon's own Sigma, plus `phase` degrees.
-struct Term {
-  double coefficient;
-  std::array<Multiple, 4> multiples;
-  double sigma = 0;
-  double phase = 0;
+// the moon's own Sigma, plus `phase` degrees. The numbers are kept as whole
+// units of their last decimal place, as Meeus prints them: the page
+// downloads the terms in 20 bytes each rather than 32, and each number reads
+// back as the double its decimal gives.
+class Term {
+public:
+  consteval Term(double coefficient, std::array<Multiple, 4> multiples, double sigma = 0,
+                 double phase = 0)
+      : coefficient_(Scaled(coefficient, kCoefficientScale)),
+        multiples_(multiples),
+        sigma_(Scaled(sigma, kSigmaScale)),
+        phase_(Scaled(phase, kPhaseScale)) {}
+
+  double coefficient() const { return coefficient_ / kCoefficientScale; }
+  const std::array<Multiple, 4>& multiples() const { return multiples_; }
+  double sigma() const { return sigma_ / kSigmaScale; }
+  double phase() const { return phase_ / kPhaseScale; }
+
+private:
+  static constexpr double kCoefficientScale = 1e7;  // 7 decimals: -0.0041339
+  static constexpr double kSigmaScale = 1e4;        // 4 decimals: -1.9927
+  static constexpr double kPhaseScale = 1e3;        // 3 decimals: 52.225
+
+  std::int32_t coefficient_;
+  std::array<Multiple, 4> multiples_;
+  std::int32_t sigma_;
+  std::int32_t phase_;
 };
 
 // Meeus's series, term for term: the Sigma of each moon's longitude in
@@ -329,8 +363,8 @@ constexpr std::array<MoonSeries, 4> kSeries{{
 using Arguments = std::array<double, kArgumentCount>;  // radians
 
 double Argument(const Term& term, const Arguments& arguments, double sigma) {
-  double angle = term.sigma * sigma + term.phase * kRadiansPerDegree;
-  for (const Multiple& multiple : term.multiples) {
+  double angle = term.sigma() * sigma + term.phase() * kRadiansPerDegree;
+  for (const Multiple& multiple : term.multiples()) {
     if (multiple.times != 0) angle += multiple.times * arguments[multiple.argument];
   }
   return angle;
@@ -339,13 +373,13 @@ double Argument(const Term& term, const Arguments& arguments, double sigma) {
 double SumOfSines(std::span<const Term> terms, const Arguments& arguments, double sigma) {
   double sum = 0;
   for (const Term& term : terms)
-    sum += term.coefficient * std::sin(Argument(term, arguments, sigma));
+    sum += term.coefficient() * std::sin(Argument(term, arguments, sigma));
   return sum;
 }
 
 double SumOfCosines(std::span<const Term> terms, const Arguments& arguments) {
   double sum = 0;
-  for (const Term& term : terms) sum += term.coefficient * std::cos(Argument(term, arguments, 0));
+  for (const Term& term : terms) sum += term.coefficient() * std::cos(Argument(term, arguments, 0));
   return sum;
 }
 
