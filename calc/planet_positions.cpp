@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <numbers>
 
 #include "calc/astronomical_constants.h"
@@ -24,10 +25,11 @@ struct MeanElements {
 // The periodic terms added to the semi-major axis (in 1e-7 au) and to the
 // mean longitude (in 1e-7 radians): coefficients of the cosine and sine of
 // k * 0.35953620 t for each multiple k. The last term of a and the last two
-// of the longitude are multiplied by t.
+// of the longitude are multiplied by t. All are whole numbers, kept as
+// such: half the bytes of doubles in the page's download.
 struct PeriodicTerms {
-  std::array<double, 9> aMultiple, aCosine, aSine;
-  std::array<double, 10> longitudeMultiple, longitudeCosine, longitudeSine;
+  std::array<std::int32_t, 9> aMultiple, aCosine, aSine;
+  std::array<std::int32_t, 10> longitudeMultiple, longitudeCosine, longitudeSine;
 };
 
 // Simon et al. (1994), the mean elements and the periodic terms, in the order
