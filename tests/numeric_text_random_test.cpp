@@ -227,6 +227,27 @@ TEST(RandomComparison, SignedNumberTextMatchesPrintf) {
   }
 }
 
+// FixedText as printf's "%.Nf" writes it (the C library rounds the exact
+// binary value too), and ShortestText as a text that reads back the same
+// double.
+TEST(RandomComparison, FixedTextMatchesPrintfAndShortestTextReadsBack) {
+  const CLocale c;
+  ValueSource values(4);
+  const char* const formats[] = {"%.0f", "%.1f", "%.2f", "%.3f", "%.4f",
+                                 "%.5f", "%.6f", "%.7f", "%.8f", "%.9f"};
+  for (int i = 0; i < kCases; ++i) {
+    const double value = values.Next();
+    if (!std::isfinite(value)) continue;
+    const int decimals = i % 10;
+    ASSERT_EQ(FixedText(value, decimals), c.Print(formats[decimals], value))
+        << c.Print("%.17g", value);
+    const std::string shortest = ShortestText(value);
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(c.Read(shortest.c_str())),
+              std::bit_cast<std::uint64_t>(value))
+        << shortest;
+  }
+}
+
 TEST(RandomComparison, ResultTextMatchesPrintf) {
   const CLocale c;
   ValueSource values(3);

@@ -4,9 +4,11 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 
+#include "calc/checked_arithmetic.h"
 #include "calc/numeric_text.h"
 #include "calc/projection.h"
 #include "calc/run_time_error.h"
@@ -69,6 +71,43 @@ TEST(ComputeProjection, ZeroResultsAreComputedNotRefused) {
     EXPECT_EQ(results.magnification, row.results.magnification);
     EXPECT_EQ(results.equivalentFocalLength, row.results.equivalentFocalLength);
     EXPECT_EQ(results.focalPlaneDistance, row.results.focalPlaneDistance);
+  }
+}
+
+// The steps after a failing one still run, on whatever it gave, and none of
+// them changes the failure; a calculation within another fails it alike.
+TEST(CheckedArithmetic, TheFirstFailingStepIsTheFailure) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    const char* what;
+    std::function<double(CheckedArithmetic&)> steps;
+    std::optional<RunTimeErrorKind> failure;
+  } rows[] = {
+      {"no failure", [](CheckedArithmetic& a) { return a.Quotient(a.Checked(5), 2); }, {}},
+      {"5 / 0, then infinity",
+       [&](CheckedArithmetic& a) { return a.Checked(a.Quotient(5, 0) + inf); },
+       RunTimeErrorKind::DivisionByZero},
+      {"infinity, then 5 / 0",
+       [&](CheckedArithmetic& a) { return a.Checked(inf) + a.Quotient(5, 0); },
+       RunTimeErrorKind::Overflow},
+      {"0 / 0", [](CheckedArithmetic& a) { return a.Quotient(0, 0); }, RunTimeErrorKind::Overflow},
+      {"a quotient beyond the range",
+       [](CheckedArithmetic& a) { return a.Quotient(1e308, 1e-308); }, RunTimeErrorKind::Overflow},
+      {"a failed calculation taken, then 0 / 0",
+       [](CheckedArithmetic& a) {
+         return a.Take(ExtractionForMagnification(5, 0)) + a.Quotient(0, 0);
+       },
+       RunTimeErrorKind::DivisionByZero},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    CheckedArithmetic a;
+    const Computed<double> result = a.Result(row.steps(a));
+    EXPECT_EQ(FailureOf(result), row.failure);
+    EXPECT_EQ(a.failed(), row.failure.has_value());
+    if (result) {
+      EXPECT_EQ(*result, 2.5);
+    }
   }
 }
 
