@@ -25,8 +25,9 @@ std::vector<double> RealisticResults() {
   std::uniform_real_distribution<double> objective(400, 4000), eyepiece(4, 40), extraction(1, 200);
   std::vector<double> values;
   for (int i = 0; i < 4096; ++i) {
+    // Every one of them computes: no extraction is zero.
     const celforo::ProjectionResults r =
-        celforo::ComputeProjection({objective(engine), eyepiece(engine), extraction(engine)});
+        *celforo::ComputeProjection({objective(engine), eyepiece(engine), extraction(engine)});
     values.insert(values.end(), {r.magnification, r.equivalentFocalLength, r.focalPlaneDistance});
   }
   return values;
@@ -34,7 +35,7 @@ std::vector<double> RealisticResults() {
 
 std::vector<std::string> RealisticTexts() {
   std::vector<std::string> texts{" 2500", " 5", " 3", "1250", "25", "12.5", "0.75", "2e3"};
-  for (const double value : RealisticResults()) texts.push_back(celforo::ResultText(value));
+  for (const double value : RealisticResults()) texts.push_back(*celforo::ResultText(value));
   return texts;
 }
 

@@ -37,7 +37,7 @@ void BM_PlanPicture(benchmark::State& state) {
   camera.fieldStop = c.fieldStop;
   camera.target = TargetOnDateAt(c.target, UtcInstant(c.utc), camera.observing);
   for (auto _ : state) {
-    const DisplayList list = PlanPicture(ViewOf(camera, c.focalLength, c.focalLength / 2500));
+    const DisplayList list = PlanPicture(*ViewOf(camera, c.focalLength, c.focalLength / 2500));
     benchmark::DoNotOptimize(list.shapes.data());
   }
 }
