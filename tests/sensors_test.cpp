@@ -25,7 +25,7 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 18u);
+  EXPECT_GE(sensors.size(), 19u);
   std::set<std::string> names;
   // The sensor first, so that the list is searched by it, then the camera the
   // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
@@ -96,6 +96,9 @@ TEST(Sensors, CarriesTheFiguresOfItsSourcesIntoTheTable) {
       // um, a colour ace and a mono dart camera.
       {"IMX273 (Basler acA1440-220uc)", 3.45, 1456, 1088, SensorColour::Colour},
       {"IMX273 (Basler daA1440-220um)", 3.45, 1456, 1088, SensorColour::Mono},
+      // Basler: Sony IMX249LQJ-C, 1936 x 1216 full resolution (1920 x 1200 by
+      // default), 5.86 x 5.86 um, colour.
+      {"IMX249 (Basler acA1920-40uc)", 5.86, 1936, 1216, SensorColour::Colour},
   };
   for (const Row& row : rows) {
     const std::optional<Sensor> sensor = SensorByName(row.name);
