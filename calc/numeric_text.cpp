@@ -31,21 +31,21 @@ enum class Notation { Shortest, Fixed, Exponent };
 // the same rule where no precision is given.
 char* WriteDecimal(char* out, double value, Notation notation, int precision = -1) {
   namespace detail = fmt::detail;
-  fmt::basic_format_specs<char> specs;
-  specs.precision = notation == Notation::Shortest ? -1 : precision;
-  specs.type = notation == Notation::Fixed      ? fmt::presentation_type::fixed_lower
-               : notation == Notation::Exponent ? fmt::presentation_type::exp_lower
-                                                : fmt::presentation_type::none;
-  detail::float_specs floatSpecs = detail::parse_float_type_spec(specs);
+  fmt::format_specs format;  // {fmt}'s own name for a field's format
+  format.precision = notation == Notation::Shortest ? -1 : precision;
+  format.type = notation == Notation::Fixed      ? fmt::presentation_type::fixed_lower
+                : notation == Notation::Exponent ? fmt::presentation_type::exp_lower
+                                                 : fmt::presentation_type::none;
+  auto floatFormat = detail::parse_float_type_spec(format);
   // An exponent's first digit counts among the digits asked for.
-  const int digits = notation == Notation::Exponent ? specs.precision + 1 : specs.precision;
+  const int digits = notation == Notation::Exponent ? precision + 1 : format.precision;
   fmt::memory_buffer buffer;
-  const int exponent10 = detail::format_float(value, digits, floatSpecs, buffer);
-  floatSpecs.precision = digits;
+  const int exponent10 = detail::format_float(value, digits, floatFormat, buffer);
+  floatFormat.precision = digits;
   const detail::big_decimal_fp decimal{buffer.data(), static_cast<int>(buffer.size()), exponent10};
   return detail::do_write_float<char*, detail::big_decimal_fp, char,
-                                detail::fallback_digit_grouping<char>>(out, decimal, specs,
-                                                                       floatSpecs, {});
+                                detail::fallback_digit_grouping<char>>(out, decimal, format,
+                                                                       floatFormat, {});
 }
 
 // As fmt writes a double that may be negative or not finite: a sign for any
