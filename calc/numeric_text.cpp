@@ -3,11 +3,18 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 // Doubles are read by fast_float and written by {fmt}, the same code on every
 // platform: both are correctly rounded and know no locale.
 #include <fast_float/fast_float.h>
+#ifndef __cpp_exceptions
+// Without exceptions {fmt} still builds the format_error it would throw, and
+// with it the run-time's type information, then goes on; none of its errors
+// can arise from the steps below, so reaching one stops the program.
+#define FMT_THROW(error) std::abort()
+#endif
 #include <fmt/format.h>
 
 #include "calc/run_time_error.h"
