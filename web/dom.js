@@ -136,7 +136,7 @@ mergeInto(LibraryManager.library, {
     image.src = source;
   },
 
-  celforo_dom_read_file__deps: ['malloc', 'free'],
+  celforo_dom_read_file__deps: ['malloc', 'free', '$allocateUTF8'],
   celforo_dom_read_file: function (kind, extension, mostBytes) {
     var picker = document.createElement('input');
     picker.type = 'file';
@@ -165,7 +165,7 @@ mergeInto(LibraryManager.library, {
     picker.click();
   },
 
-  celforo_dom_copy_link__deps: ['malloc', 'free'],
+  celforo_dom_copy_link__deps: ['malloc', 'free', '$allocateUTF8'],
   celforo_dom_copy_link: function (fragment) {
     var address = location.href.split('#')[0] + UTF8ToString(fragment);
     function refused() {
@@ -186,7 +186,7 @@ mergeInto(LibraryManager.library, {
     return copy;
   },
 
-  celforo_dom_ask_position__deps: ['malloc', 'free'],
+  celforo_dom_ask_position__deps: ['malloc', 'free', '$allocateUTF8'],
   celforo_dom_ask_position: function () {
     function notFound(why) {
       var text = allocateUTF8(why);

@@ -4,6 +4,18 @@
 // back until the document has its elements.
 // celforo.js is loaded in <head>, so the night colours are there before
 // anything is drawn.
+
+// The runtime calls ready() once the WebAssembly is ready, which may be before
+// or after the document is; run() calls main() when both are, and from then
+// on the program answers the page.
+var celforoProgram = {documentReady: null, started: false};
+function ready() {
+  celforoProgram.documentReady.then(function () {
+    run();
+    celforoProgram.started = true;
+  });
+}
+
 (function () {
   'use strict';
   // What the page stores besides the panel's inputs: "1" or "0" each.
@@ -32,7 +44,7 @@
     var button = document.getElementById('night');
     if (button) button.setAttribute('aria-pressed', on ? 'true' : 'false');
     // The pictures are drawn by the program, in the colours of the mode.
-    if (Module['calledRun']) Module['_celforo_theme_changed'](on ? 1 : 0);
+    if (started()) _celforo_theme_changed(on ? 1 : 0);
   }
 
   function showPlan(on) {
@@ -44,17 +56,16 @@
     button.setAttribute('aria-expanded', on ? 'true' : 'false');
   }
 
+  function started() {
+    return celforoProgram.started;
+  }
+
   showNight(stored(nightKey));
 
-  // Asked once the WebAssembly is ready, which may be before or after the
-  // document is.
-  Module['preRun'] = [function () {
-    if (document.readyState !== 'loading') return;
-    addRunDependency('document');
-    document.addEventListener('DOMContentLoaded', function () {
-      removeRunDependency('document');
-    });
-  }];
+  var documentLoaded;
+  celforoProgram.documentReady = new Promise(function (resolve) {
+    documentLoaded = resolve;
+  });
 
   document.addEventListener('DOMContentLoaded', function () {
     showNight(root.classList.contains('night'));
@@ -69,17 +80,19 @@
       showPlan(on);
       store(planKey, on);
       // The program builds the panel the first time it is shown.
-      if (on && Module['calledRun']) Module['_celforo_panel_shown']();
+      if (on && started()) _celforo_panel_shown();
     });
     // The set-up's buttons, in the order of the program's SetupCommand.
     ['setup-save', 'setup-open', 'setup-link', 'setup-picture'].forEach(function (id, command) {
       document.getElementById(id).addEventListener('click', function () {
-        if (Module['calledRun']) Module['_celforo_setup_command'](command);
+        if (started()) _celforo_setup_command(command);
       });
     });
     document.getElementById('restart').addEventListener('click', function () {
       location.reload();
     });
+    // The page is as it was left (night, the panel): the program may start.
+    documentLoaded();
   });
 
   if ('serviceWorker' in navigator) {

@@ -366,14 +366,14 @@ def started(session=None):
 def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
     """Both orders, made certain by the server holding one file back: the
     WebAssembly until the document has been parsed, then the document's body
-    until the WebAssembly is ready, which the page shows by taking up its
-    Module.preRun (the program's request to start). A session of its own does
-    not wait for pages to load, and each order has an origin of its own, with
-    no service worker yet."""
+    until the WebAssembly is ready, which the page shows by having its
+    functions (main among them). A session of its own does not wait for pages
+    to load, and each order has an origin of its own, with no service worker
+    yet."""
     orders = (("the document first", Hold("/celforo.wasm"),
-               "document.readyState !== 'loading' && Module.preRun.length === 1"),
+               "document.readyState !== 'loading' && typeof _main !== 'function'"),
               ("the WebAssembly first", Hold("/", after="<body>"),
-               "document.readyState === 'loading' && Module.preRun.length === 0"))
+               "document.readyState === 'loading' && typeof _main === 'function'"))
     with tempfile.TemporaryDirectory() as own_profile:
         session = browser(ENGINE, own_profile, page_load_strategy="none")
         try:
@@ -383,7 +383,7 @@ def it_starts_whether_the_document_or_the_webassembly_is_ready_first():
                     session.get(ordered.origin + "/")
                     assert hold.reached.wait(10), f"{order}: {hold.path} was never asked for"
                     wait_for(lambda: session.execute_script(
-                        "return location.origin === arguments[0] && typeof Module === 'object'"
+                        "return location.origin === arguments[0] && typeof celforoProgram === 'object'"
                         " && " + before_release, ordered.origin), order, session=session,
                         navigating=True)
                     assert not started(session), order
