@@ -25,7 +25,7 @@ std::string Folded(std::string_view name) {
 
 TEST(Sensors, EachRowIsAPlausibleSensorWithItsSource) {
   const std::span<const Sensor> sensors = Sensors();
-  EXPECT_GE(sensors.size(), 19u);
+  EXPECT_GE(sensors.size(), 30u);
   std::set<std::string> names;
   // The sensor first, so that the list is searched by it, then the camera the
   // figures come from: "IMX585 (INNO-MAKER CAM-IMX585-Mono)".
