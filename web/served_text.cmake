@@ -1,0 +1,37 @@
+# What a browser reads of a stylesheet or a script, smaller: the text without
+# its comments (/* */ in a stylesheet; in a script, the lines that are only a
+# // comment) and without the indentation of its lines. Nothing else changes,
+# so that the files stay as they are written, and readable, in the sources.
+function(celforo_served_text text kind out)
+  set(rest "${text}")
+  set(kept "")
+  if(kind STREQUAL "css")
+    string(FIND "${rest}" "/*" start)
+    while(start GREATER -1)
+      string(SUBSTRING "${rest}" 0 ${start} before)
+      string(APPEND kept "${before}")
+      string(SUBSTRING "${rest}" ${start} -1 rest)
+      string(FIND "${rest}" "*/" end)
+      if(end EQUAL -1)
+        message(FATAL_ERROR "A comment without its end")
+      endif()
+      math(EXPR after "${end} + 2")
+      string(SUBSTRING "${rest}" ${after} -1 rest)
+      string(FIND "${rest}" "/*" start)
+    endwhile()
+    set(rest "${kept}${rest}")
+  else()
+    string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" rest "\n${rest}")
+  endif()
+  string(REGEX REPLACE "\n[ \t]+" "\n" rest "${rest}")
+  string(REGEX REPLACE "\n\n+" "\n" rest "${rest}")
+  string(REGEX REPLACE "^\n" "" rest "${rest}")
+  set(${out} "${rest}" PARENT_SCOPE)
+endfunction()
+
+# Run as a script: cmake -DIN=file -DOUT=file -DKIND=css|js -P served_text.cmake
+if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
+  file(READ ${IN} text)
+  celforo_served_text("${text}" ${KIND} served)
+  file(WRITE ${OUT} "${served}")
+endif()
