@@ -74,14 +74,15 @@ void Form2Page::Deliver(ElementId element, FormEvent event) {
 void Form2Page::ShowTheme(Theme theme) {
   theme_ = theme;
   if (!started_ || form1Page_.ended()) return;
-  for (const auto& [picture, list] : pictures_) ShowIfChanged(picture, list);
+  for (ElementId picture = 0; picture < pictures_.size(); ++picture)
+    if (pictures_[picture]) ShowIfChanged(picture, *pictures_[picture]);
 }
 
 // A keystroke sets every result, problem line and picture again, most of
 // them as they were: the document is touched only where they changed.
 void Form2Page::ShowIfChanged(ElementId picture, const DisplayList& list) {
   std::string markup = SvgMarkup(list, PaletteOf(theme_));
-  std::string& shown = shownMarkup_[picture];
+  std::optional<std::string>& shown = shownMarkup_[picture];
   if (markup == shown) return;
   SetAttribute(Name(picture), "aria-label", list.description);
   celforo_dom_set_markup(Name(picture).c_str(), markup.c_str());
@@ -105,16 +106,16 @@ void Form2Page::SetChoice(ElementId choice, int item) {
 }
 
 void Form2Page::SetCaption(ElementId label, std::string_view caption) {
-  const auto shown = shownCaptions_.find(label);
-  if (shown != shownCaptions_.end() && shown->second == caption) return;
-  shownCaptions_[label] = std::string(caption);
+  std::optional<std::string>& shown = shownCaptions_[label];
+  if (shown == caption) return;
+  shown = std::string(caption);
   celforo_dom_set_text(Name(label).c_str(), std::string(caption).c_str());
 }
 
 void Form2Page::SetInvalid(ElementId field, bool invalid) {
-  const auto shown = shownInvalid_.find(field);
-  if (shown != shownInvalid_.end() && shown->second == invalid) return;
-  shownInvalid_[field] = invalid;
+  std::optional<bool>& shown = shownInvalid_[field];
+  if (shown == invalid) return;
+  shown = invalid;
   SetAttribute(Name(field), "aria-invalid", invalid ? "true" : "false");
 }
 
@@ -150,16 +151,15 @@ std::optional<std::string> Form2Page::WriteFile(const ChosenFile& file, std::str
   const FileType& type = FileTypeOf(file.kind);
   celforo_dom_download(file.name.c_str(), std::string(type.mediaType).c_str(), bytes.data(),
                        static_cast<int>(bytes.size()));
-  const auto picture = pictures_.find(kPlanPicture);
-  if (file.kind == FileKind::SvgPicture && picture != pictures_.end()) {
+  if (file.kind == FileKind::SvgPicture && pictures_[kPlanPicture]) {
     // The same picture as PNG, of its own size, as the browser paints it.
     std::string pngName = file.name;
     const std::string_view svgExtension = FileTypeOf(FileKind::SvgPicture).extension;
     if (pngName.ends_with(svgExtension)) pngName.resize(pngName.size() - svgExtension.size());
     pngName += FileTypeOf(FileKind::PngPicture).extension;
     celforo_dom_download_png(pngName.c_str(), std::string(bytes).c_str(),
-                             static_cast<int>(picture->second.width),
-                             static_cast<int>(picture->second.height));
+                             static_cast<int>(pictures_[kPlanPicture]->width),
+                             static_cast<int>(pictures_[kPlanPicture]->height));
   }
   return std::nullopt;
 }

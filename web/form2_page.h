@@ -3,8 +3,8 @@
 // delivered to it. It plans with the set-up of the page's Form1.
 #pragma once
 
+#include <array>
 #include <cstddef>
-#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -91,11 +91,14 @@ private:
   Form2 form2_;
   void ShowIfChanged(ElementId picture, const DisplayList& list);
 
-  std::map<ElementId, DisplayList> pictures_;  // the sensor's and the night's, as shown
-  // What the document shows now, so that it is written only where it changes.
-  std::map<ElementId, std::string> shownMarkup_;
-  std::map<ElementId, std::string> shownCaptions_;
-  std::map<ElementId, bool> shownInvalid_;
+  // By element: the pictures (the sensor's and the night's) as shown, and
+  // what the document shows now, so that it is written only where it changes.
+  template <typename T>
+  using ByElement = std::array<std::optional<T>, kForm2Elements.size()>;
+  ByElement<DisplayList> pictures_;
+  ByElement<std::string> shownMarkup_;
+  ByElement<std::string> shownCaptions_;
+  ByElement<bool> shownInvalid_;
   Theme theme_ = Theme::Day;
   bool started_ = false;
 };
