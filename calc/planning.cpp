@@ -49,16 +49,16 @@ Computed<double> ExtractionForFocalRatio(double objectiveFocalLength, double eye
                                          double aperture, double focalRatio) {
   CheckedArithmetic a;
   const double focalLength = a.Checked(a.Checked(focalRatio) * a.Checked(aperture));
-  if (a.failed()) return a.Result(focalLength);
-  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
+  return a.Result(
+      a.Take(ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength)));
 }
 
 Computed<double> ExtractionForImageScale(double objectiveFocalLength, double eyepieceFocalLength,
                                          double pixelSize, double imageScale) {
   CheckedArithmetic a;
   const double focalLength = FocalLengthForImageScale(a, pixelSize, imageScale);
-  if (a.failed()) return a.Result(focalLength);
-  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
+  return a.Result(
+      a.Take(ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength)));
 }
 
 Computed<double> Sampling(double focalRatio, double wavelength, double pixelSize) {
@@ -89,8 +89,8 @@ Computed<double> ExtractionForSampling(double objectiveFocalLength, double eyepi
   const double wavelengthMicrometres = a.Checked(wavelength) / kNanometresPerMicrometre;
   const double focalRatio =
       a.Quotient(a.Checked(a.Checked(sampling) * a.Checked(pixelSize)), wavelengthMicrometres);
-  if (a.failed()) return a.Result(focalRatio);
-  return ExtractionForFocalRatio(objectiveFocalLength, eyepieceFocalLength, aperture, focalRatio);
+  return a.Result(a.Take(
+      ExtractionForFocalRatio(objectiveFocalLength, eyepieceFocalLength, aperture, focalRatio)));
 }
 
 Computed<double> ExtractionForDiscPixels(double objectiveFocalLength, double eyepieceFocalLength,
@@ -98,8 +98,8 @@ Computed<double> ExtractionForDiscPixels(double objectiveFocalLength, double eye
   CheckedArithmetic a;
   const double focalLength = a.Quotient(a.Checked(a.Checked(pixels) * a.Checked(pixelSize)),
                                         a.Checked(2000.0 * HalfTangent(a, diameter)));
-  if (a.failed()) return a.Result(focalLength);
-  return ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength);
+  return a.Result(
+      a.Take(ExtractionForFocalLength(objectiveFocalLength, eyepieceFocalLength, focalLength)));
 }
 
 Computed<double> FieldStopPixels(double fieldStop, double magnification, double pixelSize) {
