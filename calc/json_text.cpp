@@ -295,6 +295,13 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
+std::size_t Utf8Characters(std::string_view text) {
+  std::size_t characters = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
+  return characters;
+}
+
 std::string JsonString(std::string_view value) {
   std::string out = "\"";
   for (const char c : value) {

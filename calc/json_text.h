@@ -63,6 +63,10 @@ TextPosition PositionAt(std::string_view text, std::size_t offset);
 // nothing above U+10FFFF): "caf\xC3\xA9" is, "caf\xE9" is not.
 bool IsUtf8(std::string_view text);
 
+// The characters of UTF-8 text, counted by the bytes that begin one (all but
+// the continuation bytes 10xxxxxx): "Pl\xC3\xB6ssl" has 6.
+std::size_t Utf8Characters(std::string_view text);
+
 // `value` as a JSON string, quotes included: a quote, a backslash and the
 // control characters escaped ("\n", "\t", "\u001f"), every other character
 // as it is: a"b is written "a\"b".

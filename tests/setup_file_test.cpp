@@ -153,6 +153,9 @@ TEST(JsonText, CountsPositionsInCharactersAndEscapesStrings) {
                                                  "\xC3\xA9\"");
   EXPECT_TRUE(IsUtf8("caf\xC3\xA9"));
   EXPECT_FALSE(IsUtf8("caf\xE9"));
+  EXPECT_EQ(Utf8Characters("Pl\xC3\xB6ssl"), 6u);
+  EXPECT_EQ(Utf8Characters("\xE2\x80\x94 \xF0\x9F\x94\xAD"), 3u);  // "—" and a telescope
+  EXPECT_EQ(Utf8Characters(""), 0u);
 }
 
 TEST(SetupFile, WritesAWholeSetUpAsDocumentedAndReadsItBack) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/json_text.h"
 #include "calc/numeric_text.h"
 #include "calc/sensors.h"
 #include "ui/form2.h"
@@ -29,19 +30,11 @@ std::string SensorText(const SensorPixels& sensor) {
   return ShortestText(sensor.width) + "x" + ShortestText(sensor.height);
 }
 
-// UTF-8 characters, not bytes: "Plössl" has 6.
-std::size_t Characters(std::string_view text) {
-  std::size_t characters = 0;
-  for (const char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
-  return characters;
-}
-
 // What the panel says of a NOME the kit refuses (kit.h's ReadKitName).
 std::string NameProblemText(std::string_view typed) {
   const std::string_view name = TrimBlanks(typed);
   if (name.empty()) return std::string(kNoName);
-  if (const std::size_t characters = Characters(name); characters > kMostKitNameCharacters)
+  if (const std::size_t characters = Utf8Characters(name); characters > kMostKitNameCharacters)
     return "Al massimo " + std::to_string(kMostKitNameCharacters) + " caratteri, non " +
            std::to_string(characters) + ".";
   if (name == kNoneItem) return "\"\xE2\x80\x94\" vuol dire nessuno: scegli un altro NOME.";

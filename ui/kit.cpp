@@ -26,16 +26,6 @@ std::string RuleText(const NumberRule& rule, bool whole) {
   return rule.positive ? "a number above 0" : "a number";
 }
 
-// The characters of `text` if it is UTF-8, else nothing.
-std::optional<std::size_t> Utf8Characters(std::string_view text) {
-  if (!IsUtf8(text)) return std::nullopt;
-  std::size_t characters = 0;
-  for (const char c : text) {
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++characters;
-  }
-  return characters;
-}
-
 bool HasControlCharacter(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
@@ -203,11 +193,12 @@ KitName ReadKitName(std::string_view typed) {
   KitName result;
   if (name.empty()) {
     result.problem = "a name is needed";
-  } else if (const std::optional<std::size_t> characters = Utf8Characters(name); !characters) {
+  } else if (!IsUtf8(name)) {
     result.problem = "a name in UTF-8 is needed";
-  } else if (*characters > kMostKitNameCharacters) {
+  } else if (const std::size_t characters = Utf8Characters(name);
+             characters > kMostKitNameCharacters) {
     result.problem = "a name of at most " + std::to_string(kMostKitNameCharacters) +
-                     " characters is needed, got " + std::to_string(*characters);
+                     " characters is needed, got " + std::to_string(characters);
   } else if (HasControlCharacter(name)) {
     result.problem = "a name without control characters is needed";
   } else if (name == kNoneItem) {

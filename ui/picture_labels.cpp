@@ -4,14 +4,12 @@
 #include <cmath>
 #include <limits>
 
+#include "calc/json_text.h"
+
 namespace celforo {
 
 double TextWidthEstimate(std::string_view text, double fontPixels) {
-  // Continuation bytes (10xxxxxx) begin no character.
-  const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  });
-  return 0.6 * fontPixels * static_cast<double>(characters);
+  return 0.6 * fontPixels * static_cast<double>(Utf8Characters(text));
 }
 
 bool Inside(const PictureBox& box, PicturePoint point) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "calc/json_text.h"
 #include "calc/numeric_text.h"
 
 namespace celforo {
@@ -18,12 +19,6 @@ constexpr std::string_view kTimes = " \xC3\x97 ";         // U+00D7 MULTIPLICATI
 constexpr std::size_t kLineCharacters = 58;
 // A lit fraction the line may leave out to make room: a phase barely seen.
 constexpr double kBarelyPhased = 0.95;
-
-std::size_t Characters(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
-}
 
 std::string Degrees(double value, int decimals) {
   return FixedText(value, decimals) + std::string(kDegrees);
@@ -99,7 +94,8 @@ LineParts PartsOf(const SensorView& view, const PictureFacts& facts) {
     parts.moonsBrief = count == 0   ? "satelliti fuori campo"
                        : count == 1 ? "1 satellite nel campo"
                                     : std::to_string(count) + " satelliti nel campo";
-    if (Characters(parts.moonsBrief) >= Characters(parts.moons)) parts.moonsBrief = parts.moons;
+    if (Utf8Characters(parts.moonsBrief) >= Utf8Characters(parts.moons))
+      parts.moonsBrief = parts.moons;
   }
   return parts;
 }
@@ -174,7 +170,7 @@ std::string PlanLine(const SensorView& view, const PictureFacts& facts) {
   };
   std::string line = parts.Joined();
   for (const auto& step : steps) {
-    if (Characters(line) <= kLineCharacters) break;
+    if (Utf8Characters(line) <= kLineCharacters) break;
     step();
     line = parts.Joined();
   }
