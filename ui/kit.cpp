@@ -330,10 +330,14 @@ std::optional<std::string> Kit::SaveIn(List<Entry>& list, Entry entry) {
     std::erase_if(skipped_, [&](const SkippedKitEntry& s) { return s.key == key; });
   }
   store_.Write(SlotKey<Entry>(slot), EntryText(entry));
-  const auto at = std::upper_bound(list.slotOf.begin(), list.slotOf.end(), slot);
-  const auto index = at - list.slotOf.begin();
-  list.slotOf.insert(at, slot);
-  list.entries.insert(list.entries.begin() + index, std::move(entry));
+  // Added last, then moved before the entries of later slots: the list keeps
+  // the slots' order, as it reads back.
+  list.slotOf.push_back(slot);
+  list.entries.push_back(std::move(entry));
+  for (std::size_t i = list.slotOf.size() - 1; i > 0 && list.slotOf[i - 1] > slot; --i) {
+    std::swap(list.slotOf[i], list.slotOf[i - 1]);
+    std::swap(list.entries[i], list.entries[i - 1]);
+  }
   return std::nullopt;
 }
 
