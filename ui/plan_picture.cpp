@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "calc/checked_arithmetic.h"
 #include "calc/jupiter_sight.h"
@@ -282,9 +283,14 @@ private:
   void EdgeMarks() {
     constexpr double kInset = 2, kHead = 7, kHalfWidth = 3.5, kGap = 2, kShared = 20;
     const PictureBox inner{kInset, kInset, kPlanPictureWidth - 2 * kInset, kSkyHeight - 2 * kInset};
-    std::sort(beyond_.begin(), beyond_.end(), [&](const Beyond& a, const Beyond& b) {
-      return Distance(a.at, disc_.centre) < Distance(b.at, disc_.centre);
-    });
+    // Nearest first. At most four moons, sorted by insertion: moons as far
+    // as one another keep their order, the same in every standard library.
+    for (std::size_t i = 1; i < beyond_.size(); ++i) {
+      for (std::size_t j = i; j > 0 && Distance(beyond_[j].at, disc_.centre) <
+                                           Distance(beyond_[j - 1].at, disc_.centre);
+           --j)
+        std::swap(beyond_[j], beyond_[j - 1]);
+    }
     struct Mark {
       PicturePoint tip, out;
       std::string names;
