@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 
 namespace celforo {
@@ -114,10 +115,6 @@ double Polynomial(const double (&coefficients)[N], double t) {
   return value;
 }
 
-double SinDegrees(double degrees) {
-  return std::sin(std::remainder(degrees, 360.0) * kRadiansPerDegree);
-}
-
 // A point on the unit circle, cos + i sin of an angle: multiplying two adds
 // their angles. Written out rather than std::complex, whose product guards
 // against infinities at many times the cost.
@@ -134,7 +131,7 @@ Turn operator*(Turn a, Turn b) {
 class Turns {
 public:
   Turns(double degrees, int most) {
-    const double radians = std::remainder(degrees, 360.0) * kRadiansPerDegree;
+    const double radians = Remainder(degrees, 360.0) * kRadiansPerDegree;
     const Turn once{std::cos(radians), std::sin(radians)};
     for (int k = 1; k <= most; ++k) {
       powers_[kMost + k] = powers_[kMost + k - 1] * once;

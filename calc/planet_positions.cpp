@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <numbers>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 
 namespace celforo {
@@ -201,7 +202,7 @@ OrbitalState HeliocentricState(OrbitingBody body, TerrestrialTime instant) {
   const double meanMotion = (mean.meanLongitude[1] + 2.0 * mean.meanLongitude[2] * t) *
                             kRadiansPerArcsecond / kDaysPerJulianMillennium;
 
-  const double meanAnomaly = std::remainder(longitude - perihelion, 2.0 * std::numbers::pi);
+  const double meanAnomaly = Remainder(longitude - perihelion, 2.0 * std::numbers::pi);
   const double anomaly = EccentricAnomaly(meanAnomaly, e);
   const double cosE = std::cos(anomaly), sinE = std::sin(anomaly);
   const double minorRatio = std::sqrt(1.0 - e * e);

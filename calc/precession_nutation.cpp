@@ -2,17 +2,11 @@
 
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 
 namespace celforo {
 namespace {
-
-double SinDegrees(double degrees) {
-  return std::sin(std::remainder(degrees, 360.0) * kRadiansPerDegree);
-}
-double CosDegrees(double degrees) {
-  return std::cos(std::remainder(degrees, 360.0) * kRadiansPerDegree);
-}
 
 // The ecliptic of the date seen from its equator: a turn by the obliquity
 // about the equinox's direction.

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cmath>
 
+#include "calc/angles.h"
+
 namespace celforo {
 namespace {
 
@@ -95,7 +97,7 @@ std::vector<UniversalTime> TransitsOf(const SkyTrack& track,
                                       const std::vector<TrackSample>& samples, bool upper) {
   std::vector<UniversalTime> transits;
   const auto turned = [upper](double hourAngle) {
-    return upper ? hourAngle : std::remainder(hourAngle + 180.0, 360.0);
+    return upper ? hourAngle : Remainder(hourAngle + 180.0, 360.0);
   };
   const auto f = [&](UniversalTime time) { return turned(track.LocalAt(time).hourAngle); };
   for (std::size_t i = 1; i < samples.size(); ++i) {

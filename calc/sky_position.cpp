@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 #include "calc/atmosphere.h"
 #include "calc/sidereal_time.h"
@@ -51,7 +52,7 @@ SkyPosition PositionFromSite(Target target, const Site& site, UniversalTime inst
   const Vector3 seen = ApparentGeocentricVector(target, tt) - SiteVector(site, localSidereal);
   SkyPosition position;
   position.topocentric = EquatorialOf(seen);
-  position.hourAngle = std::remainder(localSidereal - position.topocentric.rightAscension, 360.0);
+  position.hourAngle = Remainder(localSidereal - position.topocentric.rightAscension, 360.0);
   const Horizontal horizontal =
       HorizontalOf(position.hourAngle, position.topocentric.declination, site.latitude);
   position.trueAltitude = horizontal.altitude;
