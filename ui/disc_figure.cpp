@@ -112,7 +112,7 @@ std::vector<PicturePoint> NearRingHalf(const EllipseShape& inner, const EllipseS
   outerHalf.part = innerHalf.part = part;
   std::vector<PicturePoint> outline = EllipsePoints(outerHalf);
   std::vector<PicturePoint> back = EllipsePoints(innerHalf);
-  outline.insert(outline.end(), back.rbegin(), back.rend());
+  for (std::size_t i = back.size(); i-- > 0;) outline.push_back(back[i]);
   return outline;
 }
 

@@ -29,7 +29,7 @@ std::vector<PicturePoint> LitDiscOutline(PicturePoint centre, double radius, dou
     back = EllipsePoints(terminator);
   }
   // Its ends are the limb's: the first is the limb's last, the last its first.
-  outline.insert(outline.end(), back.begin() + 1, back.end() - 1);
+  for (std::size_t i = 1; i + 1 < back.size(); ++i) outline.push_back(back[i]);
   return outline;
 }
 
