@@ -108,28 +108,25 @@ public:
     return std::move(text_);
   }
 
-  // An object on one line: {"width": 1280, "height": 960}.
-  std::string Inline(const std::vector<std::pair<std::string_view, std::string>>& members) const {
-    std::string text = "{";
-    for (std::size_t i = 0; i < members.size(); ++i) {
-      if (i > 0) text += layout_ == SetupLayout::Indented ? ", " : ",";
-      text += JsonString(members[i].first);
-      text += layout_ == SetupLayout::Indented ? ": " : ":";
-      text += members[i].second;
-    }
-    return text + "}";
+  // A member of an object on one line, {"width": 1280, "height": 960}, added
+  // to `object`, which holds its "{" and the members before; "}" ends it.
+  void AddInline(std::string& object, std::string_view key, std::string_view value) const {
+    if (object.size() > 1) object += layout_ == SetupLayout::Indented ? ", " : ",";
+    object += JsonString(key);
+    object += layout_ == SetupLayout::Indented ? ": " : ":";
+    object += value;
   }
 
   template <typename Value, std::size_t kCount>
   std::optional<std::string> Numbers(const Value& value,
                                      const std::array<NumberMember<Value>, kCount>& members) const {
-    std::vector<std::pair<std::string_view, std::string>> written;
+    std::string object = "{";
     for (const NumberMember<Value>& member : members) {
       const double number = value.*member.member;
       if (!Allows(member.rule, number, member.whole)) return std::nullopt;
-      written.emplace_back(member.key, ShortestText(number));
+      AddInline(object, member.key, ShortestText(number));
     }
-    return Inline(written);
+    return object + "}";
   }
 
 private:
@@ -158,8 +155,10 @@ std::optional<std::string> FieldText(const Field& field, const Setup& setup, con
       const auto name = std::find_if(kAimNames.begin(), kAimNames.end(),
                                      [&](const AimName& a) { return a.aim == setup.solve->aim; });
       if (name == kAimNames.end()) return std::nullopt;
-      return writer.Inline(
-          {{"aim", JsonString(name->name)}, {"value", ShortestText(setup.solve->value)}});
+      std::string object = "{";
+      writer.AddInline(object, "aim", JsonString(name->name));
+      writer.AddInline(object, "value", ShortestText(setup.solve->value));
+      return object + "}";
     }
     case FieldKind::Site:
       if (!setup.site) return std::nullopt;
