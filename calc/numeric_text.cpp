@@ -121,9 +121,11 @@ Computed<std::string> ShortResultText(double value) {
   if (micros == 0) return RunTimeError(RunTimeErrorKind::TypeMismatch);
   std::string text(1, std::signbit(value) ? '-' : ' ');
   char digits[24];
-  const std::uint64_t whole = micros / 1'000'000;
+  // The whole part is at most 10^9, the fraction below 10^6: 32 bits hold
+  // both, and their digits are written by the same code as other counts.
+  const auto whole = static_cast<std::uint32_t>(micros / 1'000'000);
   if (whole != 0) text.append(digits, std::to_chars(digits, digits + sizeof digits, whole).ptr);
-  std::uint64_t fraction = micros % 1'000'000;
+  auto fraction = static_cast<std::uint32_t>(micros % 1'000'000);
   if (fraction != 0) {
     int places = 6;
     while (fraction % 10 == 0) {
@@ -182,7 +184,7 @@ double ReadNumber(std::string_view text) noexcept {
 std::string SignedNumberText(double value) {
   if (!std::isfinite(value)) {
     std::string text = NonFiniteText(value, '.');
-    if (text[0] != '-') text.insert(text.begin(), ' ');
+    if (text[0] != '-') text = ' ' + text;
     return text;
   }
   std::string text(1, std::signbit(value) && value != 0.0 ? '-' : ' ');
