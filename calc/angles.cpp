@@ -18,6 +18,11 @@ double Remainder(double x, double y) {
   return rest;
 }
 
+double WithinOneTurn(double degrees) {
+  const double angle = std::fmod(degrees, 360.0);
+  return angle < 0 ? angle + 360.0 : angle;
+}
+
 double SinDegrees(double degrees) {
   return std::sin(Remainder(degrees, 360.0) * kRadiansPerDegree);
 }

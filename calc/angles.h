@@ -9,6 +9,11 @@ namespace celforo {
 // from std::fmod, also exact, which the program uses anyway.
 double Remainder(double x, double y);
 
+// An angle in degrees taken into the turn from 0 to 360, as longitudes,
+// right ascensions and sidereal times are given: WithinOneTurn(-90) is 270,
+// WithinOneTurn(725) is 5. (The tiniest negative angles give 360 itself.)
+double WithinOneTurn(double degrees);
+
 // Of an angle of any size in degrees, first brought within half a turn.
 double SinDegrees(double degrees);
 double CosDegrees(double degrees);

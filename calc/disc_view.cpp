@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 #include "calc/planet_rotation.h"
 #include "calc/precession_nutation.h"
@@ -12,11 +13,6 @@ namespace {
 
 Vector3 Cross(const Vector3& a, const Vector3& b) {
   return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-double Degrees360(double radians) {
-  const double degrees = std::fmod(radians * kDegreesPerRadian, 360.0);
-  return degrees < 0 ? degrees + 360.0 : degrees;
 }
 
 // The angle between two vectors, in degrees.
@@ -39,7 +35,7 @@ double PositionAngle(const Vector3& at, const Vector3& towards) {
   const Vector3 direction = (1.0 / Length(at)) * at;
   const Vector3 north = Vector3{0, 0, 1} - direction.z * direction;
   const Vector3 east = Cross(north, direction);
-  return Degrees360(std::atan2(Dot(towards, east), Dot(towards, north)));
+  return WithinOneTurn(std::atan2(Dot(towards, east), Dot(towards, north)) * kDegreesPerRadian);
 }
 
 // Everything is seen along the light-time-corrected line from the observer:

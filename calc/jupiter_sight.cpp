@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 #include "calc/date_time.h"
 #include "calc/planet_rotation.h"
@@ -15,11 +16,6 @@ namespace {
 // first step of the search for a transit.
 constexpr double kSystemIIPerDay = 870.27;
 constexpr double kDaysPerMonth = 365.25 / 12.0;
-
-// An angle brought into -180..180 degrees.
-double Centred(double degrees) {
-  return degrees - 360.0 * std::nearbyint(degrees / 360.0);
-}
 
 JupiterSight SightOfDay(double julianDayTT) {
   return JupiterSightAt(TerrestrialTime(julianDayTT));
@@ -60,9 +56,7 @@ std::vector<MoonPhenomenon> GalileanPhenomena(UniversalTime from, Days span) {
 double DefaultRedSpotLongitude(UniversalTime instant) {
   const CivilTime measured{2022, 11, 1, 0, 0, 0};
   const double months = (instant.julianDay() - UtcInstant(measured).julianDay()) / kDaysPerMonth;
-  const double longitude =
-      std::fmod(kRedSpotMeasuredLongitude + kRedSpotDriftPerMonth * months, 360.0);
-  return longitude < 0 ? longitude + 360.0 : longitude;
+  return WithinOneTurn(kRedSpotMeasuredLongitude + kRedSpotDriftPerMonth * months);
 }
 
 // The meridian gains on the spot at System II's rate: a first step by that
@@ -70,11 +64,9 @@ double DefaultRedSpotLongitude(UniversalTime instant) {
 // sees, each within a second after the second.
 UniversalTime NextRedSpotTransit(UniversalTime after, double longitude) {
   TerrestrialTime t = ToTerrestrial(after);
-  double ahead = std::fmod(longitude - SystemIIAt(t), 360.0);
-  if (ahead < 0) ahead += 360.0;
-  t = t + Days(ahead / kSystemIIPerDay);
+  t = t + Days(WithinOneTurn(longitude - SystemIIAt(t)) / kSystemIIPerDay);
   for (int step = 0; step < 3; ++step) {
-    t = t + Days(Centred(longitude - SystemIIAt(t)) / kSystemIIPerDay);
+    t = t + Days(Remainder(longitude - SystemIIAt(t), 360.0) / kSystemIIPerDay);
   }
   return ToUniversal(t);
 }

@@ -194,8 +194,7 @@ LunarPosition SeriesPosition(TerrestrialTime instant, std::size_t terms) {
   }
 
   LunarPosition position;
-  position.longitude = std::fmod(meanLongitude + sumLongitude / 1e6, 360.0);
-  if (position.longitude < 0) position.longitude += 360.0;
+  position.longitude = WithinOneTurn(meanLongitude + sumLongitude / 1e6);
   position.latitude = sumLatitude / 1e6;
   position.distance = 385000.56 + sumDistance / 1000.0;
   return position;

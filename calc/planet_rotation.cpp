@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 
 namespace celforo {
@@ -38,8 +39,7 @@ double CentralMeridian(Meridian body, const Vector3& toObserver, double emittedT
                        pole.x * node.y - pole.y * node.x};
   const double theta = std::atan2(Dot(toObserver, beyond), Dot(toObserver, node));
   const double w = e.primeMeridian + e.primeMeridianPerDay * (emittedTT - kJ2000);
-  const double longitude = std::fmod(w - theta * kDegreesPerRadian, 360.0);
-  return longitude < 0 ? longitude + 360.0 : longitude;
+  return WithinOneTurn(w - theta * kDegreesPerRadian);
 }
 
 }  // namespace celforo

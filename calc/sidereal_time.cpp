@@ -2,23 +2,18 @@
 
 #include <cmath>
 
+#include "calc/angles.h"
 #include "calc/astronomical_constants.h"
 #include "calc/precession_nutation.h"
 
 namespace celforo {
-namespace {
-
-double Turned(double degrees) {
-  const double angle = std::fmod(degrees, 360.0);
-  return angle < 0 ? angle + 360.0 : angle;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 double MeanSiderealTime(UniversalTime instant) {
   const double days = instant.julianDay() - kJ2000;
   const double t = days / kDaysPerJulianCentury;
-  return Turned(280.46061837 + 360.98564736629 * days + (0.000387933 - t / 38710000.0) * t * t);
+  return WithinOneTurn(280.46061837 + 360.98564736629 * days +
+                       (0.000387933 - t / 38710000.0) * t * t);
 }
 
 double ApparentSiderealTime(UniversalTime instant) {
@@ -26,7 +21,8 @@ double ApparentSiderealTime(UniversalTime instant) {
   const Nutation nutation = NutationOf(tt);
   const double obliquity =
       MeanObliquity(tt) * kRadiansPerDegree + nutation.obliquity * kRadiansPerArcsecond;
-  return Turned(MeanSiderealTime(instant) + nutation.longitude * std::cos(obliquity) / 3600.0);
+  return WithinOneTurn(MeanSiderealTime(instant) +
+                       nutation.longitude * std::cos(obliquity) / 3600.0);
 }
 
 }  // namespace celforo

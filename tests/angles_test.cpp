@@ -75,6 +75,10 @@ TEST(Remainder, TakesAnglesToWithinHalfATurnAsDocumented) {
   EXPECT_EQ(Remainder(190, 360), -170);
   EXPECT_EQ(Remainder(180, 360), 180);
   EXPECT_EQ(Remainder(540, 360), -180);
+  EXPECT_EQ(WithinOneTurn(-90), 270);
+  EXPECT_EQ(WithinOneTurn(725), 5);
+  EXPECT_EQ(WithinOneTurn(360), 0);
+  EXPECT_EQ(WithinOneTurn(-720), 0);
   EXPECT_DOUBLE_EQ(SinDegrees(390), 0.5);
   EXPECT_DOUBLE_EQ(CosDegrees(-300), 0.5);
 }
